@@ -1,0 +1,43 @@
+// Text conventions every part shares: lenient numbers, trimming, padding, code-order comparison.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvex::base {
+
+// The lenient numeric value of a text: leading blanks skipped, the longest numeric
+// prefix taken (sign, digits, one decimal point, exponent), 0 when there is none.
+// "12345M" is 12345, "A1B2C3" is 0, " -1.5e2x" is -150. The decimal point is always ".".
+double Val(std::string_view text);
+
+// Val with a given decimal separator, for texts the user typed or labels showed.
+double ValLocal(std::string_view text, char decimalSeparator);
+
+// Blanks (spaces only, as the classic runtime trims) removed from the ends.
+std::string Trim(std::string_view text);
+std::string TrimLeft(std::string_view text);
+std::string TrimRight(std::string_view text);
+
+// The text cut or blank-padded on the right to exactly `width` characters.
+std::string PadRight(std::string_view text, std::size_t width);
+// The text blank-padded on the left to at least `width` characters (never cut).
+std::string PadLeft(std::string_view text, std::size_t width);
+
+// Comparison by character code (unsigned bytes): <0, 0, >0.
+int CompareText(std::string_view a, std::string_view b);
+
+// ASCII upper and lower case; other bytes unchanged.
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+
+bool Contains(std::string_view text, std::string_view part);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// Data files hold single-byte Windows-1252 text; the desktop speaks UTF-8.
+std::string Cp1252ToUtf8(std::string_view text);
+// Characters with no Windows-1252 form become "?".
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace tarvex::base
