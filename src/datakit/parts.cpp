@@ -1,0 +1,17 @@
+// The list of the kit's parts. A part adds itself here with one line.
+#include "datakit/kit.h"
+
+// parts: includes
+#include "datakit/settings_part.h"
+
+namespace tarvex::datakit {
+
+const std::vector<Part>& Parts() {
+  static const std::vector<Part> parts = {
+      // parts: entries
+      SettingsPart(),
+  };
+  return parts;
+}
+
+}  // namespace tarvex::datakit
