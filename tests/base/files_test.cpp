@@ -1,0 +1,127 @@
+#include "base/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/program_dir.h"
+
+namespace tarvex::base {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tarvex-files-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void Write(const fs::path& p, const std::string& content) {
+    std::ofstream(p, std::ios::binary) << content;
+  }
+  fs::path dir_;
+};
+
+using Files = TempDir;
+
+TEST_F(Files, ReadsRecordsByNumberAndNeverPastTheEnd) {
+  Write(dir_ / "r.dat", "AAAA1111BBBB22");
+  const auto first = ReadFixedRecord(dir_ / "r.dat", 8, 1);
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first.record.text(0, 8), "AAAA1111");
+  const auto second = ReadFixedRecord(dir_ / "r.dat", 8, 2);  // 6 of 8 bytes present
+  EXPECT_EQ(second.status, RecordStatus::Short);
+  EXPECT_EQ(second.record.size(), 0u);
+  EXPECT_EQ(ReadFixedRecord(dir_ / "r.dat", 8, 0).status, RecordStatus::Short);
+  EXPECT_EQ(ReadFixedRecord(dir_ / "r.dat", 8, -3).status, RecordStatus::Short);
+  EXPECT_EQ(ReadFixedRecord(dir_ / "none.dat", 8, 1).status, RecordStatus::Missing);
+  EXPECT_EQ(FixedRecordCount(dir_ / "r.dat", 8), 1);
+  EXPECT_EQ(FixedRecordCount(dir_ / "none.dat", 8), 0);
+  EXPECT_EQ(ReadFixedRecord(dir_, 8, 1).status, RecordStatus::Missing);  // a directory
+}
+
+TEST_F(Files, ByteRecordFieldsAreLittleEndianAndStayInside) {
+  ByteRecord r(16, ' ');
+  r.setInt16(0, -1);
+  r.setInt32(2, 20000);
+  r.setFloat64(6, 24.5);
+  r.setText(14, 2, "ABC");
+  EXPECT_EQ(r.bytes()[0], 0xFF);
+  EXPECT_EQ(r.bytes()[2], 0x20);
+  EXPECT_EQ(r.bytes()[3], 0x4E);
+  EXPECT_EQ(r.int16(0), -1);
+  EXPECT_EQ(r.int32(2), 20000);
+  EXPECT_DOUBLE_EQ(r.float64(6), 24.5);
+  EXPECT_EQ(r.text(14, 2), "AB");
+  // Past the end: blanks and zeros read, nothing written.
+  EXPECT_EQ(r.text(14, 4), "    ");
+  EXPECT_EQ(r.int32(14), 0);
+  r.setInt32(14, 7);
+  EXPECT_EQ(r.text(14, 2), "AB");
+  EXPECT_EQ(r.int16(SIZE_MAX - 1), 0);
+}
+
+TEST_F(Files, FileToStringIsEmptyWhenUnreadable) {
+  Write(dir_ / "msg.dat", "Call us.\r\n");
+  EXPECT_EQ(FileToString(dir_ / "msg.dat"), "Call us.\r\n");
+  EXPECT_EQ(FileToString(dir_ / "missing.dat"), "");
+  EXPECT_EQ(FileToString(dir_), "");
+}
+
+TEST_F(Files, AtomicWriteReplacesWholeOrNotAtAll) {
+  const fs::path target = dir_ / "fak.dat";
+  Write(target, "old content");
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomic(target, "new", &error)) << error;
+  EXPECT_EQ(FileToString(target), "new");
+  EXPECT_FALSE(fs::exists(dir_ / "fak.dat.tmp~"));
+
+  // A folder that cannot be written: the old file stays whole and the failure is said.
+  const fs::path locked = dir_ / "locked";
+  fs::create_directories(locked);
+  Write(locked / "fak.dat", "keep me");
+  ::chmod(locked.c_str(), 0500);
+  if (::geteuid() != 0) {  // root writes anywhere
+    EXPECT_FALSE(WriteFileAtomic(locked / "fak.dat", "lost?", &error));
+    EXPECT_NE(error.find("fak.dat"), std::string::npos);
+    EXPECT_EQ(FileToString(locked / "fak.dat"), "keep me");
+  }
+  ::chmod(locked.c_str(), 0700);
+  EXPECT_FALSE(WriteFileAtomic(dir_ / "no" / "such" / "dir.dat", "x", &error));
+}
+
+TEST_F(Files, WriteFixedRecordExtendsAShortFileAndKeepsTheRest) {
+  const fs::path file = dir_ / "variable.dat";
+  Write(file, std::string(10, 'x'));
+  ByteRecord rec(8, 'R');
+  ASSERT_TRUE(WriteFixedRecord(file, 8, 2, rec));
+  EXPECT_EQ(FileToString(file), "xxxxxxxxRRRRRRRR");
+  ASSERT_TRUE(WriteFixedRecord(file, 8, 1, ByteRecord(8, 'A')));
+  EXPECT_EQ(FileToString(file), "AAAAAAAARRRRRRRR");
+  EXPECT_FALSE(WriteFixedRecord(file, 8, 1, ByteRecord(7, 'A')));
+}
+
+TEST_F(Files, ProgramDirFindsNamesWithoutRegardToCase) {
+  Write(dir_ / "FAK.dat", "1");
+  fs::create_directories(dir_ / "Sub");
+  Write(dir_ / "Sub" / "Map.BMP", "2");
+  const ProgramDir pd(dir_);
+  EXPECT_EQ(pd.resolve("fak.dat"), dir_ / "FAK.dat");
+  EXPECT_EQ(pd.resolve("\\FAK.DAT"), dir_ / "FAK.dat");
+  EXPECT_EQ(pd.resolve("sub\\map.bmp"), dir_ / "Sub" / "Map.BMP");
+  EXPECT_TRUE(pd.exists("Fak.Dat"));
+  EXPECT_FALSE(pd.exists("floor.dat"));
+  EXPECT_EQ(pd.resolve("floor.dat"), dir_ / "floor.dat");  // where a new file goes
+  EXPECT_EQ(pd.resolve("..\\FAK.dat").filename(), "FAK.dat");
+}
+
+}  // namespace
+}  // namespace tarvex::base

@@ -1,0 +1,137 @@
+#include "pricing/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/files.h"
+
+namespace tarvex::pricing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tarvex-settings-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    file_ = dir_ / "variable.dat";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void WriteBytes(const base::ByteRecord& r, std::size_t length) {
+    std::ofstream(file_, std::ios::binary)
+        .write(reinterpret_cast<const char*>(r.data()), static_cast<std::streamsize>(length));
+  }
+  fs::path dir_;
+  fs::path file_;
+};
+
+// The layout is the contract with the carrier's data supplier: fields packed without gaps
+// from 0 to 966, each where the record's table puts it.
+TEST(SettingsLayout, FieldsArePackedWithoutGapsTo966Bytes) {
+  std::size_t expected = 0;
+  for (const auto& f : SettingsLayout()) {
+    EXPECT_EQ(f.offset, expected) << f.name;
+    expected = f.offset + f.size;
+  }
+  EXPECT_EQ(expected, kSettingsRecordLength);
+  const auto& l = SettingsLayout();
+  EXPECT_STREQ(l[15].name, "EngineCode");
+  EXPECT_EQ(l[15].offset, 517u);
+  EXPECT_STREQ(l[54].name, "MaxTotalWeight");
+  EXPECT_EQ(l[54].offset, 944u);
+}
+
+TEST_F(SettingsFile, RoundTripsEveryFieldAtItsOffset) {
+  SettingsRecord s;
+  s.CarrierName = "Kestrel Ridge Freight Lines";
+  s.VersionText = "4.2.571.3";
+  s.EngineCode = "KRFL";
+  s.FakOn = -1;
+  s.DefaultWeight = 1500;
+  s.FuelSurchargeLTL = 24.5;
+  s.RateSheetDiscounts = {0, 1, 65, 70, 150};
+  s.RateSheetHeaders = {"", "Head 1", "", "", "Head 4"};
+  s.MaxTotalWeight = 20000;
+  s.FuelSurchargeLTLMX = 21.75;
+  ASSERT_TRUE(WriteSettings(file_, s));
+  EXPECT_EQ(base::FileLength(file_), 966);
+
+  const auto raw = base::ReadFixedRecord(file_, 966, 1);
+  ASSERT_TRUE(raw.ok());
+  EXPECT_EQ(raw.record.text(0, 27), "Kestrel Ridge Freight Lines");
+  EXPECT_EQ(raw.record.text(517, 10), "KRFL      ");
+  EXPECT_EQ(raw.record.int16(545), -1);
+  EXPECT_EQ(raw.record.int32(584), 1500);
+  EXPECT_DOUBLE_EQ(raw.record.float64(590), 24.5);
+  EXPECT_DOUBLE_EQ(raw.record.float64(634 + 16), 70);
+  EXPECT_EQ(raw.record.text(672 + 3 * 65, 6), "Head 4");
+  EXPECT_EQ(raw.record.int32(944), 20000);
+  EXPECT_DOUBLE_EQ(raw.record.float64(958), 21.75);
+
+  const auto back = ReadSettings(file_);
+  ASSERT_TRUE(back.ok());
+  EXPECT_EQ(back.record.CarrierName.size(), 50u);  // stored width, blank-padded
+  EXPECT_EQ(back.record.RateSheetHeaders[4].substr(0, 6), "Head 4");
+  EXPECT_DOUBLE_EQ(back.record.RateSheetDiscounts[4], 150);
+  EXPECT_DOUBLE_EQ(back.record.FuelSurchargeLTLMX, 21.75);
+}
+
+TEST_F(SettingsFile, OlderShortFileTakesMexicanFuelFromLtlAndSavesFull) {
+  SettingsRecord s;
+  s.FuelSurchargeLTL = 31.2;
+  s.FuelSurchargeLTLMX = 99;  // not in a 958-byte file
+  s.AccessorialsOn = 1;       // a supplier's 1 counts as on, like -1
+  WriteBytes(EncodeSettings(s), kSettingsShortLength);
+  auto read = ReadSettings(file_);
+  ASSERT_TRUE(read.ok());
+  EXPECT_DOUBLE_EQ(read.record.FuelSurchargeLTLMX, 31.2);
+  EXPECT_TRUE(On(read.record.AccessorialsOn));
+  ASSERT_TRUE(WriteSettings(file_, read.record));
+  EXPECT_EQ(base::FileLength(file_), 966);
+  EXPECT_DOUBLE_EQ(ReadSettings(file_).record.FuelSurchargeLTLMX, 31.2);
+}
+
+TEST_F(SettingsFile, MissingOrTruncatedFileIsReportedNotRead) {
+  EXPECT_EQ(ReadSettings(file_).status, SettingsStatus::Missing);
+  WriteBytes(EncodeSettings(SettingsRecord{}), 500);
+  EXPECT_EQ(ReadSettings(file_).status, SettingsStatus::Unreadable);
+  std::ofstream(file_, std::ios::trunc).close();
+  EXPECT_EQ(ReadSettings(file_).status, SettingsStatus::Unreadable);
+  EXPECT_EQ(ReadSettings(dir_).status, SettingsStatus::Missing);
+}
+
+TEST(SettingsText, FieldTextRoundTripsAndRefusesWhatDoesNotFit) {
+  SettingsRecord s;
+  const auto& l = SettingsLayout();
+  EXPECT_TRUE(SetFieldText(s, l[0], "Kestrel"));
+  EXPECT_EQ(FieldText(s, l[0]), "Kestrel");
+  EXPECT_FALSE(SetFieldText(s, l[4], "MOX"));  // CarrierState is two characters
+  EXPECT_TRUE(SetFieldText(s, l[17], "-1"));
+  EXPECT_FALSE(SetFieldText(s, l[17], "40000"));  // beyond an int16
+  EXPECT_FALSE(SetFieldText(s, l[17], "yes"));
+  EXPECT_TRUE(SetFieldText(s, l[38], "24.5"));
+  EXPECT_EQ(FieldText(s, l[38]), "24.5");
+  EXPECT_FALSE(SetFieldText(s, l[38], "24,5"));
+  EXPECT_TRUE(SetFieldText(s, l[48], "0,65,70,150"));
+  EXPECT_EQ(FieldText(s, l[48]), "0,65,70,150");
+  EXPECT_FALSE(SetFieldText(s, l[48], "1,2,3"));
+  EXPECT_TRUE(SetFieldText(s, l[52], "A|B||D"));
+  EXPECT_EQ(FieldText(s, l[52]), "A|B||D");
+}
+
+TEST(AdjustmentFactor, IsTheSumOfBothFactorsTimesTenThousand) {
+  SettingsRecord s;
+  s.RateAdjustmentFactor = 1.05;
+  s.HiddenRateAdjustmentFactor = 0;
+  EXPECT_EQ(AdjustmentFactorText(s), "10500");
+  s.RateAdjustmentFactor = 0.95;
+  s.HiddenRateAdjustmentFactor = 0.02;
+  EXPECT_EQ(AdjustmentFactorText(s), "9700");
+}
+
+}  // namespace
+}  // namespace tarvex::pricing
