@@ -1,0 +1,79 @@
+#include "pricing/fak.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/files.h"
+
+namespace tarvex::pricing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FakFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tarvex-fak-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    file_ = dir_ / "FAK.dat";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+  fs::path file_;
+  ClassTable classes_ = StandardClassTable();
+};
+
+TEST_F(FakFile, SavingAChangeSwitchesSubstitutionOnAndBackOff) {
+  FakState state;
+  state.FakTable = classes_;
+  ASSERT_TRUE(WriteFakTable(file_, classes_, state));
+  EXPECT_EQ(state.FakInEffect, 'N');
+  EXPECT_EQ(base::FileLength(file_), 36);
+
+  state.FakTable[8] = 85;  // class 100 rated as 85
+  ASSERT_TRUE(WriteFakTable(file_, classes_, state));
+  EXPECT_EQ(state.FakInEffect, 'Y');
+  FakState read;
+  ASSERT_EQ(ReadFakTable(file_, classes_, read), FakReadStatus::Ok);
+  EXPECT_EQ(read.FakInEffect, 'Y');
+  EXPECT_EQ(read.FakTable[8], 85);
+
+  read.FakTable[8] = 100;
+  ASSERT_TRUE(WriteFakTable(file_, classes_, read));
+  EXPECT_EQ(read.FakInEffect, 'N');
+}
+
+TEST_F(FakFile, MissingOrShortFileLeavesSubstitutionOff) {
+  FakState state;
+  state.FakInEffect = 'Y';
+  EXPECT_EQ(ReadFakTable(file_, classes_, state), FakReadStatus::Missing);
+  EXPECT_EQ(state.FakInEffect, 'N');
+  EXPECT_EQ(state.FakTable, classes_);
+  std::ofstream(file_, std::ios::binary) << std::string(20, '\x55');
+  EXPECT_EQ(ReadFakTable(file_, classes_, state), FakReadStatus::Short);
+  EXPECT_EQ(state.FakInEffect, 'N');
+}
+
+TEST(FakClassOf, FindsTheSubstituteAndNormalisesHalfClasses) {
+  const ClassTable classes = StandardClassTable();
+  FakState state;
+  state.FakTable = classes;
+  state.FakTable[7] = 70;  // 92.5 rated as 70
+  std::string text = "92.5";
+  EXPECT_EQ(FakClassOf(text, classes, state), 70);
+  EXPECT_EQ(text, "92");
+  text = " 77.5";
+  EXPECT_EQ(FakClassOf(text, classes, state), 77);
+  EXPECT_EQ(text, "77");
+  text = "90";
+  EXPECT_EQ(FakClassOf(text, classes, state), std::nullopt);
+  text = "";
+  EXPECT_EQ(FakClassOf(text, classes, state), std::nullopt);
+  EXPECT_EQ(ClassText(classes[5]), "77");
+}
+
+}  // namespace
+}  // namespace tarvex::pricing
