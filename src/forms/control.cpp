@@ -1,0 +1,114 @@
+#include "forms/control.h"
+
+#include <algorithm>
+
+#include "forms/form.h"
+#include "forms/runtime.h"
+
+namespace tarvex::forms {
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index)
+    : form_(&form), kind_(kind), name_(std::move(name)), index_(index) {
+  if (kind == ControlKind::ComboBox || kind == ControlKind::ListBox) value_ = -1;
+  if (kind == ControlKind::Label || kind == ControlKind::Frame || kind == ControlKind::Menu ||
+      kind == ControlKind::Image || kind == ControlKind::Timer)
+    tabStop_ = false;
+  form.Register(this);
+}
+
+std::string Control::displayName() const {
+  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::setText(std::string_view text) {
+  if (text == text_) return;
+  text_.assign(text);
+  const int length = static_cast<int>(text_.size());
+  selStart_ = std::min(selStart_, length);
+  selLength_ = std::min(selLength_, length - selStart_);
+  if (onChange) onChange();
+}
+
+bool Control::shown() const {
+  for (const Control* c = this; c != nullptr; c = c->container_)
+    if (!c->visible_) return false;
+  return true;
+}
+
+bool Control::canFocus() const {
+  switch (kind_) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+      break;
+    default:
+      return false;
+  }
+  for (const Control* c = this; c != nullptr; c = c->container_)
+    if (!c->visible_ || !c->enabled_) return false;
+  return true;
+}
+
+void Control::setValue(int value) {
+  if (kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox) {
+    setListIndex(value);
+    return;
+  }
+  if (value == value_) return;
+  value_ = value;
+  if (kind_ == ControlKind::OptionButton && value != 0) {
+    for (Control* other : form_->controls())
+      if (other != this && other->kind_ == ControlKind::OptionButton &&
+          other->container_ == container_)
+        other->value_ = 0;
+  }
+  if (kind_ == ControlKind::OptionButton && value == 0) return;
+  if (onClick) onClick();
+}
+
+void Control::setListIndex(int index) {
+  if (index < -1 || index >= listCount()) index = -1;
+  if (index == value_) return;
+  value_ = index;
+  // Picking from the list shows the item without a Change, as a drop-down combo does.
+  if (index >= 0) {
+    text_ = items_[static_cast<std::size_t>(index)];
+    selStart_ = 0;
+    selLength_ = static_cast<int>(text_.size());
+  }
+  if (onClick) onClick();
+}
+
+void Control::setItem(std::size_t i, std::string item) {
+  if (i >= items_.size()) items_.resize(i + 1);
+  items_[i] = std::move(item);
+}
+
+void Control::clearItems() {
+  items_.clear();
+  value_ = -1;
+}
+
+void Control::setSelection(int start, int length) {
+  const int size = static_cast<int>(text_.size());
+  selStart_ = std::clamp(start, 0, size);
+  selLength_ = std::clamp(length, 0, size - selStart_);
+}
+
+std::string Control::selectedText() const {
+  return text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
+}
+
+void Control::move(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+}
+
+void Control::SetFocus() { form_->runtime().SetFocus(*this); }
+
+}  // namespace tarvex::forms
