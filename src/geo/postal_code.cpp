@@ -1,0 +1,163 @@
+#include "geo/postal_code.h"
+
+#include <array>
+#include <string>
+
+#include "base/files.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "geo/record_file.h"
+
+namespace tarvex::geo {
+namespace {
+
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view text) {
+  for (char c : text)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+
+struct ProvinceRange {
+  const char* from;
+  const char* to;
+  const char* province;
+};
+
+// Tried in this order; the first range that holds the prefix wins.
+constexpr std::array<ProvinceRange, 12> kProvinces = {{
+    {"T0A", "T9Z", "AB"},
+    {"V0A", "V9Z", "BC"},
+    {"R0A", "R9Z", "MB"},
+    {"E0A", "E9Z", "NB"},
+    {"A0A", "A9Z", "NF"},
+    {"B0A", "B9Z", "NS"},
+    {"X0A", "X9Z", "NT"},
+    {"K0A", "P9Z", "ON"},
+    {"C0A", "C9Z", "PE"},
+    {"G0A", "J9Z", "PQ"},
+    {"S0A", "S9Z", "SK"},
+    {"Y0A", "Y9Z", "YT"},
+}};
+
+}  // namespace
+
+Country PostalCountry(std::string_view code) {
+  const std::string t = base::Trim(code);
+  if (base::Val(t) == 0) return Country::CN;
+  if (!t.empty() && t.back() == 'M') return Country::MX;
+  return Country::US;
+}
+
+const char* CountryCode(Country country) {
+  switch (country) {
+    case Country::CN:
+      return "CN";
+    case Country::MX:
+      return "MX";
+    case Country::US:
+      break;
+  }
+  return "US";
+}
+
+bool ValidatePostalCode(std::string_view code) {
+  const std::size_t n = code.size();
+  const double v = base::Val(code);
+  if (n == 3 || n == 5 || v <= 0) {
+    // An empty code, 000, 00000 and short codes that begin with a letter.
+    if (n < 6 && v == 0) return false;
+    if (AllDigits(code)) return true;
+    // The Canadian form: letter, digit, letter, ... over the whole length.
+    for (std::size_t i = 0; i < n; ++i) {
+      const bool letterPosition = i % 2 == 0;
+      if (letterPosition ? !IsUpperLetter(code[i]) : !IsDigit(code[i])) return false;
+    }
+    return true;
+  }
+  return code.back() == 'M' && (n == 6 || n == 4);
+}
+
+int FilterPostalCodeKey(std::string_view text, int selLength, int keyAscii) {
+  if (keyAscii == 8 || keyAscii == 9 || keyAscii == 13) return keyAscii;
+  if (keyAscii < 0 || keyAscii > 255) return 0;
+  char key = static_cast<char>(keyAscii);
+  const auto upperOf = [](char c) { return static_cast<char>(c - 'a' + 'A'); };
+
+  if (static_cast<int>(text.size()) == selLength) {
+    // The key replaces the whole text.
+    if (IsLowerLetter(key)) key = upperOf(key);
+    if (!IsUpperLetter(key) && !IsDigit(key)) return 0;
+    return static_cast<unsigned char>(key);
+  }
+
+  const std::string trimmed = base::Trim(text);
+  const std::size_t m = trimmed.size();
+  char first = text.empty() ? '\0' : text.front();
+  if (IsLowerLetter(first)) first = upperOf(first);
+  const bool canadian =
+      IsUpperLetter(first) || (trimmed.empty() && (IsUpperLetter(key) || IsLowerLetter(key)));
+  if (canadian) {
+    if (m > 5) return 0;
+    if (m % 2 == 0) {
+      if (IsLowerLetter(key)) return static_cast<unsigned char>(upperOf(key));
+      return IsUpperLetter(key) ? keyAscii : 0;
+    }
+    return IsDigit(key) ? keyAscii : 0;
+  }
+  if (m < 5) return IsDigit(key) ? keyAscii : 0;
+  return keyAscii == 77 ? keyAscii : 0;
+}
+
+std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix) {
+  if (prefix < 1 || prefix > 999) return "";
+  const auto read = base::ReadFixedRecord(dir.resolve(kStateFileName), kStateRecordLength, prefix);
+  if (!read.ok()) return "";
+  return base::TrimRight(read.record.text(0, 2));
+}
+
+std::string ProvinceFromPostalCode(std::string_view code) {
+  const std::string prefix = PostalPrefix(base::Trim(code));
+  for (const auto& range : kProvinces) {
+    if (base::CompareText(range.from, prefix) <= 0 && base::CompareText(prefix, range.to) <= 0)
+      return range.province;
+  }
+  return "";
+}
+
+std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code) {
+  const std::string t = base::Trim(code);
+  switch (PostalCountry(t)) {
+    case Country::MX:
+      return "MX";
+    case Country::CN:
+      return ProvinceFromPostalCode(t);
+    case Country::US:
+      break;
+  }
+  const std::int32_t prefix = base::RoundHalfEven(base::Val(PostalPrefix(t)));
+  return prefix >= 1 ? StateFromZipPrefix(dir, prefix) : "";
+}
+
+std::string PostalPrefix(std::string_view code) { return std::string(code.substr(0, 3)); }
+
+bool CheckZipCombination(const base::ProgramDir& dir, std::string_view originPrefix,
+                         std::string_view destinationPrefix) {
+  RecordFile file(dir.resolve(kZipValFileName), kZipValRecordLength);
+  const auto within = [](const std::string& low, std::string_view value, const std::string& high) {
+    return base::CompareText(low, value) <= 0 && base::CompareText(value, high) <= 0;
+  };
+  for (std::int64_t n = 1; n <= file.count(); ++n) {
+    const auto record = file.read(n);
+    if (!record) break;
+    if (within(record->text(0, 3), originPrefix, record->text(3, 3)) &&
+        within(record->text(6, 3), destinationPrefix, record->text(9, 3)))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace tarvex::geo

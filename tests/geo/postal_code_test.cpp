@@ -1,0 +1,216 @@
+#include "geo/postal_code.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "geo/temp_dir.h"
+
+namespace tarvex::geo {
+namespace {
+
+using testing::TempDir;
+
+TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
+  struct Case {
+    const char* code;
+    bool valid;
+  };
+  const std::vector<Case> cases = {
+      {"30303", true},    {"303", true},      {"A1B2C3", true},  {"12345M", true},
+      {"123M", true},     {"A1B2C3D", true},  {"A1B", false},    {"000", false},
+      {"00000", false},   {"1234", false},    {"123456", false}, {"1234M", false},
+      {"A1B 2C3", false}, {"a1b2c3", false},  {"", false},       {"12345MM", false},
+      {"M", false},       {"1A2B3C", false},  {"A1B2C", false},  {"12", false},
+      {"A11B2C", false},  {"12345m", false},  {"005", true},     {"00501", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ValidatePostalCode(c.code), c.valid) << c.code;
+}
+
+TEST(PostalCountry, FollowsTheLeadingDigitsAndTheTrailingM) {
+  struct Case {
+    const char* code;
+    Country country;
+    const char* text;
+  };
+  const std::vector<Case> cases = {
+      {"30303", Country::US, "US"}, {"303", Country::US, "US"},   {"A1B2C3", Country::CN, "CN"},
+      {"12345M", Country::MX, "MX"}, {"123M", Country::MX, "MX"}, {"00000M", Country::CN, "CN"},
+      {"  M5V3L9", Country::CN, "CN"}, {"06390M ", Country::MX, "MX"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PostalCountry(c.code), c.country) << c.code;
+    EXPECT_STREQ(CountryCode(PostalCountry(c.code)), c.text) << c.code;
+  }
+}
+
+struct KeyCase {
+  const char* text;
+  int selLength;
+  char key;
+  int expected;  // 0: dropped
+};
+
+void ExpectKeys(const std::vector<KeyCase>& cases) {
+  for (const auto& c : cases)
+    EXPECT_EQ(FilterPostalCodeKey(c.text, c.selLength, c.key), c.expected)
+        << "text '" << c.text << "' sel " << c.selLength << " key '" << c.key << "'";
+}
+
+TEST(FilterPostalCodeKey, EditingKeysAlwaysPass) {
+  for (int key : {8, 9, 13}) {
+    EXPECT_EQ(FilterPostalCodeKey("", 0, key), key);
+    EXPECT_EQ(FilterPostalCodeKey("A1B2C3", 0, key), key);
+    EXPECT_EQ(FilterPostalCodeKey("12345M", 6, key), key);
+  }
+}
+
+TEST(FilterPostalCodeKey, AKeyThatReplacesTheWholeText) {
+  ExpectKeys({
+      {"", 0, 'a', 'A'},
+      {"", 0, '7', '7'},
+      {"30303", 5, 'a', 'A'},
+      {"30303", 5, '-', 0},
+      {"30303", 5, ' ', 0},
+      {"A1B2C3", 6, 'm', 'M'},
+      {"A1B2C3", 6, '4', '4'},
+  });
+}
+
+TEST(FilterPostalCodeKey, UsAndMexicanCodes) {
+  ExpectKeys({
+      {"3", 0, '0', '0'},
+      {"3030", 0, '3', '3'},
+      {"3030", 0, 'M', 0},
+      {"3030", 0, 'x', 0},
+      {"12345", 0, 'M', 'M'},
+      {"12345", 0, 'm', 0},  // upper-casing is the quote window's business, not the filter's
+      {"12345", 0, '6', 0},
+      {"12345M", 0, 'M', 'M'},  // then refused by validation
+      {"123", 2, '4', '4'},     // part of the text selected: still appended at the end
+  });
+  EXPECT_FALSE(ValidatePostalCode("12345MM"));
+}
+
+TEST(FilterPostalCodeKey, CanadianCodes) {
+  ExpectKeys({
+      {"A", 0, '1', '1'},
+      {"A", 0, 'B', 0},
+      {"a", 0, '1', '1'},  // a lower-case first letter still means a Canadian code
+      {"A1", 0, 'b', 'B'},
+      {"A1", 0, 'B', 'B'},
+      {"A1", 0, '2', 0},
+      {"A1B", 0, '2', '2'},
+      {"A1B2C", 0, '3', '3'},
+      {"A1B2C", 0, 'D', 0},
+      {"A1B2C3", 0, 'D', 0},
+      {"A1B2C3", 0, '4', 0},
+      {"  ", 0, 'k', 'K'},  // blanks only, not selected: a letter begins a Canadian code
+      {"  ", 0, '5', '5'},
+      {"  ", 0, '-', 0},
+  });
+}
+
+TEST(ProvinceFromPostalCode, FollowsTheTableInItsOrder) {
+  struct Case {
+    const char* code;
+    const char* province;
+  };
+  const std::vector<Case> cases = {
+      {"K1A0B1", "ON"}, {"H2X1Y4", "PQ"}, {"X0A0H0", "NT"}, {"D0A1A1", ""},  {"T0A", "AB"},
+      {"T9Z9Z9", "AB"}, {"M5V3L9", "ON"}, {"P9Z", "ON"},    {"J9Z", "PQ"},   {"G0A", "PQ"},
+      {"V6B", "BC"},    {"R3C", "MB"},    {"E1C", "NB"},    {"A1B2C3", "NF"}, {"B3H", "NS"},
+      {"C1A", "PE"},    {"S4P", "SK"},    {"Y1A", "YT"},    {" L5N2X2", "ON"}, {"Z0A", ""},
+      {"", ""},         {"K", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ProvinceFromPostalCode(c.code), c.province) << c.code;
+}
+
+class StateFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string bytes(999 * kStateRecordLength, ' ');
+    const auto put = [&](int prefix, const char* state) {
+      bytes.replace(static_cast<std::size_t>(prefix - 1) * kStateRecordLength, 2, state);
+    };
+    put(5, "NY");
+    put(303, "GA");
+    put(641, "MO");
+    put(999, "AK");
+    tmp_.write("state.dat", bytes);
+  }
+  TempDir tmp_;
+};
+
+TEST_F(StateFileTest, RecordNumberIsThePrefixValue) {
+  const auto dir = tmp_.dir();
+  EXPECT_EQ(StateFromZipPrefix(dir, 303), "GA");
+  EXPECT_EQ(StateFromZipPrefix(dir, 5), "NY");
+  EXPECT_EQ(StateFromZipPrefix(dir, 999), "AK");
+  EXPECT_EQ(StateFromZipPrefix(dir, 4), "");  // unassigned
+  EXPECT_EQ(StateFromZipPrefix(dir, 0), "");
+  EXPECT_EQ(StateFromZipPrefix(dir, 1000), "");
+}
+
+TEST_F(StateFileTest, StateOfAPointByCountry) {
+  const auto dir = tmp_.dir();
+  EXPECT_EQ(StateOfPoint(dir, "30303"), "GA");
+  EXPECT_EQ(StateOfPoint(dir, "303"), "GA");
+  EXPECT_EQ(StateOfPoint(dir, "00501"), "NY");
+  EXPECT_EQ(StateOfPoint(dir, "64105"), "MO");
+  EXPECT_EQ(StateOfPoint(dir, "06390M"), "MX");
+  EXPECT_EQ(StateOfPoint(dir, "M5V3L9"), "ON");
+  EXPECT_EQ(StateOfPoint(dir, "D0A1A1"), "");
+}
+
+TEST(StateFromZipPrefix, MissingEmptyAndShortFilesGiveNoState) {
+  TempDir tmp;
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
+  tmp.write("state.dat", "");
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 1), "");
+  tmp.write("state.dat", "NY NJ P");  // the third record is cut off
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2), "NJ");
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3), "");
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
+}
+
+TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
+  TempDir tmp;
+  // Digits sort before letters, so one record can span US and Canadian prefixes.
+  tmp.write("zipval.dat",
+            "640658"
+            "600629"
+            "300399"
+            "M0AM9Z"
+            "A0AY9Z"
+            "005999");
+  const auto dir = tmp.dir();
+  struct Case {
+    const char* origin;
+    const char* destination;
+    bool allowed;
+  };
+  const std::vector<Case> cases = {
+      {"641", "606", true},  {"640", "629", true},  {"658", "600", true}, {"659", "606", false},
+      {"641", "630", false}, {"303", "M5V", true},  {"303", "K1A", false}, {"A1B", "123", true},
+      {"303", "303", false}, {"A1B", "Z0A", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CheckZipCombination(dir, c.origin, c.destination), c.allowed)
+        << c.origin << " -> " << c.destination;
+}
+
+TEST(CheckZipCombination, MissingEmptyShortAndCorruptFilesAllowNothingBeyondWholeRecords) {
+  TempDir tmp;
+  EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
+  tmp.write("zipval.dat", "");
+  EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
+  tmp.write("zipval.dat", "640658600");  // a record cut short is not read
+  EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
+  tmp.write("zipval.dat", std::string("\0\xff\x01garbage!!!", 12) + "640658600629");
+  EXPECT_TRUE(CheckZipCombination(tmp.dir(), "641", "606"));
+}
+
+}  // namespace
+}  // namespace tarvex::geo
