@@ -1,0 +1,264 @@
+#include "geo/special_points.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/text.h"
+#include "geo/temp_dir.h"
+
+namespace tarvex::geo {
+namespace {
+
+using testing::TempDir;
+
+const std::string kSentence =
+    " and arrangements with these customers have been made to service them 1 to 4 times per "
+    "week.";
+
+void WriteRural(const TempDir& tmp, const std::vector<std::string>& codes) {
+  std::string bytes;
+  for (const auto& c : codes) bytes += base::PadRight(c, kRuralRecordLength);
+  tmp.write(kRuralFileName, bytes);
+}
+
+void WriteRanges(const TempDir& tmp, const char* name, std::size_t length,
+                 const std::vector<std::pair<std::int32_t, std::int32_t>>& ranges,
+                 const std::vector<double>& amounts = {}) {
+  tmp.write(name, "");
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    base::ByteRecord r(length);
+    r.setInt32(0, ranges[i].first);
+    r.setInt32(4, ranges[i].second);
+    if (length == kCaliforniaRecordLength) r.setFloat64(8, i < amounts.size() ? amounts[i] : 0);
+    tmp.append(name, r);
+  }
+}
+
+TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
+  TempDir tmp;
+  const std::vector<std::string> listed = {"10001", "30303", "31000", "59001", "68001",
+                                           "82001", "a0a1a0", "H0H0H0", "T0A0A0"};
+  WriteRural(tmp, listed);
+  for (const auto& code : listed) EXPECT_TRUE(IsRuralPoint(tmp.dir(), base::ToUpper(code))) << code;
+  EXPECT_TRUE(IsRuralPoint(tmp.dir(), "A0A1A0"));
+  EXPECT_TRUE(IsRuralPoint(tmp.dir(), " 30303 "));
+  EXPECT_TRUE(IsRuralPoint(tmp.dir(), "h0h0h0"));
+  for (const char* code : {"10000", "30304", "99999", "00001", "A0A1A1", "Z9Z9Z9", "", "303"})
+    EXPECT_FALSE(IsRuralPoint(tmp.dir(), code)) << code;
+}
+
+TEST(IsRuralPoint, AMexicanCodeIsNeverRural) {
+  TempDir tmp;
+  WriteRural(tmp, {"06390M", "30303"});
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
+}
+
+TEST(IsRuralPoint, MissingEmptyShortAndCorruptListsFindNothing) {
+  TempDir tmp;
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
+  tmp.write(kRuralFileName, "");
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
+  tmp.write(kRuralFileName, "3030");  // less than one record
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3030"));
+  tmp.write(kRuralFileName, "30303 31000 3100");  // the cut-off last record is not read
+  EXPECT_TRUE(IsRuralPoint(tmp.dir(), "31000"));
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3100"));
+  tmp.write(kRuralFileName, std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ");
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "99999"));
+}
+
+TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
+  TempDir tmp;
+  WriteRural(tmp, {"30303", "31000"});
+  struct Case {
+    const char* origin;
+    const char* destination;
+    std::string message;  // empty: no message
+  };
+  const std::vector<Case> cases = {
+      {"30303", "64105", "'30303' is a RURAL Zip/Postal Code" + kSentence},
+      {"64105", "30303", "'30303' is a RURAL ZIP/Postal Code" + kSentence},
+      {"30303", "31000", "'30303' and '31000' are RURAL ZIP/Postal Codes" + kSentence},
+      {" 30303 ", "64105  ", "'30303' is a RURAL Zip/Postal Code" + kSentence},
+      {"64105", "60606", ""},
+  };
+  for (const auto& c : cases) {
+    const auto m = CheckRuralPoints(tmp.dir(), c.origin, c.destination);
+    if (c.message.empty()) {
+      EXPECT_FALSE(m.has_value()) << *m;
+    } else {
+      ASSERT_TRUE(m.has_value()) << c.origin << " " << c.destination;
+      EXPECT_EQ(*m, c.message);
+    }
+  }
+}
+
+TEST(HighCostAmount, TheDollarRule) {
+  struct Case {
+    const char* text;
+    std::optional<double> amount;
+  };
+  const std::vector<Case> cases = {
+      {"$75.00", 75.0}, {"$ 75", 75.0},   {"US$12.5", 12.5}, {"12.5", 12.5},  {"", 0.0},
+      {"5", 50.0},      {"0", 0.0},       {"2.50", 2.5},     {"$", std::nullopt},
+      {"abc", std::nullopt}, {"$7.5x", std::nullopt}, {"$$5", std::nullopt},
+      {"1.2.3", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HighCostAmount(c.text), c.amount) << c.text;
+}
+
+TEST(ParseHighCost, ValuesRunAcrossLinesSevenAtATime) {
+  std::size_t leftOver = 99;
+  const auto entries = ParseHighCost(
+      "59001,59999,\"Montana, eastern\",B,$75.00,$2.50,$150.00\r\n"
+      "82001, 82999 ,Wyoming,O\n"
+      "$30.00,$0,$0\n"
+      "\n"
+      "99501,99999,Alaska",
+      &leftOver);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].text, "Montana, eastern");
+  EXPECT_EQ(entries[0].maximumText, "$150.00");
+  EXPECT_EQ(entries[1].highest, "82999");
+  EXPECT_EQ(entries[1].direction, "O");
+  EXPECT_EQ(entries[1].minimumText, "$30.00");
+  EXPECT_EQ(leftOver, 3u);
+}
+
+class HighCostTest : public ::testing::Test {
+ protected:
+  double fee(const char* origin, const char* destination, double weight) {
+    return GetHighCostFee(tmp_.dir(), origin, destination, weight);
+  }
+  TempDir tmp_;
+};
+
+TEST_F(HighCostTest, MinimumRateAndMaximum) {
+  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00,$2.50,$150.00\n");
+  struct Case {
+    double weight;
+    double fee;
+  };
+  for (const auto& c : std::vector<Case>{{1000, 75.0}, {4000, 100.0}, {8000, 150.0}, {0, 75.0}})
+    EXPECT_DOUBLE_EQ(fee("59101", "64105", c.weight), c.fee) << c.weight;
+  // Direction B: either point, and counted once when both lie in the area.
+  EXPECT_DOUBLE_EQ(fee("64105", "59101", 4000), 100.0);
+  EXPECT_DOUBLE_EQ(fee("59101", "59901", 4000), 100.0);
+  EXPECT_DOUBLE_EQ(fee("64105", "60606", 4000), 0.0);
+}
+
+TEST_F(HighCostTest, FlatFeeWithRateZero) {
+  tmp_.write(kHighCostFileName, "82001,82999,Wyoming,O,$30.00,$0,$0\n");
+  for (double w : {1.0, 500.0, 20000.0}) EXPECT_DOUBLE_EQ(fee("82001", "64105", w), 30.0);
+}
+
+TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
+  tmp_.write(kHighCostFileName,
+             "82001,82999,Wyoming outbound,O,$30.00,$0,$0\n"
+             "59001,59999,Montana inbound,D,$40.00,$0,$0\n"
+             "59001,59999,Montana both,B,$10.00,$0,$0\n"
+             "A0A,A9Z9Z9,Newfoundland,D,$25,$1.00,$0\n");
+  EXPECT_DOUBLE_EQ(fee("82001", "59001", 1000), 30.0 + 40.0 + 10.0);
+  EXPECT_DOUBLE_EQ(fee("59001", "82001", 1000), 10.0);  // neither O nor D side matches
+  EXPECT_DOUBLE_EQ(fee("64105", "A1B2C3", 5000), 50.0);
+  EXPECT_DOUBLE_EQ(fee("A1B2C3", "64105", 5000), 0.0);
+}
+
+TEST_F(HighCostTest, AmountsWithoutADollarAndAmountsThatAreNoNumber) {
+  // "12.5" reads 12.50, a bare "5" reads 50; an amount that is no number counts as 0.
+  tmp_.write(kHighCostFileName,
+             "10001,10099,A,O,12.5,0,0\n"
+             "20001,20099,B,O,5,0,0\n"
+             "30001,30099,C,O,ten dollars,$1.00,$0\n"
+             "40001,40099,D,O,$20,$x,$0\n");
+  EXPECT_DOUBLE_EQ(fee("10001", "64105", 100), 12.5);
+  EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
+  EXPECT_DOUBLE_EQ(fee("30001", "64105", 2000), 20.0);
+  EXPECT_DOUBLE_EQ(fee("40001", "64105", 2000), 20.0);
+}
+
+TEST_F(HighCostTest, MissingEmptyShortAndCorruptFilesGiveNoFee) {
+  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+  tmp_.write(kHighCostFileName, "");
+  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
+  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+  tmp_.write(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
+  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+}
+
+TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
+  TempDir tmp;
+  WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength,
+              {{90001, 90899, }, {91001, 91899}, {94101, 94188}, {95001, 96162}},
+              {10.0, 12.5, 20.0, 15.0});
+  struct Case {
+    const char* origin;
+    const char* destination;
+    double amount;
+  };
+  const std::vector<Case> cases = {
+      {"90001", "94101", 10.0}, {"94101", "90001", 20.0}, {"64105", "94188", 20.0},
+      {"90899", "64105", 10.0}, {"96162", "64105", 15.0}, {"91000", "64105", 0.0},
+      {"64105", "60606", 0.0},  {"91500", "95000", 12.5}, {"94189", "96163", 0.0},
+  };
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), c.origin, c.destination), c.amount)
+        << c.origin << " " << c.destination;
+}
+
+TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
+  TempDir tmp;
+  // Ranges that a careless numeric key would hit: 0 for Canada, 90210 for "90210M".
+  WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, {{0, 10}, {90001, 96162}},
+              {5.0, 10.0});
+  WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, {{0, 10}, {10001, 10499}});
+  for (const char* code : {"V6B1A1", "M5V3L9", "90210M", "10001M", "100M"}) {
+    EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), code, code), 0.0) << code;
+    EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), code)) << code;
+  }
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "M5V3L9", "90210"), 10.0);
+}
+
+TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
+  TempDir tmp;
+  const std::vector<std::pair<std::int32_t, std::int32_t>> ranges = {
+      {10001, 10282}, {10301, 10314}, {10451, 10475}, {11004, 11005}, {11101, 11106},
+      {11201, 11256}, {11351, 11697}};
+  WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, ranges);
+  for (const auto& [low, high] : ranges) {
+    EXPECT_TRUE(IsNewYorkCityPoint(tmp.dir(), std::to_string(low))) << low;
+    EXPECT_TRUE(IsNewYorkCityPoint(tmp.dir(), std::to_string(high))) << high;
+    EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), std::to_string(high + 1))) << high + 1;
+    EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), std::to_string(low - 1))) << low - 1;
+  }
+}
+
+TEST(ZipRangeLists, MissingEmptyShortAndCorruptFilesFindNothing) {
+  TempDir tmp;
+  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
+  tmp.write(kNewYorkCityFileName, "");
+  tmp.write(kCaliforniaFileName, "");
+  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
+  tmp.write(kNewYorkCityFileName, "\x11\x27\0\0");  // half a record
+  tmp.write(kCaliforniaFileName, std::string("\x5a\x5f\x01\0\x53\x61\x01\0\0\0", 10));
+  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
+  // A damaged amount is no surcharge.
+  WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, {{90001, 96162}},
+              {std::numeric_limits<double>::quiet_NaN()});
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "64105"), 0.0);
+  // Garbage bytes: the search ends, no crash.
+  tmp.write(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
+  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
+}
+
+}  // namespace
+}  // namespace tarvex::geo
