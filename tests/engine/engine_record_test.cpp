@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -232,6 +233,136 @@ TEST(TableLayout, EachHandleWritesExactlyItsDocumentedBytes) {
     c.write(r);
     EXPECT_EQ(Touched(fresh, r), Range(c.offset, c.width)) << c.label;
   }
+}
+
+}  // namespace
+}  // namespace tarvex::engine
+
+namespace tarvex::engine {
+namespace {
+
+TEST(EngineFields, TextsAreCutOrBlankPaddedAndNeighboursKeepTheirBytes) {
+  struct Case {
+    const char* written;
+    const char* stored;
+  };
+  for (const Case& c : std::vector<Case>{{"M5V3L9", "M5V3L9"},
+                                         {"M5V", "M5V   "},
+                                         {"123456789", "123456"},
+                                         {"", "      "},
+                                         {" 1 ", " 1    "}}) {
+    EngineRecord r;
+    r.setText(H6, "ENGINECODE");
+    r.setText(H8, std::string(19, 'x'));
+    r.setText(H7, c.written);
+    EXPECT_EQ(r.text(H7), c.stored) << c.written;
+    EXPECT_EQ(r.text(H6), "ENGINECODE");
+    EXPECT_EQ(r.text(H8), std::string(19, 'x'));
+  }
+  EngineRecord r;
+  r.setText(H13, "   1234   ");
+  EXPECT_EQ(r.trimmed(H13), "1234");
+  EXPECT_EQ(r.text(H13), "   1234    ");
+  EXPECT_TRUE(r.blank(H2));
+  r.setText(H2, " 216");
+  EXPECT_FALSE(r.blank(H2));
+  // A class text "500" fills all three characters of L2; 77.5 travels as "77".
+  r.line(1).setText(L2, "500");
+  r.line(2).setText(L2, "77");
+  EXPECT_EQ(r.line(1).text(L2), "500");
+  EXPECT_EQ(r.line(2).text(L2), "77 ");
+  r.discount(1).setText(D2, 9, "650000");
+  EXPECT_EQ(r.discount(1).text(D2, 9), "65000");
+  EXPECT_EQ(r.discount(1).text(D3), "  ");
+}
+
+TEST(EngineFields, IntegersAndLongsAreLittleEndianAndRoundTrip) {
+  struct Case {
+    std::int32_t value;
+    const char* bytes;
+  };
+  for (const Case& c : std::vector<Case>{{0, "\x00\x00\x00\x00"},
+                                         {999999, "\x3F\x42\x0F\x00"},
+                                         {-1, "\xFF\xFF\xFF\xFF"},
+                                         {0x12345678, "\x78\x56\x34\x12"},
+                                         {INT32_MIN, "\x00\x00\x00\x80"},
+                                         {INT32_MAX, "\xFF\xFF\xFF\x7F"}}) {
+    EngineRecord r;
+    r.setValue(X2, 174, c.value);
+    EXPECT_EQ(std::memcmp(r.data() + 976 + 4 * 174, c.bytes, 4), 0) << c.value;
+    EXPECT_EQ(r.value(X2, 174), c.value);
+    TableRecord t;
+    t.setValue(K2, 3, c.value);
+    EXPECT_EQ(std::memcmp(t.data() + 120 + 12, c.bytes, 4), 0) << c.value;
+    EXPECT_EQ(t.value(K2, 3), c.value);
+  }
+  struct ShortCase {
+    std::int16_t value;
+    const char* bytes;
+  };
+  for (const ShortCase& c : std::vector<ShortCase>{
+           {9, "\x09\x00"}, {-2, "\xFE\xFF"}, {0x1234, "\x34\x12"}, {INT16_MIN, "\x00\x80"}}) {
+    EngineRecord r;
+    r.setValue(T6, c.value);
+    EXPECT_EQ(std::memcmp(r.data() + 2154, c.bytes, 2), 0) << c.value;
+    EXPECT_EQ(r.value(T6), c.value);
+  }
+}
+
+// An index or line number outside the field reads as blanks or zero and changes nothing, so
+// a count taken from the engine's answers can never reach outside the record.
+TEST(EngineFields, IndexesOutsideAFieldNeitherReadNorWriteOutside) {
+  const EngineRecord fresh;
+  EngineRecord r;
+  r.setValue(X2, 175, 5);
+  r.setValue(X2, -1, 5);
+  r.setValue(T3, 30, 5);
+  r.setText(X3, 20, "ZZZZZZ");
+  r.line(0).setText(L2, "50");
+  r.line(21).setText(L2, "50");
+  r.discount(3).setText(D1, "D%");
+  r.discount(1).setText(D2, 10, "99999");
+  EXPECT_EQ(std::memcmp(fresh.data(), r.data(), r.size()), 0);
+  std::memset(r.data(), 'Q', r.size());
+  EXPECT_EQ(r.value(X4, 20), 0);
+  EXPECT_EQ(r.text(X3, -1), "      ");
+  EXPECT_FALSE(r.line(21).exists());
+  EXPECT_EQ(r.line(21).text(L5), std::string(9, ' '));
+  EXPECT_TRUE(r.line(20).exists());
+  EXPECT_EQ(r.line(20).text(L5), std::string(9, 'Q'));
+}
+
+// The engine works on the caller's bytes through a view: what the program wrote, the view
+// reads, and what the view writes, the program reads.
+TEST(EngineFields, ViewOverRawBytesSharesTheProgramsLayout) {
+  EngineRecord r;
+  r.setText(H4, "CZAR0001");
+  r.line(3).setText(L3, "1500");
+  EngineRecordView v(r.data());
+  EXPECT_EQ(v.textView(H4), "CZAR0001");
+  EXPECT_EQ(v.line(3).textView(L3), "1500  ");
+  v.setText(H20, "123.45");
+  v.setValue(X6, 9);
+  EXPECT_EQ(r.trimmed(H20), "123.45");
+  EXPECT_EQ(r.value(X6), 9);
+
+  TableRecord t;
+  TableRecordView tv(t.data());
+  tv.setText(K1, 19, "500");
+  EXPECT_EQ(t.text(K1, 19), "500   ");
+}
+
+TEST(EngineFields, FreshRecordsHaveBlankTextsAndZeroNumbers) {
+  const EngineRecord r;
+  EXPECT_EQ(r.text(H38), std::string(22, ' '));
+  EXPECT_EQ(r.line(20).text(L1), "  ");
+  EXPECT_EQ(r.value(X2, 0), 0);
+  EXPECT_EQ(r.value(T6), 0);
+  const TableRecord t;
+  EXPECT_EQ(t.text(K6), std::string(10, ' '));
+  EXPECT_EQ(t.value(K3), 0);
+  EXPECT_EQ(t.data()[222], 0);
+  EXPECT_EQ(t.data()[223], 0);
 }
 
 }  // namespace

@@ -1,0 +1,141 @@
+#include "engine/vorn_library.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "base/program_dir.h"
+#include "engine/engine_record.h"
+
+namespace tarvex::engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+class VornLibraryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("tarvex-vorn-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void Install(const char* built, const std::string& name) {
+    fs::copy_file(built, dir_ / name, fs::copy_options::overwrite_existing);
+  }
+  void WriteFile(const std::string& name, const std::string& content) {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+  }
+  fs::path dir_;
+};
+
+// Without the engine nothing may look quoted: the start-up gets a failing status with a
+// message to show, and a rating comes back refused rather than with stale figures.
+TEST_F(VornLibraryTest, MissingLibraryIsReportedAndEveryCallIsAnsweredSafely) {
+  VornLibrary engine{base::ProgramDir(dir_)};
+  EXPECT_FALSE(engine.loaded());
+  EXPECT_EQ(engine.error(), "The rating engine libvorn.so was not found in " + dir_.string() + ".");
+  EXPECT_EQ(engine.InitializeVorn(EnginePath(base::ProgramDir(dir_))), kStatusEngineMissing);
+  EXPECT_EQ(engine.Set_Vorndata(EnginePath(base::ProgramDir(dir_))), kStatusEngineMissing);
+  EngineRecord r;
+  r.setText(H13, "1234");
+  engine.RateShipment(r);
+  EXPECT_TRUE(Refused(r));
+  TableRecord t;
+  t.setValue(K3, 7);
+  t.setValue(K4, 7);
+  engine.GetTables(t);
+  EXPECT_EQ(t.value(K3), 0);
+  EXPECT_EQ(t.value(K4), 0);
+  engine.EndVorn();
+}
+
+TEST_F(VornLibraryTest, LibraryWithoutAnEntryPointIsNotUsed) {
+  Install(TARVEX_FAKE_VORN_PARTIAL, "libvorn.so");
+  VornLibrary engine{base::ProgramDir(dir_)};
+  EXPECT_FALSE(engine.loaded());
+  EXPECT_NE(engine.error().find("lacks the entry point Vorn_GetTables."), std::string::npos)
+      << engine.error();
+  EXPECT_EQ(engine.InitializeVorn("/x/"), kStatusEngineMissing);
+  EngineRecord r;
+  engine.RateShipment(r);
+  EXPECT_TRUE(Refused(r));
+}
+
+// Damaged or foreign files in the engine's place are reported, never loaded or crashed on.
+TEST_F(VornLibraryTest, FileThatIsNoLibraryIsReported) {
+  struct Case {
+    const char* what;
+    std::string content;
+  };
+  for (const Case& c : {Case{"empty", ""}, Case{"text", "not a library\n"},
+                        Case{"truncated", std::string("\x7f" "ELF\x02\x01\x01", 7)}}) {
+    WriteFile("libvorn.so", c.content);
+    VornLibrary engine{base::ProgramDir(dir_)};
+    EXPECT_FALSE(engine.loaded()) << c.what;
+    EXPECT_EQ(engine.error().rfind("The rating engine ", 0), 0u) << c.what;
+    EXPECT_NE(engine.error().find("could not be loaded"), std::string::npos) << engine.error();
+  }
+  fs::remove(dir_ / "libvorn.so");
+  fs::create_directory(dir_ / "libvorn.so");
+  VornLibrary engine{base::ProgramDir(dir_)};
+  EXPECT_FALSE(engine.loaded());
+  EXPECT_NE(engine.error().find("was not found"), std::string::npos);
+}
+
+// The carrier's files come from a platform where names have no case.
+TEST_F(VornLibraryTest, LibraryIsFoundWhateverTheCaseOfItsName) {
+  Install(TARVEX_FAKE_VORN_ECHO, "LibVorn.SO");
+  VornLibrary engine{base::ProgramDir(dir_)};
+  ASSERT_TRUE(engine.loaded()) << engine.error();
+  EXPECT_EQ(engine.error(), "");
+  EXPECT_EQ(engine.path().filename(), "LibVorn.SO");
+}
+
+TEST_F(VornLibraryTest, CallsReachTheLibraryWithTheRecordsInPlace) {
+  Install(TARVEX_FAKE_VORN_ECHO, "libvorn.so");
+  VornLibrary engine{base::ProgramDir(dir_)};
+  ASSERT_TRUE(engine.loaded()) << engine.error();
+
+  const std::string path = EnginePath(base::ProgramDir(dir_));
+  ASSERT_EQ(path.back(), '/');
+  EXPECT_EQ(engine.InitializeVorn(path), static_cast<std::int16_t>(path.size()));
+  EXPECT_EQ(engine.Set_Vorndata(path), static_cast<std::int16_t>(100 + path.size()));
+  EXPECT_EQ(engine.InitializeVorn("/opt/locked/"), kStatusFilesLocked);
+
+  EngineRecord r;
+  r.setText(H2, "XXXX");
+  r.setText(H4, "MILE0001");
+  r.line(1).setText(L2, "92");
+  r.setValue(X5, 41);
+  engine.RateShipment(r);
+  EXPECT_FALSE(Refused(r));
+  EXPECT_EQ(r.trimmed(H13), "MILE0001");
+  EXPECT_EQ(r.line(1).trimmed(L4), "92");
+  EXPECT_EQ(r.value(X5), 42);
+
+  TableRecord t;
+  t.setText(K5, "CZAR0001");
+  engine.GetTables(t);
+  EXPECT_EQ(t.text(K1, 0), "CZAR00");
+  EXPECT_EQ(t.value(K2, 19), 40000);
+  EXPECT_EQ(t.value(K3), 1);
+  EXPECT_EQ(t.value(K4), 20);
+
+  engine.EndVorn();
+  engine.RateShipment(r);
+  EXPECT_EQ(r.trimmed(H2), "END");
+}
+
+TEST(EnginePath, IsTheProgramDirectoryWithOneTrailingSeparator) {
+  EXPECT_EQ(EnginePath(base::ProgramDir("/opt/tarvex")), "/opt/tarvex/");
+  EXPECT_EQ(EnginePath(base::ProgramDir("/opt/tarvex/")), "/opt/tarvex/");
+}
+
+}  // namespace
+}  // namespace tarvex::engine
