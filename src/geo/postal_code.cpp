@@ -11,9 +11,15 @@
 namespace tarvex::geo {
 namespace {
 
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpperLetter(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool IsLowerLetter(char c) {
+  return c >= 'a' && c <= 'z';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool AllDigits(std::string_view text) {
   for (char c : text)
@@ -142,7 +148,9 @@ std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code) {
   return prefix >= 1 ? StateFromZipPrefix(dir, prefix) : "";
 }
 
-std::string PostalPrefix(std::string_view code) { return std::string(code.substr(0, 3)); }
+std::string PostalPrefix(std::string_view code) {
+  return std::string(code.substr(0, 3));
+}
 
 bool CheckZipCombination(const base::ProgramDir& dir, std::string_view originPrefix,
                          std::string_view destinationPrefix) {

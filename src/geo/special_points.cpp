@@ -42,9 +42,11 @@ bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code) {
   if (t.empty() || IsMexican(t)) return false;
   const std::string key = base::ToUpper(t);
   RecordFile list(dir.resolve(kRuralFileName), kRuralRecordLength);
-  return Bisect(list, [&key](const base::ByteRecord& r) {
-           return base::CompareText(key, base::ToUpper(base::Trim(r.text(0, kRuralRecordLength))));
-         })
+  return Bisect(list,
+                [&key](const base::ByteRecord& r) {
+                  return base::CompareText(
+                      key, base::ToUpper(base::Trim(r.text(0, kRuralRecordLength))));
+                })
       .has_value();
 }
 
@@ -64,8 +66,9 @@ std::optional<std::string> CheckRuralPoints(const base::ProgramDir& dir, std::st
   }
   if (!destinationRural && !m.empty()) m += " is a RURAL Zip/Postal Code";
   if (m.empty()) return std::nullopt;
-  return m + " and arrangements with these customers have been made to service them 1 to 4 "
-             "times per week.";
+  return m +
+         " and arrangements with these customers have been made to service them 1 to 4 "
+         "times per week.";
 }
 
 std::vector<HighCostEntry> ParseHighCost(std::string_view content, std::size_t* leftOver) {
@@ -87,9 +90,8 @@ std::vector<HighCostEntry> ParseHighCost(std::string_view content, std::size_t* 
       std::string value;
       if (p < line.size() && line[p] == '"') {
         const std::size_t close = line.find('"', p + 1);
-        value = std::string(line.substr(p + 1, close == std::string_view::npos
-                                                   ? std::string_view::npos
-                                                   : close - p - 1));
+        value = std::string(line.substr(
+            p + 1, close == std::string_view::npos ? std::string_view::npos : close - p - 1));
         p = close == std::string_view::npos ? line.size() : close + 1;
         const std::size_t comma = line.find(',', p);
         p = comma == std::string_view::npos ? line.size() : comma;
@@ -117,8 +119,9 @@ std::vector<HighCostEntry> ParseHighCost(std::string_view content, std::size_t* 
 
 std::optional<double> HighCostAmount(std::string_view text) {
   const auto dollar = text.find('$');
-  const std::string number = base::Trim(
-      dollar == std::string_view::npos ? std::string(text) + "0" : std::string(text.substr(dollar + 1)));
+  const std::string number =
+      base::Trim(dollar == std::string_view::npos ? std::string(text) + "0"
+                                                  : std::string(text.substr(dollar + 1)));
   // Wholly a number: an optional sign, digits with at most one decimal point.
   std::size_t p = 0;
   if (p < number.size() && (number[p] == '+' || number[p] == '-')) ++p;

@@ -18,12 +18,11 @@ TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
     bool valid;
   };
   const std::vector<Case> cases = {
-      {"30303", true},    {"303", true},      {"A1B2C3", true},  {"12345M", true},
-      {"123M", true},     {"A1B2C3D", true},  {"A1B", false},    {"000", false},
-      {"00000", false},   {"1234", false},    {"123456", false}, {"1234M", false},
-      {"A1B 2C3", false}, {"a1b2c3", false},  {"", false},       {"12345MM", false},
-      {"M", false},       {"1A2B3C", false},  {"A1B2C", false},  {"12", false},
-      {"A11B2C", false},  {"12345m", false},  {"005", true},     {"00501", true},
+      {"30303", true},    {"303", true},     {"A1B2C3", true},   {"12345M", true},  {"123M", true},
+      {"A1B2C3D", true},  {"A1B", false},    {"000", false},     {"00000", false},  {"1234", false},
+      {"123456", false},  {"1234M", false},  {"A1B 2C3", false}, {"a1b2c3", false}, {"", false},
+      {"12345MM", false}, {"M", false},      {"1A2B3C", false},  {"A1B2C", false},  {"12", false},
+      {"A11B2C", false},  {"12345m", false}, {"005", true},      {"00501", true},
   };
   for (const auto& c : cases) EXPECT_EQ(ValidatePostalCode(c.code), c.valid) << c.code;
 }
@@ -35,8 +34,9 @@ TEST(PostalCountry, FollowsTheLeadingDigitsAndTheTrailingM) {
     const char* text;
   };
   const std::vector<Case> cases = {
-      {"30303", Country::US, "US"}, {"303", Country::US, "US"},   {"A1B2C3", Country::CN, "CN"},
-      {"12345M", Country::MX, "MX"}, {"123M", Country::MX, "MX"}, {"00000M", Country::CN, "CN"},
+      {"30303", Country::US, "US"},    {"303", Country::US, "US"},
+      {"A1B2C3", Country::CN, "CN"},   {"12345M", Country::MX, "MX"},
+      {"123M", Country::MX, "MX"},     {"00000M", Country::CN, "CN"},
       {"  M5V3L9", Country::CN, "CN"}, {"06390M ", Country::MX, "MX"},
   };
   for (const auto& c : cases) {
@@ -118,9 +118,9 @@ TEST(ProvinceFromPostalCode, FollowsTheTableInItsOrder) {
     const char* province;
   };
   const std::vector<Case> cases = {
-      {"K1A0B1", "ON"}, {"H2X1Y4", "PQ"}, {"X0A0H0", "NT"}, {"D0A1A1", ""},  {"T0A", "AB"},
-      {"T9Z9Z9", "AB"}, {"M5V3L9", "ON"}, {"P9Z", "ON"},    {"J9Z", "PQ"},   {"G0A", "PQ"},
-      {"V6B", "BC"},    {"R3C", "MB"},    {"E1C", "NB"},    {"A1B2C3", "NF"}, {"B3H", "NS"},
+      {"K1A0B1", "ON"}, {"H2X1Y4", "PQ"}, {"X0A0H0", "NT"}, {"D0A1A1", ""},    {"T0A", "AB"},
+      {"T9Z9Z9", "AB"}, {"M5V3L9", "ON"}, {"P9Z", "ON"},    {"J9Z", "PQ"},     {"G0A", "PQ"},
+      {"V6B", "BC"},    {"R3C", "MB"},    {"E1C", "NB"},    {"A1B2C3", "NF"},  {"B3H", "NS"},
       {"C1A", "PE"},    {"S4P", "SK"},    {"Y1A", "YT"},    {" L5N2X2", "ON"}, {"Z0A", ""},
       {"", ""},         {"K", ""},
   };
@@ -192,7 +192,7 @@ TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
     bool allowed;
   };
   const std::vector<Case> cases = {
-      {"641", "606", true},  {"640", "629", true},  {"658", "600", true}, {"659", "606", false},
+      {"641", "606", true},  {"640", "629", true},  {"658", "600", true},  {"659", "606", false},
       {"641", "630", false}, {"303", "M5V", true},  {"303", "K1A", false}, {"A1B", "123", true},
       {"303", "303", false}, {"A1B", "Z0A", false},
   };

@@ -41,7 +41,7 @@ void WriteRanges(const TempDir& tmp, const char* name, std::size_t length,
 
 TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
   TempDir tmp;
-  const std::vector<std::string> listed = {"10001", "30303", "31000", "59001", "68001",
+  const std::vector<std::string> listed = {"10001", "30303",  "31000",  "59001", "68001",
                                            "82001", "a0a1a0", "H0H0H0", "T0A0A0"};
   WriteRural(tmp, listed);
   for (const auto& code : listed) EXPECT_TRUE(IsRuralPoint(tmp.dir(), base::ToUpper(code))) << code;
@@ -104,9 +104,18 @@ TEST(HighCostAmount, TheDollarRule) {
     std::optional<double> amount;
   };
   const std::vector<Case> cases = {
-      {"$75.00", 75.0}, {"$ 75", 75.0},   {"US$12.5", 12.5}, {"12.5", 12.5},  {"", 0.0},
-      {"5", 50.0},      {"0", 0.0},       {"2.50", 2.5},     {"$", std::nullopt},
-      {"abc", std::nullopt}, {"$7.5x", std::nullopt}, {"$$5", std::nullopt},
+      {"$75.00", 75.0},
+      {"$ 75", 75.0},
+      {"US$12.5", 12.5},
+      {"12.5", 12.5},
+      {"", 0.0},
+      {"5", 50.0},
+      {"0", 0.0},
+      {"2.50", 2.5},
+      {"$", std::nullopt},
+      {"abc", std::nullopt},
+      {"$7.5x", std::nullopt},
+      {"$$5", std::nullopt},
       {"1.2.3", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(HighCostAmount(c.text), c.amount) << c.text;
@@ -195,7 +204,13 @@ TEST_F(HighCostTest, MissingEmptyShortAndCorruptFilesGiveNoFee) {
 TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
   TempDir tmp;
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength,
-              {{90001, 90899, }, {91001, 91899}, {94101, 94188}, {95001, 96162}},
+              {{
+                   90001,
+                   90899,
+               },
+               {91001, 91899},
+               {94101, 94188},
+               {95001, 96162}},
               {10.0, 12.5, 20.0, 15.0});
   struct Case {
     const char* origin;
@@ -228,8 +243,8 @@ TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
 TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
   TempDir tmp;
   const std::vector<std::pair<std::int32_t, std::int32_t>> ranges = {
-      {10001, 10282}, {10301, 10314}, {10451, 10475}, {11004, 11005}, {11101, 11106},
-      {11201, 11256}, {11351, 11697}};
+      {10001, 10282}, {10301, 10314}, {10451, 10475}, {11004, 11005},
+      {11101, 11106}, {11201, 11256}, {11351, 11697}};
   WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, ranges);
   for (const auto& [low, high] : ranges) {
     EXPECT_TRUE(IsNewYorkCityPoint(tmp.dir(), std::to_string(low))) << low;

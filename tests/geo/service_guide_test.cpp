@@ -1,0 +1,233 @@
+#include "geo/service_guide.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "geo/temp_dir.h"
+
+namespace tarvex::geo {
+namespace {
+
+using testing::TempDir;
+
+struct Found {
+  std::int32_t terminal;
+  std::string indicator;
+  std::int16_t extraDays;
+};
+
+Found Find(const TempDir& tmp, const char* code, const char* end) {
+  Found f{-1, "junk", 99};
+  f.terminal = FindServiceTerminal(tmp.dir(), code, end, f.indicator, f.extraDays);
+  return f;
+}
+
+void WriteRanges(const TempDir& tmp, const std::vector<ServiceZipRange>& ranges) {
+  tmp.write(kServiceZipFileName, "");
+  for (const auto& r : ranges) tmp.append(kServiceZipFileName, r.ToBytes());
+}
+
+void WriteTerminals(const TempDir& tmp, int count) {
+  tmp.write(kTerminalFileName, "");
+  for (int i = 1; i <= count; ++i) {
+    TerminalRecord t;
+    t.name = "Terminal " + std::to_string(i);
+    t.code = "T" + std::to_string(i);
+    tmp.append(kTerminalFileName, t.ToBytes());
+  }
+}
+
+// Every value of the matrix names its own cell: origin × 100 + destination.
+void WriteMatrix(const TempDir& tmp, int n) {
+  tmp.write(kServiceMatrixFileName, "");
+  for (int o = 1; o <= n; ++o)
+    for (int d = 1; d <= n; ++d) {
+      base::ByteRecord r(kServiceMatrixRecordLength);
+      r.setInt16(0, static_cast<std::int16_t>(o * 100 + d));
+      tmp.append(kServiceMatrixFileName, r);
+    }
+}
+
+// A guide of US, Canadian and Mexican ranges, as the carrier supplies it.
+const std::vector<ServiceZipRange> kRanges = {
+    {1, "00501", "09999", 1, "D", "D", 0, 0},    {1, "10000", "29999", 2, "D", "I", 1, 2},
+    {1, "30000", "30399", 3, "I", "D", 2, 1},    {1, "30400", "63999", 4, "D", "D", 0, 0},
+    {1, "64000", "66999", 5, "D", "D", 0, 1},    {1, "67000", "89999", 6, "I", "I", 3, 3},
+    {1, "90000", "99950", 7, "D", "D", 0, 0},    {2, "A0A0A0", "H9Z9Z9", 8, "I", "I", 2, 2},
+    {2, "J0A0A0", "N9Z9Z9", 9, "D", "D", 0, 0},  {2, "R0A0A0", "Y1A9Z9", 8, "I", "D", 1, 0},
+    {3, "01000M", "16999M", 10, "I", "I", 2, 3}, {3, "20000M", "99999M", 10, "I", "I", 4, 4},
+};
+
+TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
+  TempDir tmp;
+  WriteRanges(tmp, kRanges);
+  for (const auto& r : kRanges) {
+    for (const auto& code : {r.lowest, r.highest}) {
+      const auto o = Find(tmp, code.c_str(), "O");
+      EXPECT_EQ(o.terminal, r.terminal) << code;
+      EXPECT_EQ(o.indicator, r.originIndicator) << code;
+      EXPECT_EQ(o.extraDays, r.originExtraDays) << code;
+      const auto d = Find(tmp, code.c_str(), "D");
+      EXPECT_EQ(d.terminal, r.terminal) << code;
+      EXPECT_EQ(d.indicator, r.destinationIndicator) << code;
+      EXPECT_EQ(d.extraDays, r.destinationExtraDays) << code;
+    }
+  }
+}
+
+TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
+  TempDir tmp;
+  WriteRanges(tmp, kRanges);
+  struct Case {
+    const char* code;
+    std::int32_t terminal;
+  };
+  const std::vector<Case> cases = {
+      {"30303", 3},  {" 30303 ", 3}, {"303", 3},     {"641", 5},     {"64105", 5},  {"M5V3L9", 9},
+      {"H2X1Y4", 8}, {"V6B1A1", 8},  {"06390M", 10}, {"44100M", 10}, {"00500", 0},  {"99999", 0},
+      {"I0A0A0", 0}, {"Z0A0A0", 0},  {"17000M", 0},  {"", 0},        {"A0A0A0", 8}, {"Y1A9Z9", 8},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Find(tmp, c.code, "D").terminal, c.terminal) << c.code;
+  const auto none = Find(tmp, "I0A0A0", "O");
+  EXPECT_EQ(none.indicator, "");
+  EXPECT_EQ(none.extraDays, 0);
+}
+
+TEST(FindServiceTerminal, AnyEndOtherThanOIsTheDestination) {
+  TempDir tmp;
+  WriteRanges(tmp, kRanges);
+  EXPECT_EQ(Find(tmp, "20000", "X").indicator, "I");
+  EXPECT_EQ(Find(tmp, "20000", "o").indicator, "I");
+  EXPECT_EQ(Find(tmp, "20000", "O").indicator, "D");
+}
+
+TEST(FindServiceTerminal, OneRangeAndACanadianCodeAfterManyUsRecords) {
+  TempDir tmp;
+  WriteRanges(tmp, {{1, "00000", "99999", 1, "D", "D", 0, 0}});
+  EXPECT_EQ(Find(tmp, "64105", "O").terminal, 1);
+  EXPECT_EQ(Find(tmp, "M5V3L9", "O").terminal, 0);
+  std::vector<ServiceZipRange> many;
+  for (int i = 0; i < 900; ++i) {
+    char low[6];
+    char high[6];
+    std::snprintf(low, sizeof low, "%03d00", i);
+    std::snprintf(high, sizeof high, "%03d99", i);
+    many.push_back({1, low, high, i % 7 + 1, "D", "D", 0, 0});
+  }
+  many.push_back({2, "K0A0A0", "K9Z9Z9", 8, "D", "D", 0, 0});
+  WriteRanges(tmp, many);
+  EXPECT_EQ(Find(tmp, "K1A0B1", "O").terminal, 8);
+  EXPECT_EQ(Find(tmp, "45612", "O").terminal, 456 % 7 + 1);
+}
+
+TEST(FindServiceTerminal, MissingEmptyShortAndCorruptFilesFindNoTerminal) {
+  TempDir tmp;
+  EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
+  tmp.write(kServiceZipFileName, "");
+  EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
+  tmp.write(kServiceZipFileName, "164000669");  // less than a record
+  EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
+  auto bytes = ServiceZipRange{1, "64000", "66999", 5, "D", "D", 0, 0}.ToBytes();
+  std::string s(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  tmp.write(kServiceZipFileName, s + s.substr(0, 10));  // the cut-off record is not read
+  EXPECT_EQ(Find(tmp, "64105", "O").terminal, 5);
+  tmp.write(kServiceZipFileName, std::string(23 * 40, '\xff'));
+  const auto f = Find(tmp, "64105", "O");
+  EXPECT_EQ(f.terminal, 0);
+  EXPECT_EQ(f.indicator, "");
+}
+
+class TerminalFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteTerminals(tmp_, 10);
+    WriteMatrix(tmp_, 10);
+  }
+  TempDir tmp_;
+};
+
+TEST_F(TerminalFiles, TerminalCodeAsStored) {
+  EXPECT_EQ(TerminalCount(tmp_.dir()), 10);
+  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 3), "T3   ");
+  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 10), "T10  ");
+  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 0), "");
+  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 11), "");
+  EXPECT_EQ(GetTerminalCode(tmp_.dir(), -1), "");
+  ASSERT_TRUE(ReadTerminal(tmp_.dir(), 7).has_value());
+  EXPECT_EQ(ReadTerminal(tmp_.dir(), 7)->name.substr(0, 11), "Terminal 7 ");
+}
+
+TEST_F(TerminalFiles, TheMatrixIsReadRowByRow) {
+  // 10 terminals, origin 3, destination 7: record (3 - 1) × 10 + 7 = 27.
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 7, 0), 307);
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 7, 3, 0), 703);
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 1, 1, 0), 101);
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 10, 10, 2), 1012);
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 7, -7), 300);
+}
+
+TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 0, 7, 0));
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 11, 0));  // would read row 4 otherwise
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 11, 1, 0));
+  tmp_.write(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
+  EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 6, 1), 1);
+  std::filesystem::remove(tmp_.path() / kServiceMatrixFileName);
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
+  std::filesystem::remove(tmp_.path() / kTerminalFileName);
+  WriteMatrix(tmp_, 10);
+  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
+}
+
+TEST(TerminalRecords, MissingEmptyAndShortFilesHaveNoTerminals) {
+  TempDir tmp;
+  EXPECT_EQ(TerminalCount(tmp.dir()), 0);
+  EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
+  tmp.write(kTerminalFileName, "");
+  EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
+  tmp.write(kTerminalFileName, std::string(432, 'x'));
+  EXPECT_EQ(TerminalCount(tmp.dir()), 0);
+  EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
+  EXPECT_FALSE(ReadTerminal(tmp.dir(), 1).has_value());
+}
+
+TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
+  TempDir tmp;
+  WriteTerminals(tmp, 10);
+  tmp.write(kServiceMatrixFileName, "");
+  for (int i = 0; i < 100; ++i) {
+    base::ByteRecord r(kServiceMatrixRecordLength);
+    r.setInt16(0, 2);
+    tmp.append(kServiceMatrixFileName, r);
+  }
+  struct Case {
+    LaneService lane;
+    const char* days;
+    const char* type;
+    const char* laneType;
+  };
+  const std::vector<Case> cases = {
+      {{3, 7, "D", "D", 1, 0, ""}, "3 Day(s)", "Direct", "D"},
+      {{3, 7, "D", "I", 0, 0, ""}, "2 Day(s)", "Non-Direct", "I"},
+      {{3, 7, "I", "D", 0, 2, ""}, "4 Day(s)", "Non-Direct", "I"},
+      {{3, 7, "", "D", 0, 0, ""}, "2 Day(s)", "Non-Direct", "I"},
+      {{3, 0, "D", "", 0, 0, "x"}, "", "None", "x"},
+      {{0, 7, "", "D", 0, 0, "x"}, "", "None", "x"},
+      {{3, 12, "D", "D", 0, 0, "x"}, "", "None", "x"},  // no such terminal in the guide
+  };
+  for (auto c : cases) {
+    const auto shown = ServiceDaysDisplay(tmp.dir(), c.lane);
+    EXPECT_EQ(shown.serviceDays, c.days)
+        << c.lane.originTerminal << "/" << c.lane.destinationTerminal;
+    EXPECT_EQ(shown.serviceType, c.type);
+    EXPECT_EQ(c.lane.laneServiceType, c.laneType);
+  }
+}
+
+}  // namespace
+}  // namespace tarvex::geo
