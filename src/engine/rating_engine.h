@@ -33,6 +33,12 @@ class RatingEngine {
 // True when the engine refused the last request made with this record.
 inline bool Refused(const EngineRecord& record) { return !record.blank(H2); }
 
+// The engine writes amounts with "." as decimal point; where the user's separator is "," the
+// first "." of each amount the program reads (H16, H17, H19, H20, H35, H36, and L4 and L5 of
+// lines 1 ... 8) becomes "," so that reading it with the user's separator keeps the cents.
+// Weights (H14, H15, H18) stay as written: they are read without the user's separator.
+void ConvertResultAmounts(EngineRecord& record, char decimalSeparator);
+
 // The path both start-up calls pass: the program directory followed by a separator.
 std::string EnginePath(const base::ProgramDir& dir);
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/rating_engine.h"
+
 namespace tarvex::engine {
 namespace {
 
@@ -363,6 +365,40 @@ TEST(EngineFields, FreshRecordsHaveBlankTextsAndZeroNumbers) {
   EXPECT_EQ(t.value(K3), 0);
   EXPECT_EQ(t.data()[222], 0);
   EXPECT_EQ(t.data()[223], 0);
+}
+
+}  // namespace
+}  // namespace tarvex::engine
+
+namespace tarvex::engine {
+namespace {
+
+// In a decimal-comma locale an amount read as "123.45" would lose its cents; weights are read
+// without the locale and must keep their point.
+TEST(ResultAmounts, DecimalCommaConvertsTheFirstPointOfEachAmountOnly) {
+  EngineRecord r;
+  for (const auto& f : {H16, H17, H19, H20, H35, H36}) r.setText(f, "1.234.5");
+  for (const auto& f : {H14, H15, H18}) r.setText(f, "1000.5");
+  for (int n = 1; n <= 9; ++n) {
+    r.line(n).setText(L4, "45.67");
+    r.line(n).setText(L5, "685.05");
+  }
+  r.line(2).setText(L5, "0");
+  EngineRecord unchanged = r;
+  ConvertResultAmounts(unchanged, '.');
+  EXPECT_EQ(std::memcmp(unchanged.data(), r.data(), r.size()), 0);
+
+  ConvertResultAmounts(r, ',');
+  for (const auto& f : {H16, H17, H19, H20, H35, H36}) EXPECT_EQ(r.trimmed(f), "1,234.5") << f.label;
+  for (const auto& f : {H14, H15, H18}) EXPECT_EQ(r.trimmed(f), "1000.5") << f.label;
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(r.line(n).trimmed(L4), "45,67") << n;
+  EXPECT_EQ(r.line(1).trimmed(L5), "685,05");
+  EXPECT_EQ(r.line(2).trimmed(L5), "0");
+  EXPECT_EQ(r.line(9).trimmed(L4), "45.67");
+  // Converting the same answer again (the Mexican portion's second pass) keeps its amounts.
+  EngineRecord again = r;
+  ConvertResultAmounts(again, ',');
+  EXPECT_EQ(again.line(1).trimmed(L5), "685,05");
 }
 
 }  // namespace
