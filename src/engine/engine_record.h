@@ -132,6 +132,40 @@ inline constexpr std::array<FieldSpec, 6> kTableLayout = {{
     {"K6", detail::B::Record, 212, 10, 1, detail::K::Text},
 }};
 
+namespace detail {
+
+// Every byte of a record belongs to exactly one field (lines and discount blocks in their
+// place between H39 and X1), so an edit that opens a gap or an overlap does not compile.
+consteval bool FieldsTileTheRecords() {
+  std::size_t next = 0, inLine = 0, inDiscount = 0;
+  for (const FieldSpec& f : kEngineLayout) {
+    if (f.block == Block::Line) {
+      if (f.offset != inLine) return false;
+      inLine += f.size();
+    } else if (f.block == Block::Discount) {
+      if (f.offset != inDiscount) return false;
+      inDiscount += f.size();
+    } else {
+      if (next == kLineOffset) next = kDiscountOffsets[1] + kDiscountLength;
+      if (f.offset != next) return false;
+      next += f.size();
+    }
+  }
+  std::size_t table = 0;
+  for (const FieldSpec& f : kTableLayout) {
+    if (f.offset != table) return false;
+    table += f.size();
+  }
+  return next == kEngineRecordLength && inLine == kLineLength &&
+         inDiscount == kDiscountLength &&
+         kLineOffset + kLineLength * kLineCount == kDiscountOffsets[0] &&
+         kDiscountOffsets[0] + kDiscountLength == kDiscountOffsets[1] &&
+         kHeaderOffset + kHeaderLength == kLineOffset && table + 2 == kTableRecordLength;
+}
+static_assert(FieldsTileTheRecords());
+
+}  // namespace detail
+
 // A field by its label, for dumps and data tools; nullptr for a label the record lacks.
 constexpr const FieldSpec* FindEngineField(std::string_view label) {
   for (const auto& f : kEngineLayout)
