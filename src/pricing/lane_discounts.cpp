@@ -1,0 +1,117 @@
+#include "pricing/lane_discounts.h"
+
+#include "base/files.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "geo/postal_code.h"
+#include "pricing/discount_sets.h"
+#include "pricing/ini_file.h"
+
+namespace tarvex::pricing {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A whole text that reads as one number, as the display mask takes it.
+bool IsNumericText(std::string_view text, char decimalSeparator) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t start = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  std::size_t digits = i - start;
+  if (i < text.size() && text[i] == decimalSeparator) {
+    const std::size_t fraction = ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    digits += i - fraction;
+  }
+  if (digits == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i >= text.size() || !IsDigit(text[i])) return false;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+  }
+  return i == text.size();
+}
+
+// The set key of a ZIP: its numeric value with five digits. Only digits come out of this, so
+// the key can name a file whatever the code held.
+std::string KeyZip(std::string_view postalCode) {
+  const double value = base::Val(postalCode);
+  if (!(value >= 0) || value > 99999999) return {};
+  return base::FormatMask(value, "00000");
+}
+
+}  // namespace
+
+std::string DiscountFieldText(const std::string& value, char decimalSeparator) {
+  const std::string text = base::Trim(value);
+  if (text.empty()) return {};
+  if (!IsNumericText(text, decimalSeparator)) return value;
+  return base::FormatMask(base::ValLocal(text, decimalSeparator), "0.00", decimalSeparator);
+}
+
+std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,
+                                                 const LaneDiscountInputs& lane) {
+  if (base::Trim(lane.originPostalCode).empty()) return std::nullopt;
+
+  const bool mexicanPortion = lane.mexico571Mode && (lane.originStateCaption == "MX" ||
+                                                     lane.destinationStateCaption == "MX");
+  const geo::Country origin = geo::PostalCountry(lane.originPostalCode);
+  const geo::Country destination = geo::PostalCountry(lane.destinationPostalCode);
+  const bool canadianEnd = origin == geo::Country::CN || destination == geo::Country::CN;
+  const bool mexicanEnd = origin == geo::Country::MX || destination == geo::Country::MX;
+
+  LaneDiscounts result;
+  // The customer is the shipper on outbound pricing and the consignee on inbound.
+  std::string key =
+      KeyZip(lane.inboundPricing ? lane.destinationPostalCode : lane.originPostalCode);
+  bool intrastate = lane.originState == lane.destinationState;
+  const auto keyFile = DiscountSetPath(dir, key);
+  if (!keyFile || base::FileLength(*keyFile) < 0) key = kDefaultUsSetKey;
+  if (canadianEnd) {
+    key = kCanadianSetKey;
+    intrastate = false;
+  }
+  if (mexicanEnd) {
+    // In the Mexican set the "Intrastate" fields price Mexico-Canada lanes.
+    key = kMexicanSetKey;
+    intrastate = canadianEnd && !lane.mexico571Mode;
+  }
+  result.setKey = key;
+  result.setFile = *DiscountSetPath(dir, key);
+
+  const auto read = [&](const std::string& section, const std::string& name) {
+    return DiscountFieldText(ReadIniValue(section, name, result.setFile, ""),
+                             lane.decimalSeparator);
+  };
+  result.DiscountOnCharges =
+      ReadIniValue(kDiscountsSection, "optRates", result.setFile, "") != "True";
+  result.pricedByState =
+      ReadIniValue(kDiscountsSection, "optTraditional", result.setFile, "") != "True";
+  result.country = canadianEnd ? "CN" : "US";
+
+  const std::string direction = lane.inboundPricing ? "Inbound" : "Outbound";
+  if (!result.pricedByState) {
+    std::string prefix = "txt" + direction;
+    if (!mexicanPortion) prefix += intrastate ? "Intrastate" : "Interstate";
+    prefix += "Direct";
+    if (!mexicanPortion) {
+      result.txtDiscount[0] = read(kDiscountsSection, prefix + "Floor");
+      result.txtDiscount[1] = read(kDiscountsSection, prefix + "LTL");
+    } else {
+      result.txtDiscount[0] = read(kDiscountsSection, prefix + "Floor" + result.country);
+      result.txtDiscount[1] = read(kDiscountsSection, prefix + "LTL" + result.country);
+      result.txtDiscount[2] = read(kDiscountsSection, prefix + "FloorMX");
+      result.txtDiscount[3] = read(kDiscountsSection, prefix + "LTLMX");
+    }
+  } else {
+    // The state at the far end of the customer's lane.
+    const std::string section = lane.inboundPricing ? lane.originState : lane.destinationState;
+    result.txtDiscount[0] = read(section, direction + "DirectFloor");
+    result.txtDiscount[1] = read(section, direction + "DirectLTL");
+  }
+  return result;
+}
+
+}  // namespace tarvex::pricing
