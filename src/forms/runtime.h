@@ -54,7 +54,9 @@ class Runtime {
   void MsgBox(const std::string& text, const std::string& title) const;
   bool AskYesNo(const std::string& text) const;
 
-  // Window life; Form::Show and friends come here.
+  // Window life; Form::Show and friends come here. Load runs a window's load step
+  // without showing it.
+  void Load(Form& form);
   void Show(Form& form);
   void ShowModal(Form& form);
   void Hide(Form& form);
@@ -75,7 +77,6 @@ class Runtime {
   void UserEvent(F&& event);
   void Move(Control& target);
   void RunPendingMoves();
-  void Load(Form& form);
   void Activate(Form& form, Control* focusTarget);
   void InsertText(Control& control, std::string_view insert);
 

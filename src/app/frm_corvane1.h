@@ -1,0 +1,170 @@
+// The main quote window: its full control set and the behaviour that is built so far.
+#pragma once
+
+#include <string>
+
+#include "forms/control.h"
+#include "forms/form.h"
+
+namespace tarvex::app {
+
+struct Program;
+
+// Layout facts the program fixes, in twips.
+inline constexpr int kMainWidth = 9600;
+inline constexpr int kMainHeight = 8280;
+inline constexpr int kMainHeightMexico = 8995;
+
+class frmCorvane1 : public forms::Form {
+ public:
+  explicit frmCorvane1(Program& program);
+
+  void Form_Load() override;
+  void Form_Unload(bool& cancel) override;
+
+  // Shows or hides menus and panels by the feature switches of the settings.
+  void ConfigureScreen();
+  // The whole content of a message file in the program directory, "" when unreadable.
+  std::string FileToString(const std::string& fileName) const;
+
+  const std::string& customerServiceMessage() const { return customerServiceMessage_; }
+  const std::string& internationalCustomerServiceMessage() const {
+    return internationalCustomerServiceMessage_;
+  }
+  double borderCrossingFee() const { return borderCrossingFee_; }
+
+  // Menus; a parent is the container of its entries.
+  forms::Menu mnuFile{*this, "mnuFile"};
+  forms::Menu mnuFileNewShipment{*this, "mnuFileNewShipment"};
+  forms::Menu mnuFileRateSheet{*this, "mnuFileRateSheet"};
+  forms::Menu mnuFileBillofLading{*this, "mnuFileBillofLading"};
+  forms::Menu mnuFileCalculator{*this, "mnuFileCalculator"};
+  forms::Menu mnuFilePrint{*this, "mnuFilePrint"};
+  forms::Menu mnuFileExit{*this, "mnuFileExit"};
+  forms::Menu mnuEdit{*this, "mnuEdit"};
+  forms::Menu mnuEditDefaults{*this, "mnuEditDefaults"};
+  forms::Menu mnuEditDiscountsUS{*this, "mnuEditDiscountsUS"};
+  forms::Menu mnuEditDiscountsCanadian{*this, "mnuEditDiscountsCanadian"};
+  forms::Menu mnuEditDiscountsMexican{*this, "mnuEditDiscountsMexican"};
+  forms::Menu mnuEditFAK{*this, "mnuEditFAK"};
+  forms::Menu mnuEditAccessorialCharges{*this, "mnuEditAccessorialCharges"};
+  forms::Menu mnuView{*this, "mnuView"};
+  forms::Menu mnuViewMap{*this, "mnuViewMap"};
+  forms::Menu mnuViewRules{*this, "mnuViewRules"};
+  forms::Menu mnuViewSpeedSheetAlternation{*this, "mnuViewSpeedSheetAlternation"};
+  forms::Menu mnuViewTerminalInformation{*this, "mnuViewTerminalInformation"};
+  forms::Menu mnuCityLookup{*this, "mnuCityLookup"};
+  forms::Menu mnuHelp{*this, "mnuHelp"};
+  forms::Menu mnuHelpContents{*this, "mnuHelpContents"};
+  forms::Menu mnuHelpAbout{*this, "mnuHelpAbout"};
+
+  forms::Image imgPicture{*this, "imgPicture"};
+
+  // Lane.
+  forms::Label lblOriginCaption{*this, "lblOriginCaption"};
+  forms::Label lblDestinationCaption{*this, "lblDestinationCaption"};
+  forms::Label lblStateCaption{*this, "lblStateCaption"};
+  forms::Label lblTerminalLabel{*this, "lblTerminalLabel"};
+  forms::Label lblServiceLabel{*this, "lblServiceLabel"};
+  forms::TextBox txtOrigin{*this, "txtOrigin"};
+  forms::Label lblOriginState{*this, "lblOriginState"};
+  forms::Label lblOriginTerminal{*this, "lblOriginTerminal"};
+  forms::Label lblServiceDays{*this, "lblServiceDays"};
+  forms::TextBox txtDestination{*this, "txtDestination"};
+  forms::Label lblDestinationState{*this, "lblDestinationState"};
+  forms::Label lblDestinationTerminal{*this, "lblDestinationTerminal"};
+  forms::Label lblServiceType{*this, "lblServiceType"};
+  forms::Label lblRBN{*this, "lblRBN"};
+  forms::Label lblMiles{*this, "lblMiles"};
+  forms::Label lblIntrastateTariff{*this, "lblIntrastateTariff"};
+
+  // Shipment lines.
+  forms::Label lblClassCaption{*this, "lblClassCaption"};
+  forms::Label lblFAKLabel{*this, "lblFAKLabel"};
+  forms::Label lblWeightCaption{*this, "lblWeightCaption"};
+  forms::Label lblRateCaption{*this, "lblRateCaption"};
+  forms::Label lblChargeCaption{*this, "lblChargeCaption"};
+  forms::ControlArray<forms::ComboBox> cboClass{*this, "cboClass", 8};
+  forms::ControlArray<forms::Label> lblFAK{*this, "lblFAK", 8};
+  forms::ControlArray<forms::TextBox> txtWeight{*this, "txtWeight", 8};
+  forms::ControlArray<forms::Label> lblRate{*this, "lblRate", 8};
+  forms::ControlArray<forms::Label> lblCharge{*this, "lblCharge", 8};
+  forms::Label lblDeficitLabel{*this, "lblDeficitLabel"};
+  forms::Label lblDeficitWeight{*this, "lblDeficitWeight"};
+  forms::Label lblDeficitRate{*this, "lblDeficitRate"};
+  forms::Label lblDeficitCharge{*this, "lblDeficitCharge"};
+  forms::Label lblTotalWeightLabel{*this, "lblTotalWeightLabel"};
+  forms::Label lblTotalWeight{*this, "lblTotalWeight"};
+
+  // Totals panel: caption and amount of each row.
+  forms::Label lblUndiscountedChargeMXLabel{*this, "lblUndiscountedChargeMXLabel"};
+  forms::Label lblUndiscountedChargeMX{*this, "lblUndiscountedChargeMX"};
+  forms::Label lblDiscountMXLabel{*this, "lblDiscountMXLabel"};
+  forms::Label lblDiscountMX{*this, "lblDiscountMX"};
+  forms::Label lblNetMXLabel{*this, "lblNetMXLabel"};
+  forms::Label lblNetMX{*this, "lblNetMX"};
+  forms::Label lblUndiscountedChargeLabel{*this, "lblUndiscountedChargeLabel"};
+  forms::Label lblUndiscountedCharge{*this, "lblUndiscountedCharge"};
+  forms::Label lblDiscountLabel{*this, "lblDiscountLabel"};
+  forms::Label lblDiscount{*this, "lblDiscount"};
+  forms::Label lblNetLabel{*this, "lblNetLabel"};
+  forms::Label lblNet{*this, "lblNet"};
+  forms::Label lblFuelSurchargeLabel{*this, "lblFuelSurchargeLabel"};
+  forms::Label lblFuelSurcharge{*this, "lblFuelSurcharge"};
+  forms::Label lblAccessorialChargeLabel{*this, "lblAccessorialChargeLabel"};
+  forms::Label lblAccessorialCharge{*this, "lblAccessorialCharge"};
+  forms::Label lblCrossBorderChargeLabel{*this, "lblCrossBorderChargeLabel"};
+  forms::Label lblCrossBorderCharge{*this, "lblCrossBorderCharge"};
+  forms::Label lblHCSAFeeLabel{*this, "lblHCSAFeeLabel"};
+  forms::Label lblHCSAFee{*this, "lblHCSAFee"};
+  forms::Label lblCaliforniaSurchargeLabel{*this, "lblCaliforniaSurchargeLabel"};
+  forms::Label lblCaliforniaSurcharge{*this, "lblCaliforniaSurcharge"};
+  forms::Label lblTotalChargeLabel{*this, "lblTotalChargeLabel"};
+  forms::Label lblTotalCharge{*this, "lblTotalCharge"};
+  forms::Label lblCanCurrencyExchangeLabel{*this, "lblCanCurrencyExchangeLabel"};
+  forms::Label lblCanCurrencyExchange{*this, "lblCanCurrencyExchange"};
+  forms::Label lblTotalCanChargeLabel{*this, "lblTotalCanChargeLabel"};
+  forms::Label lblTotalCanCharge{*this, "lblTotalCanCharge"};
+
+  // Discount frames, pricing options, units and commands (right-hand column).
+  forms::Frame fraDiscount{*this, "fraDiscount"};
+  forms::Label lblFloorCaption{*this, "lblFloorCaption"};
+  forms::Label lblLTLDiscountCaption{*this, "lblLTLDiscountCaption"};
+  forms::Frame fraDiscountMX{*this, "fraDiscountMX"};
+  forms::Label lblFloorMXCaption{*this, "lblFloorMXCaption"};
+  forms::Label lblLTLDiscountMXCaption{*this, "lblLTLDiscountMXCaption"};
+  forms::ControlArray<forms::TextBox> txtDiscount{*this, "txtDiscount", 4};
+  forms::Frame fraPricing{*this, "fraPricing"};
+  forms::OptionButton optApplyOutboundPricing{*this, "optApplyOutboundPricing"};
+  forms::OptionButton optApplyInboundPricing{*this, "optApplyInboundPricing"};
+  forms::Frame fraPPU{*this, "fraPPU"};
+  forms::Label lblUnitsCaption{*this, "lblUnitsCaption"};
+  forms::TextBox txtPPU{*this, "txtPPU"};
+  forms::Label lblPPU{*this, "lblPPU"};
+  forms::CommandButton cmdDensityClassCalculator{*this, "cmdDensityClassCalculator"};
+  forms::CommandButton cmdNewShipment{*this, "cmdNewShipment"};
+  forms::CommandButton cmdPrint{*this, "cmdPrint"};
+  forms::CommandButton cmdClose{*this, "cmdClose"};
+
+  // Notices and footer.
+  forms::Label lblDisclaimerLabel{*this, "lblDisclaimerLabel"};
+  forms::Label lblDisclaimer{*this, "lblDisclaimer"};
+  forms::Label lblSufferanceFeeMessage{*this, "lblSufferanceFeeMessage"};
+  forms::Label lblUSDMessage{*this, "lblUSDMessage"};
+  forms::Frame fraFooter{*this, "fraFooter"};
+  forms::Label lblStatusBar{*this, "lblStatusBar"};
+  forms::Label lblVersion{*this, "lblVersion"};
+
+ private:
+  void Design();
+  void mnuFileCalculator_Click();
+  void mnuFileExit_Click() { Unload(); }
+  void cmdClose_Click() { Unload(); }
+
+  Program& program_;
+  std::string customerServiceMessage_;
+  std::string internationalCustomerServiceMessage_;
+  double borderCrossingFee_ = 0.0;
+};
+
+}  // namespace tarvex::app

@@ -1,0 +1,84 @@
+// The one binder between the forms model and Qt widgets: mirrors every window's model into
+// its widgets after each event and turns focus, keys, edits and clicks into model events.
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "forms/runtime.h"
+
+class QLabel;
+class QMenu;
+class QTimer;
+class QAction;
+
+namespace tarvex::ui {
+
+class Binder;
+
+// The Qt window of one form.
+class FormWindow : public QMainWindow {
+ public:
+  FormWindow(Binder& binder, forms::Form& form);
+  forms::Form& form() const { return *form_; }
+  QWidget* client() const { return client_; }
+  QLabel* background() const { return background_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Binder* binder_;
+  forms::Form* form_;
+  QWidget* client_;
+  QLabel* background_;
+};
+
+class Binder : public QObject {
+ public:
+  // Per window: adjusts the widgets the generic build made (fonts, styles).
+  using WindowBuilder = std::function<void(FormWindow&, Binder&)>;
+
+  explicit Binder(forms::Runtime& runtime);
+  ~Binder() override;
+
+  forms::Runtime& runtime() const { return *runtime_; }
+  void RegisterBuilder(const std::string& formName, WindowBuilder builder);
+
+  // Brings every window and widget in line with the model.
+  void Sync();
+  void ShowModalWindow(forms::Form& form);
+
+  FormWindow* WindowOf(const forms::Form& form) const;
+  QWidget* WidgetOf(const forms::Control& control) const;
+  forms::Control* ControlOf(const QObject* widget) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  FormWindow& Build(forms::Form& form);
+  void BuildControl(FormWindow& window, forms::Control& control);
+  void SyncWindow(FormWindow& window);
+  void SyncControl(forms::Control& control, QWidget* widget);
+  void ApplyFocus();
+  bool HandleKey(forms::Control& control, QKeyEvent* event);
+
+  forms::Runtime* runtime_;
+  std::map<std::string, WindowBuilder> builders_;
+  std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
+  std::map<const forms::Control*, QWidget*> widgets_;
+  std::map<const QObject*, forms::Control*> controls_;
+  std::map<const forms::Control*, QAction*> actions_;
+  std::map<const forms::Control*, QMenu*> menus_;
+  std::map<const forms::Control*, QTimer*> timers_;
+  bool syncing_ = false;
+};
+
+}  // namespace tarvex::ui

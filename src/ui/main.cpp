@@ -1,0 +1,39 @@
+// Tarvex on the desktop: the program directory is the executable's directory.
+#include <QApplication>
+#include <QLocale>
+
+#include "app/frm_corvane1.h"
+#include "app/frm_intro.h"
+#include "app/program.h"
+#include "engine/vorn_library.h"
+#include "forms/runtime.h"
+#include "ui/binder.h"
+#include "ui/qt_desktop.h"
+#include "ui/windows.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Tarvex");
+
+  const tarvex::base::ProgramDir dir(QCoreApplication::applicationDirPath().toStdString());
+  tarvex::ui::QtDesktop desktop;
+  tarvex::forms::Runtime runtime(desktop, "Tarvex");
+  tarvex::engine::VornLibrary engine(dir);
+  tarvex::app::Program program(dir, runtime, engine);
+  if (!engine.loaded()) program.engineUnavailable = engine.error();
+
+  tarvex::ui::Binder binder(runtime);
+  tarvex::ui::RegisterWindowBuilders(binder);
+  desktop.setBinder(&binder);
+  runtime.SetObserver([&binder] { binder.Sync(); });
+
+  // The user's decimal separator: how the locale writes one and a half.
+  const char separator = QLocale::system().toString(1.5).contains(',') ? ',' : '.';
+  tarvex::app::frmCorvane1 main(program);
+  tarvex::app::frmIntro intro(program, main, separator);
+  intro.Show();
+  if (desktop.quitRequested()) return 0;
+  const int status = QApplication::exec();
+  program.EndEngine();
+  return status;
+}

@@ -1,0 +1,334 @@
+// Launch, start-up and the main window load, driven headlessly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/frm_corvane1.h"
+#include "app/frm_intro.h"
+#include "app/program.h"
+#include "forms/driver.h"
+#include "support/scripted_desktop.h"
+#include "support/scripted_engine.h"
+
+namespace tarvex::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+pricing::SettingsRecord DemoSettings() {
+  pricing::SettingsRecord s;
+  s.CarrierName = "Kestrel Ridge Freight Lines";
+  s.EffectiveDate = "01/04/2027";
+  s.VersionText = "Version 4.2.100.3";
+  s.EngineCode = "KRFL";
+  s.IconFile = "tarvex.ico";
+  s.FakOn = 0;
+  s.PricePerUnitOn = 1;
+  s.PromptPricePerUnit = 1;
+  s.ServiceGuideOn = 1;
+  return s;
+}
+
+void WriteText(const fs::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// One program directory and one running program in it.
+struct Session {
+  explicit Session(const fs::path& dir, char separator = '.')
+      : program(base::ProgramDir(dir), runtime, engine),
+        main(program),
+        intro(program, main, separator) {}
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  testing::ScriptedEngine engine;
+  Program program;
+  frmCorvane1 main;
+  frmIntro intro;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("tarvex-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Settings(DemoSettings());
+    WriteText(dir / "disclaimer.dat", "Rates are subject to change.");
+    WriteText(dir / "bordercrossingfee.dat", "35.00");
+    WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
+    WriteText(dir / "intro.bmp", "bmp");
+  }
+  void TearDown() override {
+    session.reset();
+    fs::remove_all(dir);
+  }
+  void Settings(const pricing::SettingsRecord& s) {
+    ASSERT_TRUE(pricing::WriteSettings(dir / "variable.dat", s));
+  }
+  Session& Start(char separator = '.') {
+    session = std::make_unique<Session>(dir, separator);
+    session->intro.Show();
+    return *session;
+  }
+
+  fs::path dir;
+  std::unique_ptr<Session> session;
+};
+
+TEST_F(StartupTest, SplashThenMainWindowWithCarrierCaptions) {
+  Session& s = Start();
+  EXPECT_TRUE(s.desktop.Messages().empty());
+  EXPECT_TRUE(s.intro.visible());
+  EXPECT_EQ(s.intro.caption(), "Kestrel Ridge Freight Lines");
+  EXPECT_EQ(s.intro.width(), 9600);
+  EXPECT_EQ(s.intro.height(), 7320);
+  EXPECT_EQ(s.intro.left(), (19200 - 9600) / 2);
+  EXPECT_EQ(fs::path(s.intro.picture()).filename(), "intro.bmp");
+  EXPECT_EQ(fs::path(s.intro.icon()).filename(), "tarvex.ico");
+  // The main window is loaded behind the splash but not shown.
+  EXPECT_TRUE(s.main.loaded());
+  EXPECT_FALSE(s.main.visible());
+  EXPECT_EQ(s.main.caption(), "Kestrel Ridge Freight Lines - Effective: 01/04/2027");
+  EXPECT_EQ(s.main.lblVersion.caption(), "Version 4.2.100.3");
+  EXPECT_EQ(s.main.lblDisclaimer.caption(), "Rates are subject to change.");
+  EXPECT_DOUBLE_EQ(s.main.borderCrossingFee(), 35.0);
+  EXPECT_EQ(s.main.customerServiceMessage(), "Please call customer service.");
+
+  forms::Driver(s.runtime).FireTimer(s.intro.Timer1);
+  EXPECT_FALSE(s.intro.loaded());
+  EXPECT_TRUE(s.main.visible());
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+}
+
+TEST_F(StartupTest, AKeyOrClickOnTheSplashShowsTheMainWindowAtOnce) {
+  Session& s = Start();
+  s.runtime.KeyOnForm(s.intro, 'x');
+  EXPECT_TRUE(s.main.visible());
+  s.runtime.ClickForm(s.intro);  // the splash has gone; nothing happens twice
+  forms::Driver(s.runtime).FireTimer(s.intro.Timer1);
+  EXPECT_TRUE(s.main.visible());
+}
+
+TEST_F(StartupTest, JpegPictureIsPreferredToBitmap) {
+  WriteText(dir / "INTRO.JPG", "jpg");
+  Session& s = Start();
+  EXPECT_EQ(fs::path(s.intro.picture()).filename(), "INTRO.JPG");
+}
+
+TEST_F(StartupTest, EngineCallsAtStartAndEnd) {
+  Session& s = Start();
+  EXPECT_EQ(s.engine.callNames(), (std::vector<std::string>{"InitializeVorn", "Set_Vorndata"}));
+  const std::string path = s.engine.calls()[0].argument;
+  EXPECT_EQ(path.back(), '/');
+  EXPECT_EQ(fs::path(path), fs::path(dir.string() + "/"));
+  EXPECT_EQ(s.program.engineRecord.text(engine::H6).substr(0, 4), "KRFL");
+  EXPECT_EQ(fs::current_path(), dir);
+
+  forms::Driver driver(s.runtime);
+  driver.FireTimer(s.intro.Timer1);
+  driver.Click(s.main.cmdClose);
+  EXPECT_FALSE(s.main.loaded());
+  EXPECT_TRUE(s.desktop.quit);
+  EXPECT_EQ(s.engine.count("EndVorn"), 1);
+}
+
+TEST_F(StartupTest, SecondInstanceIsRefusedWithTheExactMessage) {
+  Session& first = Start();
+  Session second(dir);
+  second.intro.Show();
+  EXPECT_EQ(second.desktop.Messages(),
+            (std::vector<std::string>{"You are not allowed to run more than one instance of this "
+                                      "program.  Please use the instance that is already running."}));
+  EXPECT_TRUE(second.desktop.quit);
+  EXPECT_FALSE(second.intro.loaded());
+  EXPECT_TRUE(second.engine.calls().empty());
+  EXPECT_TRUE(first.intro.visible());
+}
+
+TEST_F(StartupTest, LockedEngineFilesEndTheProgram) {
+  session = std::make_unique<Session>(dir);
+  session->engine.initializeStatus = 10;
+  session->intro.Show();
+  EXPECT_EQ(session->desktop.Messages(),
+            (std::vector<std::string>{"Another program has some needed files locked.  Please close "
+                                      "other Rating Systems and Rate Sheet programs and try again."}));
+  EXPECT_TRUE(session->desktop.quit);
+  EXPECT_FALSE(session->intro.loaded());
+  EXPECT_FALSE(session->main.loaded());
+  EXPECT_EQ(session->engine.callNames(), (std::vector<std::string>{"InitializeVorn"}));
+}
+
+TEST_F(StartupTest, OtherEngineStatusesLetTheStartGoOn) {
+  session = std::make_unique<Session>(dir);
+  session->engine.initializeStatus = 3;
+  session->engine.setVorndataStatus = 10;
+  session->intro.Show();
+  EXPECT_TRUE(session->desktop.Messages().empty());
+  EXPECT_TRUE(session->main.loaded());
+  EXPECT_EQ(session->program.lastEngineStatus, 10);
+}
+
+TEST_F(StartupTest, MissingOrShortSettingsStopWithTheFileNamed) {
+  for (const bool missing : {true, false}) {
+    if (missing)
+      fs::remove(dir / "variable.dat");
+    else
+      WriteText(dir / "variable.dat", std::string(400, ' '));
+    Session s(dir);
+    s.intro.Show();
+    ASSERT_EQ(s.desktop.Messages().size(), 1U);
+    EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
+    EXPECT_TRUE(s.desktop.quit);
+    EXPECT_TRUE(s.engine.calls().empty());
+    EXPECT_FALSE(s.main.loaded());
+    if (!missing) {
+      EXPECT_EQ(fs::file_size(dir / "variable.dat"), 400U);  // left untouched
+    }
+  }
+}
+
+TEST_F(StartupTest, MissingEngineLibraryIsReported) {
+  session = std::make_unique<Session>(dir);
+  session->program.engineUnavailable = "The rating engine libvorn.so could not be found.";
+  session->intro.Show();
+  EXPECT_EQ(session->desktop.Messages(),
+            (std::vector<std::string>{"The rating engine libvorn.so could not be found."}));
+  EXPECT_TRUE(session->desktop.quit);
+  EXPECT_TRUE(session->engine.calls().empty());
+}
+
+TEST_F(StartupTest, MexicoLayoutNeedsTheFullStopAfter571) {
+  struct Case {
+    const char* version;
+    bool mexico;
+    int height;
+  };
+  for (const Case& c : {Case{"Version 4.2.571.3", true, 8995}, Case{"571.", true, 8995},
+                        Case{"Version 4.2.571", false, 8280}, Case{"Version 5710", false, 8280}}) {
+    pricing::SettingsRecord settings = DemoSettings();
+    settings.VersionText = c.version;
+    Settings(settings);
+    Session s(dir);
+    s.intro.Show();
+    SCOPED_TRACE(c.version);
+    EXPECT_EQ(s.program.Mexico571Mode, c.mexico);
+    EXPECT_EQ(s.main.height(), c.height);
+    EXPECT_EQ(s.main.fraFooter.top(), c.height - 1275);
+    EXPECT_EQ(s.main.lblUSDMessage.top(), c.height - 1275 - 240);
+    EXPECT_EQ(s.main.width(), 9600);
+    if (c.mexico) {
+      EXPECT_EQ(s.main.cmdClose.top(), c.height - 1875);
+      EXPECT_EQ(s.main.cmdPrint.top(), c.height - 1875);
+      EXPECT_EQ(s.main.cmdDensityClassCalculator.top(), c.height - 2385);
+      EXPECT_EQ(s.main.fraPPU.top(), c.height - 3375);
+      EXPECT_EQ(s.main.fraPricing.top(), c.height - 4365);
+      EXPECT_EQ(s.main.fraDiscount.caption(), "Current Settings - US/CAN");
+      EXPECT_EQ(s.main.fraDiscountMX.caption(), "Current Settings - MX");
+      EXPECT_EQ(s.main.mnuEditDiscountsUS.caption(), "Discounts - US");
+      EXPECT_EQ(s.main.mnuEditDiscountsCanadian.caption(), "Discounts - Canadian");
+      EXPECT_EQ(s.main.mnuEditDiscountsMexican.caption(), "Discounts - Mexican");
+    } else {
+      EXPECT_EQ(s.main.mnuEditDiscountsUS.caption(), "Discounts US / US");
+      EXPECT_EQ(s.main.mnuEditDiscountsCanadian.caption(), "Discounts US / CA");
+      EXPECT_EQ(s.main.mnuEditDiscountsMexican.caption(), "Discounts MX / US, MX / CA");
+    }
+  }
+}
+
+TEST_F(StartupTest, CarrierWith502HidesTheMexicanMenuAndDisclaimer) {
+  for (const char* name : {"Carrier 502 Lines", "Kestrel Ridge Freight Lines"}) {
+    pricing::SettingsRecord settings = DemoSettings();
+    settings.CarrierName = name;
+    Settings(settings);
+    Session s(dir);
+    s.intro.Show();
+    const bool shown = std::string(name).find("502") == std::string::npos;
+    EXPECT_EQ(s.main.mnuEditDiscountsMexican.visible(), shown) << name;
+    EXPECT_EQ(s.main.lblDisclaimer.visible(), shown) << name;
+    EXPECT_EQ(s.main.lblDisclaimerLabel.visible(), shown) << name;
+  }
+}
+
+TEST_F(StartupTest, EveryClassListHoldsTheEighteenClasses) {
+  Session& s = Start();
+  const std::vector<std::string> expected = {"50",  "55",  "60",  "65",  "70",  "77",
+                                             "85",  "92",  "100", "110", "125", "150",
+                                             "175", "200", "250", "300", "400", "500"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(s.main.cboClass[i].items(), expected) << i;
+}
+
+TEST_F(StartupTest, SwitchesShapeTheScreen) {
+  pricing::SettingsRecord settings = DemoSettings();
+  settings.PromptPricePerUnit = 0;  // units frame needs both switches
+  settings.ServiceGuideOn = 1;
+  settings.ShowMiles = 0;
+  settings.FakOn = 0;
+  settings.MapOn = 2;  // any non-zero value is on
+  Settings(settings);
+  Session& s = Start();
+  s.main.txtPPU.setText("12");
+  s.main.ConfigureScreen();
+  EXPECT_FALSE(s.main.fraPPU.visible());
+  EXPECT_EQ(s.main.txtPPU.text(), "");
+  EXPECT_TRUE(s.main.lblTerminalLabel.visible());
+  EXPECT_TRUE(s.main.mnuViewTerminalInformation.visible());
+  EXPECT_FALSE(s.main.lblMiles.visible());
+  EXPECT_FALSE(s.main.lblFAKLabel.visible());
+  EXPECT_TRUE(s.main.mnuViewMap.visible());
+}
+
+TEST_F(StartupTest, MissingMessageFilesGiveEmptyTextsAndNoFee) {
+  fs::remove(dir / "disclaimer.dat");
+  WriteText(dir / "bordercrossingfee.dat", "n/a");
+  Session& s = Start();
+  EXPECT_EQ(s.main.lblDisclaimer.caption(), "");
+  EXPECT_EQ(s.main.internationalCustomerServiceMessage(), "");
+  EXPECT_DOUBLE_EQ(s.main.borderCrossingFee(), 0.0);
+}
+
+TEST_F(StartupTest, FakTableIsReadWhenFakIsOn) {
+  pricing::SettingsRecord settings = DemoSettings();
+  settings.FakOn = 1;
+  Settings(settings);
+  {
+    Session s(dir);
+    s.intro.Show();
+    ASSERT_EQ(s.desktop.Messages().size(), 1U);  // missing table reported, start goes on
+    EXPECT_NE(s.desktop.Messages()[0].find("fak.dat"), std::string::npos);
+    EXPECT_EQ(s.program.fak.FakInEffect, 'N');
+    EXPECT_TRUE(s.main.loaded());
+  }
+  pricing::FakState fak;
+  fak.FakTable = pricing::StandardClassTable();
+  fak.FakTable[17] = 250;
+  ASSERT_TRUE(pricing::WriteFakTable(dir / "FAK.dat", pricing::StandardClassTable(), fak));
+  Session s(dir);
+  s.intro.Show();
+  EXPECT_TRUE(s.desktop.Messages().empty());
+  EXPECT_EQ(s.program.fak.FakInEffect, 'Y');
+}
+
+TEST_F(StartupTest, DecimalSeparatorComesFromTheLocale) {
+  EXPECT_EQ(Start(',').program.decimalSeparator, ',');
+}
+
+TEST_F(StartupTest, CalculatorThatCannotStartIsReported) {
+  Session& s = Start();
+  forms::Driver driver(s.runtime);
+  driver.FireTimer(s.intro.Timer1);
+  s.desktop.canStart = false;
+  driver.Click(s.main.mnuFileCalculator);
+  ASSERT_EQ(s.desktop.shown.size(), 1U);
+  EXPECT_EQ(s.desktop.shown[0].text, "Calculator not found");
+  EXPECT_EQ(s.desktop.shown[0].title, "Error");
+  EXPECT_EQ(s.program.ratingState, "Y");
+}
+
+}  // namespace
+}  // namespace tarvex::app
