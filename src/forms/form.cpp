@@ -25,30 +25,29 @@ Control* Form::Find(const std::string& name, int index) const {
 }
 
 Control* Form::FirstFocusable() const {
-  for (Control* c : controls_)
+  for (Control* c : tabOrder())
     if (c->canFocus() && c->tabStop()) return c;
   return nullptr;
 }
 
 Control* Form::NextInTabOrder(const Control& from, bool backwards) const {
-  const auto n = static_cast<int>(controls_.size());
+  const std::vector<Control*>& order = tabOrder();
+  const auto n = static_cast<int>(order.size());
   if (n == 0) return nullptr;
-  const auto it = std::find(controls_.begin(), controls_.end(), &from);
-  int at = it == controls_.end() ? (backwards ? 0 : -1) : static_cast<int>(it - controls_.begin());
+  const auto it = std::find(order.begin(), order.end(), &from);
+  int at = it == order.end() ? (backwards ? 0 : -1) : static_cast<int>(it - order.begin());
   for (int step = 0; step < n; ++step) {
     at = backwards ? (at - 1 + n) % n : (at + 1) % n;
-    Control* c = controls_[static_cast<std::size_t>(at)];
+    Control* c = order[static_cast<std::size_t>(at)];
     if (c->canFocus() && c->tabStop()) return c;
   }
   return nullptr;
 }
 
 void Form::SetTabOrder(const std::vector<Control*>& order) {
-  std::vector<Control*> rest;
+  tabOrder_ = order;
   for (Control* c : controls_)
-    if (std::find(order.begin(), order.end(), c) == order.end()) rest.push_back(c);
-  controls_ = order;
-  controls_.insert(controls_.end(), rest.begin(), rest.end());
+    if (std::find(order.begin(), order.end(), c) == order.end()) tabOrder_.push_back(c);
 }
 
 Control* Form::ActiveControl() const {

@@ -46,14 +46,16 @@ class Form {
   bool visible() const { return visible_; }
   bool modal() const { return modal_; }
 
-  // Every control in the order it was declared, which is also the tab order.
+  // Every control in the order it was declared; frames come before what they hold.
   const std::vector<Control*>& controls() const { return controls_; }
+  // The tab order: the declaration order unless the window sets its own.
+  const std::vector<Control*>& tabOrder() const { return tabOrder_.empty() ? controls_ : tabOrder_; }
   Control* Find(const std::string& name, int index = -1) const;
   // The first control of the tab order that can take the focus.
   Control* FirstFocusable() const;
   // The next (or previous) control after `from` that can take the focus, wrapping round.
   Control* NextInTabOrder(const Control& from, bool backwards = false) const;
-  // Replaces the declaration order as tab order; controls left out keep their place after.
+  // Sets the tab order; controls left out follow in declaration order.
   void SetTabOrder(const std::vector<Control*>& order);
 
   // The control that has the focus, when this window is the active one.
@@ -91,6 +93,7 @@ class Form {
   bool visible_ = false;
   bool modal_ = false;
   std::vector<Control*> controls_;
+  std::vector<Control*> tabOrder_;
 };
 
 }  // namespace tarvex::forms

@@ -108,8 +108,11 @@ FormWindow& Binder::Build(forms::Form& form) {
   auto window = std::make_unique<FormWindow>(*this, form);
   FormWindow& w = *window;
   windows_[&form] = std::move(window);
+  // Frames first, so that what they hold has its parent.
   for (Control* c : form.controls())
-    if (c->kind() != ControlKind::Menu) BuildControl(w, *c);
+    if (c->kind() == ControlKind::Frame) BuildControl(w, *c);
+  for (Control* c : form.controls())
+    if (c->kind() != ControlKind::Menu && c->kind() != ControlKind::Frame) BuildControl(w, *c);
   // Menus after the rest so that a parent exists before its entries.
   for (Control* c : form.controls()) {
     if (c->kind() != ControlKind::Menu) continue;

@@ -1,5 +1,6 @@
 // Tarvex on the desktop: the program directory is the executable's directory.
 #include <QApplication>
+#include <QFont>
 #include <QLocale>
 
 #include "app/frm_corvane1.h"
@@ -14,6 +15,10 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Tarvex");
+  // The windows are laid out in twips for a small sans-serif face.
+  QFont font("Liberation Sans");
+  font.setPointSizeF(8.0);
+  QApplication::setFont(font);
 
   const tarvex::base::ProgramDir dir(QCoreApplication::applicationDirPath().toStdString());
   tarvex::ui::QtDesktop desktop;
