@@ -2,6 +2,7 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/floors_part.h"
 #include "datakit/settings_part.h"
 
 namespace tarvex::datakit {
@@ -9,6 +10,7 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      FloorsPart(),
       SettingsPart(),
   };
   return parts;

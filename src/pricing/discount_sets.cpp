@@ -88,8 +88,8 @@ std::string StateSectionText(const std::array<double, 8>& values) {
   return text;
 }
 
-DiscountKeyList FillDiscountKeyList(const base::ProgramDir& dir, std::string_view country,
-                                    int mode, std::string& tag) {
+DiscountKeyList FillDiscountKeyList(const base::ProgramDir& dir, std::string_view country, int mode,
+                                    std::string& tag) {
   DiscountKeyList list;
   if (country == "C" || country == "M") {
     const std::string key = country == "C" ? kCanadianSetKey : kMexicanSetKey;

@@ -20,9 +20,8 @@ constexpr const char* kMexicanSetKey = "0000";
 
 // The eight keys of a state section, in the order they are written.
 constexpr std::array<const char*, 8> kStateSectionKeys = {
-    "OutboundDirectFloor",  "OutboundDirectLTL",  "OutboundInterlineFloor",
-    "OutboundInterlineLTL", "InboundDirectFloor", "InboundDirectLTL",
-    "InboundInterlineFloor", "InboundInterlineLTL"};
+    "OutboundDirectFloor", "OutboundDirectLTL", "OutboundInterlineFloor", "OutboundInterlineLTL",
+    "InboundDirectFloor",  "InboundDirectLTL",  "InboundInterlineFloor",  "InboundInterlineLTL"};
 
 // A key may name a file only when it is plain letters and digits: a set key is a string of
 // digits, and the list also offers whatever other d*.ini files the directory holds.
@@ -56,7 +55,7 @@ struct DiscountKeyList {
 // two, with 00000 always offered). Mode 3 follows each key with its option descriptions.
 // For the United States, a non-empty `tag` becomes the list's text and is emptied: the
 // editor's save leaves the key it saved there, so that set stays selected.
-DiscountKeyList FillDiscountKeyList(const base::ProgramDir& dir, std::string_view country,
-                                    int mode, std::string& tag);
+DiscountKeyList FillDiscountKeyList(const base::ProgramDir& dir, std::string_view country, int mode,
+                                    std::string& tag);
 
 }  // namespace tarvex::pricing

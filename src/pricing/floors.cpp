@@ -89,7 +89,7 @@ unsigned char SearchCells(const Tables& tables, std::string_view a, std::string_
       const auto read = base::ReadFixedRecord(tables.matrix, 1, cell);
       if (!read.ok()) {
         fault = read.status == base::RecordStatus::Missing ? MissingFault(tables.matrix)
-                                                          : ShortFault(tables.matrix, cell);
+                                                           : ShortFault(tables.matrix, cell);
         return ' ';
       }
       const unsigned char code = read.record.data()[0];
@@ -103,7 +103,9 @@ std::string SearchKey(std::string_view postalCode) {
   return base::Trim(postalCode).substr(0, 5);
 }
 
-bool IsCanadian(std::string_view postalCode) { return base::Val(postalCode) == 0.0; }
+bool IsCanadian(std::string_view postalCode) {
+  return base::Val(postalCode) == 0.0;
+}
 
 }  // namespace
 
@@ -152,7 +154,7 @@ LaneFloor GetLaneFloor(const base::ProgramDir& dir, std::string_view originPosta
   const auto read = base::ReadFixedRecord(amounts, kFloorAmountRecordLength, code);
   if (!read.ok()) {
     floor.fault = read.status == base::RecordStatus::Missing ? MissingFault(amounts)
-                                                            : ShortFault(amounts, code);
+                                                             : ShortFault(amounts, code);
     return floor;
   }
   floor.amount = read.record.int16(0) / 100.0;

@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 constexpr std::string_view kCrLf = "\r\n";
 
 // The classic reader skips tabs as well as blanks around names and values.
-bool IsIniBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsIniBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view TrimIni(std::string_view text) {
   while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
@@ -54,8 +56,8 @@ std::vector<IniLine> SplitLines(std::string_view text) {
     } else if (body.front() == '[') {
       line.kind = LineKind::Section;
       const std::size_t close = body.find(']');
-      line.name = TrimIni(body.substr(1, close == std::string_view::npos ? body.size() - 1
-                                                                          : close - 1));
+      line.name =
+          TrimIni(body.substr(1, close == std::string_view::npos ? body.size() - 1 : close - 1));
     } else if (const std::size_t eq = body.find('='); eq != std::string_view::npos) {
       line.kind = LineKind::Entry;
       line.name = TrimIni(body.substr(0, eq));
@@ -79,8 +81,7 @@ struct SectionSpan {
 std::optional<SectionSpan> FindSection(const std::vector<IniLine>& lines,
                                        std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind != LineKind::Section || !base::EqualsNoCase(lines[i].name, section))
-      continue;
+    if (lines[i].kind != LineKind::Section || !base::EqualsNoCase(lines[i].name, section)) continue;
     SectionSpan span;
     span.header = i;
     span.lastContent = i;

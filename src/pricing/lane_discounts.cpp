@@ -10,7 +10,9 @@
 namespace tarvex::pricing {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // A whole text that reads as one number, as the display mask takes it.
 bool IsNumericText(std::string_view text, char decimalSeparator) {

@@ -13,15 +13,15 @@ namespace tarvex::pricing {
 
 // What the look-up reads from the quote window and the rating request when it runs.
 struct LaneDiscountInputs {
-  std::string originPostalCode;       // the rating request's six-character fields
+  std::string originPostalCode;  // the rating request's six-character fields
   std::string destinationPostalCode;
-  std::string originState;            // the lane's two-character state or province codes
+  std::string originState;  // the lane's two-character state or province codes
   std::string destinationState;
-  std::string originStateCaption;     // captions of lblOriginState and lblDestinationState
+  std::string originStateCaption;  // captions of lblOriginState and lblDestinationState
   std::string destinationStateCaption;
-  bool inboundPricing = false;        // optApplyInboundPricing selected
-  bool mexico571Mode = false;         // the program-wide Mexico571Mode
-  char decimalSeparator = '.';        // the user's, for the two-decimal display
+  bool inboundPricing = false;  // optApplyInboundPricing selected
+  bool mexico571Mode = false;   // the program-wide Mexico571Mode
+  char decimalSeparator = '.';  // the user's, for the two-decimal display
 };
 
 // What the look-up hands back: the texts for txtDiscount(0) to (3), nothing where a field is

@@ -55,8 +55,8 @@ TEST_F(DiscountSets, UsListTakesEverySetFileAndAddsTheDefaultLast) {
   Put("d10001.bak.ini", "");  // key up to the first "."
   Put("readme.ini", "");
   Put("d64120.txt", "");
-  Put("d.ini", "");      // names no key
-  Put("d1 2.ini", "");   // a key that cannot be a set's file name
+  Put("d.ini", "");                             // names no key
+  Put("d1 2.ini", "");                          // a key that cannot be a set's file name
   fs::create_directories(dir_ / "d55555.ini");  // a folder, not a set
   EXPECT_EQ(Fill("U", 1).items, (Items{"07102", "10001", "30301", "00000"}));
 }
@@ -65,8 +65,8 @@ TEST_F(DiscountSets, ModeThreeDescribesEachSetsOptions) {
   Options("d64120.ini", /*traditional=*/true, /*rates=*/false);
   Options("d000000.ini", /*traditional=*/false, /*rates=*/true);
   EXPECT_EQ(Fill("U", 3).items, (Items{"64120     Traditional     Charges         ",
-                                        // No d00000.ini: the key and five blanks.
-                                        "00000     "}));
+                                       // No d00000.ini: the key and five blanks.
+                                       "00000     "}));
   EXPECT_EQ(Fill("C", 3).items, Items{"000000    State           Rates           "});
   EXPECT_EQ(Fill("M", 3).items, Items{"0000    "});
 }

@@ -160,8 +160,8 @@ TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   EXPECT_NE(floor.fault.find("record 32"), std::string::npos) << floor.fault;
 
   // A matrix with fewer cells than its ranges need.
-  Tables({{"M5A00", "M5Z99"}, {"H1A00", "H9Z99"}}, {{"64000", "64999"}, {"30000", "31999"}},
-         "AB ", cents_);
+  Tables({{"M5A00", "M5Z99"}, {"H1A00", "H9Z99"}}, {{"64000", "64999"}, {"30000", "31999"}}, "AB ",
+         cents_);
   floor = Floor("M5V3L9", "64120");
   EXPECT_EQ(floor.amount, 0.0);
   EXPECT_NE(floor.fault.find("Floor.dat"), std::string::npos) << floor.fault;

@@ -31,14 +31,14 @@ TEST_F(IniFile, ReadsValuesAsTheClassicReaderDoes) {
   const std::string longValue(300, 'x');
   const ReadCase cases[] = {
       {"plain value", "[Discounts]\r\noptRates=True\r\n", "Discounts", "optRates", "", "True"},
-      {"section name in another case", "[DISCOUNTS]\r\noptRates=True\r\n", "discounts",
-       "optRates", "", "True"},
-      {"key name in another case", "[Discounts]\r\nOPTRATES=True\r\n", "Discounts", "optrates",
+      {"section name in another case", "[DISCOUNTS]\r\noptRates=True\r\n", "discounts", "optRates",
        "", "True"},
+      {"key name in another case", "[Discounts]\r\nOPTRATES=True\r\n", "Discounts", "optrates", "",
+       "True"},
       {"blanks around key and value", "[Discounts]\r\n  optRates  =   True  \r\n", "Discounts",
        "optRates", "", "True"},
-      {"tabs around the value", "[Discounts]\r\noptRates=\tTrue\t\r\n", "Discounts", "optRates",
-       "", "True"},
+      {"tabs around the value", "[Discounts]\r\noptRates=\tTrue\t\r\n", "Discounts", "optRates", "",
+       "True"},
       {"value in double quotes", "[Discounts]\r\ntxtA=\" 12.50 \"\r\n", "Discounts", "txtA", "",
        " 12.50 "},
       {"value in single quotes", "[Discounts]\r\ntxtA='12.50'\r\n", "Discounts", "txtA", "",
@@ -50,23 +50,22 @@ TEST_F(IniFile, ReadsValuesAsTheClassicReaderDoes) {
        ""},
       {"missing key gives the default", "[Discounts]\r\ntxtA=1\r\n", "Discounts", "txtB", "dflt",
        "dflt"},
-      {"trailing blanks of the default stripped", "[Discounts]\r\n", "Discounts", "txtB",
-       "dflt   ", "dflt"},
-      {"missing section gives the default", "[Other]\r\ntxtA=1\r\n", "Discounts", "txtA", "d",
-       "d"},
+      {"trailing blanks of the default stripped", "[Discounts]\r\n", "Discounts", "txtB", "dflt   ",
+       "dflt"},
+      {"missing section gives the default", "[Other]\r\ntxtA=1\r\n", "Discounts", "txtA", "d", "d"},
       {"key of another section not taken", "[Other]\r\ntxtA=1\r\n[Discounts]\r\ntxtB=2\r\n",
        "Discounts", "txtA", "", ""},
       {"key before any section not taken", "txtA=1\r\n[Discounts]\r\n", "Discounts", "txtA", "",
        ""},
-      {"section ends at the next header", "[Discounts]\r\n[CA]\r\ntxtA=1\r\n", "Discounts",
-       "txtA", "", ""},
+      {"section ends at the next header", "[Discounts]\r\n[CA]\r\ntxtA=1\r\n", "Discounts", "txtA",
+       "", ""},
       {"LF line ends", "[CA]\nOutboundDirectLTL=12.5\n", "CA", "OutboundDirectLTL", "", "12.5"},
-      {"last line without line end", "[CA]\r\nOutboundDirectLTL=7", "CA", "OutboundDirectLTL",
-       "", "7"},
+      {"last line without line end", "[CA]\r\nOutboundDirectLTL=7", "CA", "OutboundDirectLTL", "",
+       "7"},
       {"single-byte text kept byte for byte", "[Discounts]\r\ntxtName=Caf\xe9 \x93Q\x94\r\n",
        "Discounts", "txtName", "", "Caf\xe9 \x93Q\x94"},
-      {"300 characters come back as 254", "[Discounts]\r\ntxtA=" + longValue + "\r\n",
-       "Discounts", "txtA", "", std::string(254, 'x')},
+      {"300 characters come back as 254", "[Discounts]\r\ntxtA=" + longValue + "\r\n", "Discounts",
+       "txtA", "", std::string(254, 'x')},
   };
   for (const auto& c : cases) {
     const auto file = Put("d12345.ini", c.file);
@@ -107,8 +106,8 @@ TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
       {"new file", "", "Discounts", "optRates", "True", "[Discounts]\r\noptRates=True\r\n"},
       {"new key at the end of its section", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "z", "3",
        "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n"},
-      {"new key before the blank lines that end its section", "[A]\r\nx=1\r\n\r\n[B]\r\n", "A",
-       "y", "2", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\n"},
+      {"new key before the blank lines that end its section", "[A]\r\nx=1\r\n\r\n[B]\r\n", "A", "y",
+       "2", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\n"},
       {"new key in a section that has none", "[A]\r\n[B]\r\ny=2\r\n", "a", "x", "1",
        "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
       {"existing key replaced in place", "[A]\r\nx=1\r\ny=2\r\nz=3\r\n", "A", "y", "9",
@@ -122,8 +121,8 @@ TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
       {"new key after an unterminated last line", "[A]\r\nx=1", "A", "y", "2",
        "[A]\r\nx=1\r\ny=2\r\n"},
       {"empty value", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"},
-      {"only the first of two equal sections is touched", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A",
-       "x", "5", "[A]\r\nx=5\r\n[a]\r\nx=2\r\n"},
+      {"only the first of two equal sections is touched", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "x",
+       "5", "[A]\r\nx=5\r\n[a]\r\nx=2\r\n"},
   };
   for (const auto& c : cases) {
     const auto file = dir_ / "d12345.ini";
@@ -168,8 +167,8 @@ TEST_F(IniFile, WrittenValuesReadBack) {
 TEST_F(IniFile, SectionIsRewrittenWholeWhereItStands) {
   const std::string discounts = "[Discounts]\r\noptState=True\r\n\r\n";
   const std::string ny = "[NY]\r\nOutboundDirectFloor=1\r\n";
-  const auto file =
-      Put("d12345.ini", discounts + "[ca]\r\nOutboundDirectFloor=9\r\n; old\r\nStray=1\r\n\r\n" + ny);
+  const auto file = Put(
+      "d12345.ini", discounts + "[ca]\r\nOutboundDirectFloor=9\r\n; old\r\nStray=1\r\n\r\n" + ny);
   const std::string eight =
       "OutboundDirectFloor=0\r\nOutboundDirectLTL=0\r\nOutboundInterlineFloor=0\r\n"
       "OutboundInterlineLTL=0\r\nInboundDirectFloor=0\r\nInboundDirectLTL=0\r\n"
@@ -188,7 +187,8 @@ TEST_F(IniFile, SectionIsRewrittenWholeWhereItStands) {
 TEST_F(IniFile, SectionIntoAMissingFileCreatesIt) {
   const auto file = dir_ / "d0000.ini";
   ASSERT_TRUE(WriteIniSection("AZ", "OutboundDirectFloor=12.5\r\nOutboundDirectLTL=40", file));
-  EXPECT_EQ(base::FileToString(file), "[AZ]\r\nOutboundDirectFloor=12.5\r\nOutboundDirectLTL=40\r\n");
+  EXPECT_EQ(base::FileToString(file),
+            "[AZ]\r\nOutboundDirectFloor=12.5\r\nOutboundDirectLTL=40\r\n");
 }
 
 TEST_F(IniFile, WritesThatWouldBreakTheFileAreRefusedAndChangeNothing) {

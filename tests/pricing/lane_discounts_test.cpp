@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "pricing/discount_sets.h"
 #include "pricing/test_dir.h"
 
 namespace tarvex::pricing {
@@ -55,8 +57,9 @@ class LaneDiscountLookUp : public testing::TestDir {
         "InboundDirectFloor=99\r\nInboundDirectLTL=47\r\n"
         "InboundInterlineFloor=3\r\nInboundInterlineLTL=4\r\n");
     // A set that never says how it is priced.
-    Put("d73301.ini", "[Discounts]\r\noptRates=True\r\n[TX]\r\nOutboundDirectFloor=60\r\n"
-                      "OutboundDirectLTL=30\r\n");
+    Put("d73301.ini",
+        "[Discounts]\r\noptRates=True\r\n[TX]\r\nOutboundDirectFloor=60\r\n"
+        "OutboundDirectLTL=30\r\n");
   }
 
   static LaneDiscountInputs Lane(const char* origin, const char* originState,
@@ -89,43 +92,45 @@ TEST_F(LaneDiscountLookUp, PicksTheSetAndFieldsOfEachLane) {
     bool onCharges;
     const char* country;
   } cases[] = {
+      // clang-format off
       {"outbound from a customer's ZIP to another state", Lane("64120", "MO", "30301", "GA"),
        false, false, "64120", {"85.00", "62.50", kept, kept}, false, "US"},
-      {"outbound within the customer's state", Lane("64120", "MO", "63101", "MO"), false, false,
-       "64120", {"70.00", "55.00", kept, kept}, false, "US"},
+      {"outbound within the customer's state", Lane("64120", "MO", "63101", "MO"),
+       false, false, "64120", {"70.00", "55.00", kept, kept}, false, "US"},
       {"origin without a set of its own: the default set", Lane("66061", "KS", "30301", "GA"),
        false, false, "00000", {"100.00", "50.00", kept, kept}, true, "US"},
-      {"inbound to a ZIP with a leading zero", Lane("64120", "MO", "07102", "NJ"), true, false,
-       "07102", {"77.50", "45.00", kept, kept}, false, "US"},
-      {"inbound pricing keys on the destination", Lane("07102", "NJ", "64120", "MO"), true,
-       false, "64120", {"90.00", "60.00", kept, kept}, false, "US"},
-      {"Canadian destination", Lane("64120", "MO", "M5V3L9", "ON"), false, false, "000000",
-       {"110.00", "40.00", kept, kept}, true, "CN"},
-      {"Canadian origin", Lane("M5V3L9", "ON", "64120", "MO"), false, false, "000000",
-       {"110.00", "40.00", kept, kept}, true, "CN"},
-      {"US-Mexico without the Mexican portion", Lane("64120", "MO", "44100M", "MX"), false,
-       false, "0000", {"120.00", "35.00", kept, kept}, true, "US"},
+      {"inbound to a ZIP with a leading zero", Lane("64120", "MO", "07102", "NJ"),
+       true, false, "07102", {"77.50", "45.00", kept, kept}, false, "US"},
+      {"inbound pricing keys on the destination", Lane("07102", "NJ", "64120", "MO"),
+       true, false, "64120", {"90.00", "60.00", kept, kept}, false, "US"},
+      {"Canadian destination", Lane("64120", "MO", "M5V3L9", "ON"),
+       false, false, "000000", {"110.00", "40.00", kept, kept}, true, "CN"},
+      {"Canadian origin", Lane("M5V3L9", "ON", "64120", "MO"),
+       false, false, "000000", {"110.00", "40.00", kept, kept}, true, "CN"},
+      {"US-Mexico without the Mexican portion", Lane("64120", "MO", "44100M", "MX"),
+       false, false, "0000", {"120.00", "35.00", kept, kept}, true, "US"},
       {"Canada-Mexico: the Mexican set's intrastate fields", Lane("M5V3L9", "ON", "44100M", "MX"),
        false, false, "0000", {"130.00", "30.00", kept, kept}, true, "CN"},
-      {"US-Mexico with the Mexican portion", Lane("64120", "MO", "44100M", "MX"), false, true,
-       "0000", {"140.00", "25.00", "150.00", "20.00"}, true, "US"},
-      {"Mexico-US inbound with the Mexican portion", Lane("44100M", "MX", "64120", "MO"), true,
-       true, "0000", {"160.00", "15.00", "170.00", "10.00"}, true, "US"},
-      {"Canada-Mexico with the Mexican portion", Lane("M5V3L9", "ON", "44100M", "MX"), false,
-       true, "0000", {"145.00", "24.00", "150.00", "20.00"}, true, "CN"},
+      {"US-Mexico with the Mexican portion", Lane("64120", "MO", "44100M", "MX"),
+       false, true, "0000", {"140.00", "25.00", "150.00", "20.00"}, true, "US"},
+      {"Mexico-US inbound with the Mexican portion", Lane("44100M", "MX", "64120", "MO"),
+       true, true, "0000", {"160.00", "15.00", "170.00", "10.00"}, true, "US"},
+      {"Canada-Mexico with the Mexican portion", Lane("M5V3L9", "ON", "44100M", "MX"),
+       false, true, "0000", {"145.00", "24.00", "150.00", "20.00"}, true, "CN"},
       {"state pricing outbound: the destination's state", Lane("30303", "GA", "64120", "MO"),
        false, false, "30303", {"95.50", "48.00", kept, kept}, true, "US"},
-      {"state pricing inbound: the origin's state", Lane("64120", "MO", "30303", "GA"), true,
-       false, "30303", {"99.00", "47.00", kept, kept}, true, "US"},
+      {"state pricing inbound: the origin's state", Lane("64120", "MO", "30303", "GA"),
+       true, false, "30303", {"99.00", "47.00", kept, kept}, true, "US"},
       {"state pricing with the Mexican portion leaves fields 2 and 3",
-       Lane("30303", "GA", "64120", "MO"), false, true, "30303",
-       {"95.50", "48.00", kept, kept}, true, "US"},
-      {"no optTraditional: priced by state", Lane("73301", "TX", "75201", "TX"), false, false,
-       "73301", {"60.00", "30.00", kept, kept}, false, "US"},
-      {"empty destination counts as Canadian", Lane("64120", "MO", "", ""), false, false,
-       "000000", {"110.00", "40.00", kept, kept}, true, "CN"},
-      {"two empty states compare equal: intrastate", Lane("64120", "", "63101", ""), false,
-       false, "64120", {"70.00", "55.00", kept, kept}, false, "US"},
+       Lane("30303", "GA", "64120", "MO"),
+       false, true, "30303", {"95.50", "48.00", kept, kept}, true, "US"},
+      {"no optTraditional: priced by state", Lane("73301", "TX", "75201", "TX"),
+       false, false, "73301", {"60.00", "30.00", kept, kept}, false, "US"},
+      {"empty destination counts as Canadian", Lane("64120", "MO", "", ""),
+       false, false, "000000", {"110.00", "40.00", kept, kept}, true, "CN"},
+      {"two empty states compare equal: intrastate", Lane("64120", "", "63101", ""),
+       false, false, "64120", {"70.00", "55.00", kept, kept}, false, "US"},
+      // clang-format on
   };
   for (auto& c : cases) {
     c.lane.inboundPricing = c.inbound;
@@ -156,8 +161,8 @@ TEST_F(LaneDiscountLookUp, MissingSetFilesGiveEmptyFieldsWithoutAMessage) {
 
 TEST_F(LaneDiscountLookUp, NoCharacterOfAPostalCodeReachesAFileName) {
   Put("d64120.ini", "");
-  for (const char* code : {"64120/../../etc/passwd", "../d64120", "64120\\..\\x", "-64120",
-                           "1e300", "64120.ini", "999999999999"}) {
+  for (const char* code : {"64120/../../etc/passwd", "../d64120", "64120\\..\\x", "-64120", "1e300",
+                           "64120.ini", "999999999999"}) {
     const auto result = LookUp(Lane(code, "MO", "30301", "GA"));
     const std::string name = result.setFile.filename().string();
     EXPECT_EQ(result.setFile.parent_path(), dir_) << code;
@@ -176,6 +181,51 @@ TEST(DiscountFieldText, ShowsNumbersWithTwoDecimals) {
   EXPECT_EQ(DiscountFieldText("  "), "");
   EXPECT_EQ(DiscountFieldText("n/a"), "n/a");
   EXPECT_EQ(DiscountFieldText("12,5", ','), "12,50");
+}
+
+}  // namespace
+}  // namespace tarvex::pricing
+
+namespace tarvex::pricing {
+namespace {
+
+// The demo carrier's sets as shipped in the program directory.
+TEST(DemoDiscountSets, PriceTheDemoLanes) {
+  const base::ProgramDir dir(std::filesystem::path(TARVEX_SOURCE_DIR) / "data/demo/files");
+  std::string tag;
+  EXPECT_EQ(FillDiscountKeyList(dir, "U", 3, tag).items,
+            (std::vector<std::string>{"00000     Traditional     Rates           ",
+                                      "07102     Traditional     Charges         ",
+                                      "30303     State           Charges         ",
+                                      "64108     Traditional     Rates           "}));
+
+  LaneDiscountInputs lane;
+  lane.originPostalCode = "64108";
+  lane.originState = lane.originStateCaption = "MO";
+  lane.destinationPostalCode = "30303";
+  lane.destinationState = lane.destinationStateCaption = "GA";
+  auto result = LookUpLaneDiscounts(dir, lane);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->txtDiscount[0], "85.00");
+  EXPECT_EQ(result->txtDiscount[1], "62.50");
+  EXPECT_FALSE(result->DiscountOnCharges);
+
+  lane.inboundPricing = true;  // the Atlanta consignee's set, by the origin's state
+  result = LookUpLaneDiscounts(dir, lane);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->setKey, "30303");
+  EXPECT_EQ(result->txtDiscount[0], "82.50");
+  EXPECT_EQ(result->txtDiscount[1], "62.00");
+  EXPECT_TRUE(result->DiscountOnCharges);
+
+  lane.inboundPricing = false;
+  lane.mexico571Mode = true;
+  lane.destinationPostalCode = "44100M";
+  lane.destinationState = lane.destinationStateCaption = "MX";
+  result = LookUpLaneDiscounts(dir, lane);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->txtDiscount,
+            (std::array<std::optional<std::string>, 4>{"110.00", "40.00", "65.00", "25.00"}));
 }
 
 }  // namespace
