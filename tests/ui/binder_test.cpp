@@ -1,0 +1,168 @@
+// The Qt binder delivers the same events as the headless runtime for the same user actions.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "forms/driver.h"
+#include "forms/runtime.h"
+#include "support/scripted_desktop.h"
+#include "ui/binder.h"
+
+namespace tarvex::ui {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class LineForm : public forms::Form {
+ public:
+  LineForm(forms::Runtime& rt, Log& log) : Form(rt, "frmLines"), rt_(rt), log_(log) {
+    setWidth(6000);
+    setHeight(4000);
+    txtOrigin.move(120, 120, 1200, 300);
+    cboClass.move(120, 600, 1200, 300);
+    txtWeight.move(120, 1080, 1200, 300);
+    cmdCancel.move(120, 1560, 1200, 400);
+    cmdCancel.setCausesValidation(false);
+    for (const char* c : {"50", "55", "60"}) cboClass.addItem(c);
+    for (forms::Control* c : {static_cast<forms::Control*>(&txtOrigin),
+                              static_cast<forms::Control*>(&cboClass),
+                              static_cast<forms::Control*>(&txtWeight),
+                              static_cast<forms::Control*>(&cmdCancel)}) {
+      const std::string name = c->displayName();
+      c->onGotFocus = [this, name] { log_.push_back(name + " GotFocus"); };
+      c->onLostFocus = [this, name] {
+        log_.push_back(name + " LostFocus(next " + rt_.ActiveControl()->displayName() + ")");
+      };
+    }
+    txtOrigin.onKeyPress = [](int& key) {
+      if (key >= 'a' && key <= 'z') key -= 32;
+    };
+    // The class box refuses anything but a listed class and takes the focus back.
+    cboClass.onLostFocus = [this] {
+      log_.push_back("cboClass LostFocus(next " + rt_.ActiveControl()->displayName() + ")");
+      if (cboClass.text() == "50" || cboClass.text() == "55" || cboClass.text() == "60") return;
+      rt_.MsgBox("Invalid Class");
+      flag = "N";
+      cboClass.SetFocus();
+    };
+    txtWeight.onLostFocus = [this] {
+      log_.push_back("txtWeight LostFocus(next " + rt_.ActiveControl()->displayName() + ")");
+      if (flag == "N") flag = "Y";
+    };
+    cmdCancel.onClick = [this] { log_.push_back("cmdCancel Click"); };
+  }
+
+  forms::TextBox txtOrigin{*this, "txtOrigin"};
+  forms::ComboBox cboClass{*this, "cboClass"};
+  forms::TextBox txtWeight{*this, "txtWeight"};
+  forms::CommandButton cmdCancel{*this, "cmdCancel"};
+  std::string flag = "Y";
+
+ private:
+  forms::Runtime& rt_;
+  Log& log_;
+};
+
+// Runs the same steps headless and through Qt widgets and compares what the window saw.
+struct Rig {
+  explicit Rig(bool qt) {
+    if (qt) {
+      binder = std::make_unique<Binder>(runtime);
+      runtime.SetObserver([this] { binder->Sync(); });
+    }
+    form.Show();
+    if (binder) {
+      QWidget* window = binder->WindowOf(form);
+      window->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    log.clear();
+  }
+  QWidget* Widget(forms::Control& c) { return binder->WidgetOf(c); }
+  // The widget that would receive the keyboard: the one the binder gave the focus to.
+  QWidget* Focused() { return QApplication::focusWidget(); }
+
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  Log log;
+  LineForm form{runtime, log};
+  std::unique_ptr<Binder> binder;
+};
+
+TEST(BinderTest, TypingAndTabGiveTheHeadlessSequence) {
+  Rig headless(false);
+  forms::Driver driver(headless.runtime);
+  driver.Type(headless.form.txtOrigin, "k1a");
+  driver.Tab();
+  driver.Type(headless.form.cboClass, "77");
+  driver.Tab();  // refused: the focus bounces back into the class box
+
+  Rig qt(true);
+  ASSERT_EQ(qt.Focused(), qt.Widget(qt.form.txtOrigin));
+  QTest::keyClicks(qt.Focused(), "k1a");
+  QTest::keyClick(qt.Focused(), Qt::Key_Tab);
+  ASSERT_EQ(qt.runtime.ActiveControl(), &qt.form.cboClass);
+  QTest::keyClicks(qt.Focused(), "77");
+  QTest::keyClick(qt.Focused(), Qt::Key_Tab);
+
+  EXPECT_EQ(qt.form.txtOrigin.text(), "K1A");
+  EXPECT_EQ(static_cast<QLineEdit*>(qt.Widget(qt.form.txtOrigin))->text(), "K1A");
+  EXPECT_EQ(qt.log, headless.log);
+  EXPECT_EQ(headless.desktop.Messages(), (std::vector<std::string>{"Invalid Class"}));
+  EXPECT_EQ(qt.desktop.Messages(), headless.desktop.Messages());
+  EXPECT_EQ(qt.log.size(), 6U);  // the bounce: four moves where the user made two
+  EXPECT_EQ(qt.form.flag, "Y");
+  EXPECT_EQ(qt.runtime.ActiveControl(), &qt.form.cboClass);
+  EXPECT_TRUE(qt.Widget(qt.form.cboClass)->hasFocus());
+}
+
+TEST(BinderTest, EnterAndClicksGoThroughTheRuntime) {
+  Rig headless(false);
+  headless.form.txtOrigin.onKeyPress = [&](int& key) {
+    if (key == forms::keys::Enter) {
+      key = 0;
+      headless.runtime.PostTab();
+    }
+  };
+  forms::Driver driver(headless.runtime);
+  driver.PressEnter(headless.form.txtOrigin);
+  driver.Click(headless.form.cmdCancel);
+
+  Rig qt(true);
+  qt.form.txtOrigin.onKeyPress = [&](int& key) {
+    if (key == forms::keys::Enter) {
+      key = 0;
+      qt.runtime.PostTab();
+    }
+  };
+  QTest::keyClick(qt.Focused(), Qt::Key_Return);
+  QTest::mouseClick(qt.Widget(qt.form.cmdCancel), Qt::LeftButton);
+
+  EXPECT_EQ(qt.log, headless.log);
+  EXPECT_EQ(qt.log.back(), "cmdCancel Click");
+}
+
+TEST(BinderTest, ModelChangesReachTheWidgets) {
+  Rig qt(true);
+  qt.form.txtWeight.setText("1500");
+  qt.form.cboClass.setVisible(false);
+  qt.binder->Sync();
+  EXPECT_EQ(static_cast<QLineEdit*>(qt.Widget(qt.form.txtWeight))->text(), "1500");
+  EXPECT_FALSE(qt.Widget(qt.form.cboClass)->isVisible());
+  EXPECT_EQ(static_cast<QComboBox*>(qt.Widget(qt.form.cboClass))->count(), 3);
+  EXPECT_EQ(qt.Widget(qt.form.txtOrigin)->objectName(), "txtOrigin");
+}
+
+}  // namespace
+}  // namespace tarvex::ui
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
