@@ -2,6 +2,8 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/fak_part.h"
+#include "datakit/geo_part.h"
 #include "datakit/floors_part.h"
 #include "datakit/settings_part.h"
 
@@ -10,6 +12,8 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      FakPart(),
+      GeoPart(),
       FloorsPart(),
       SettingsPart(),
   };
