@@ -49,8 +49,11 @@ std::string KeyZip(std::string_view postalCode) {
 std::string DiscountFieldText(const std::string& value, char decimalSeparator) {
   const std::string text = base::Trim(value);
   if (text.empty()) return {};
-  if (!IsNumericText(text, decimalSeparator)) return value;
-  return base::FormatMask(base::ValLocal(text, decimalSeparator), "0.00", decimalSeparator);
+  // A set written on a desktop with the other separator still shows its numbers.
+  for (const char separator : {decimalSeparator, '.'})
+    if (IsNumericText(text, separator))
+      return base::FormatMask(base::ValLocal(text, separator), "0.00", decimalSeparator);
+  return value;
 }
 
 std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,

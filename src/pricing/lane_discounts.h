@@ -42,7 +42,7 @@ std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,
                                                  const LaneDiscountInputs& lane);
 
 // A set's value as the discount fields show it: a number with two decimals ("0.00"), an empty
-// value empty, any other text as it stands.
+// value empty, any other text as it stands. A number may use the user's separator or ".".
 std::string DiscountFieldText(const std::string& value, char decimalSeparator = '.');
 
 }  // namespace tarvex::pricing

@@ -181,6 +181,8 @@ TEST(DiscountFieldText, ShowsNumbersWithTwoDecimals) {
   EXPECT_EQ(DiscountFieldText("  "), "");
   EXPECT_EQ(DiscountFieldText("n/a"), "n/a");
   EXPECT_EQ(DiscountFieldText("12,5", ','), "12,50");
+  EXPECT_EQ(DiscountFieldText("62.5", ','), "62,50");  // the demo sets on a comma desktop
+  EXPECT_EQ(DiscountFieldText("12,5"), "12,5");
 }
 
 }  // namespace
