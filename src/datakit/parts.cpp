@@ -3,6 +3,7 @@
 
 // parts: includes
 #include "datakit/fak_part.h"
+#include "datakit/geo_part.h"
 #include "datakit/floors_part.h"
 #include "datakit/settings_part.h"
 
@@ -12,6 +13,7 @@ const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
       FakPart(),
+      GeoPart(),
       FloorsPart(),
       SettingsPart(),
   };
