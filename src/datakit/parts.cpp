@@ -2,6 +2,7 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/discount_sets_part.h"
 #include "datakit/fak_part.h"
 #include "datakit/geo_part.h"
 #include "datakit/floors_part.h"
@@ -12,6 +13,7 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      DiscountSetsPart(),
       FakPart(),
       GeoPart(),
       FloorsPart(),

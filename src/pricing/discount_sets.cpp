@@ -12,6 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 bool IsSetFileName(std::string_view name) {
   return name.size() >= 5 && (name.front() == 'd' || name.front() == 'D') &&
          base::EqualsNoCase(name.substr(name.size() - 4), ".ini");
@@ -46,6 +50,55 @@ std::string Described(const base::ProgramDir& dir, std::string_view key, std::st
 }
 
 }  // namespace
+
+const std::vector<std::string>& LaneTypeFieldNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+    for (const char* direction : {"Outbound", "Inbound"})
+      for (const char* jurisdiction : {"Interstate", "Intrastate"})
+        for (const char* service : {"Direct", "Interline"})
+          for (const char* kind : {"Floor", "LTL"})
+            list.push_back(std::string("txt") + direction + jurisdiction + service + kind);
+    return list;
+  }();
+  return names;
+}
+
+const std::vector<std::string>& CrossBorderFieldNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+    for (const char* direction : {"Outbound", "Inbound"})
+      for (const char* service : {"Direct", "Indirect"})
+        for (const char* kind : {"Floor", "LTL"})
+          for (const char* portion : {"US", "CN", "MX"})
+            list.push_back(std::string("txt") + direction + service + kind + portion);
+    return list;
+  }();
+  return names;
+}
+
+bool IsLtlField(std::string_view name) { return base::Contains(name, "LTL"); }
+
+bool IsSetNumber(std::string_view text, char decimalSeparator) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t start = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  std::size_t digits = i - start;
+  if (i < text.size() && text[i] == decimalSeparator) {
+    const std::size_t fraction = ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    digits += i - fraction;
+  }
+  if (digits == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i >= text.size() || !IsDigit(text[i])) return false;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+  }
+  return i == text.size();
+}
 
 bool IsValidSetKey(std::string_view key) {
   if (key.empty() || key.size() > 64) return false;

@@ -23,6 +23,17 @@ constexpr std::array<const char*, 8> kStateSectionKeys = {
     "OutboundDirectFloor", "OutboundDirectLTL", "OutboundInterlineFloor", "OutboundInterlineLTL",
     "InboundDirectFloor",  "InboundDirectLTL",  "InboundInterlineFloor",  "InboundInterlineLTL"};
 
+// The 16 lane-type fields of section "Discounts" ("txtOutboundInterstateDirectFloor", ...) and
+// its 24 cross-border fields ("txtOutboundDirectFloorUS", ...), as the editor's boxes name them.
+const std::vector<std::string>& LaneTypeFieldNames();
+const std::vector<std::string>& CrossBorderFieldNames();
+
+// True when the field is an LTL discount percentage rather than a floor amount.
+bool IsLtlField(std::string_view name);
+
+// A whole text that reads as one number ("62.5", "-1", "1e2"), as a set stores numbers.
+bool IsSetNumber(std::string_view text, char decimalSeparator = '.');
+
 // A key may name a file only when it is plain letters and digits: a set key is a string of
 // digits, and the list also offers whatever other d*.ini files the directory holds.
 bool IsValidSetKey(std::string_view key);

@@ -191,6 +191,14 @@ std::string ReadIniValue(std::string_view section, std::string_view key, const f
   return FromBuffer(Unquoted(lines[*at].value));
 }
 
+std::vector<std::string> ReadIniSectionNames(const fs::path& file) {
+  std::vector<std::string> names;
+  const std::string text = base::FileToString(file);
+  for (const auto& line : SplitLines(text))
+    if (line.kind == LineKind::Section) names.emplace_back(line.name);
+  return names;
+}
+
 bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
                    const fs::path& file, std::string* error) {
   section = TrimIni(section);

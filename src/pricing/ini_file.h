@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvex::pricing {
 
@@ -19,6 +20,9 @@ constexpr std::size_t kIniBufferSize = 255;
 // and come back byte for byte, cut to 254 characters.
 std::string ReadIniValue(std::string_view section, std::string_view key,
                          const std::filesystem::path& file, std::string_view defaultValue);
+
+// The names of the file's sections in file order, as they are written; none for a missing file.
+std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& file);
 
 // The part before the first NUL; when there is none, or the text begins with one, the whole
 // text without surrounding blanks.

@@ -10,32 +10,6 @@
 namespace tarvex::pricing {
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// A whole text that reads as one number, as the display mask takes it.
-bool IsNumericText(std::string_view text, char decimalSeparator) {
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  const std::size_t start = i;
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  std::size_t digits = i - start;
-  if (i < text.size() && text[i] == decimalSeparator) {
-    const std::size_t fraction = ++i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    digits += i - fraction;
-  }
-  if (digits == 0) return false;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    if (i >= text.size() || !IsDigit(text[i])) return false;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-  }
-  return i == text.size();
-}
-
 // The set key of a ZIP: its numeric value with five digits. Only digits come out of this, so
 // the key can name a file whatever the code held.
 std::string KeyZip(std::string_view postalCode) {
@@ -51,7 +25,7 @@ std::string DiscountFieldText(const std::string& value, char decimalSeparator) {
   if (text.empty()) return {};
   // A set written on a desktop with the other separator still shows its numbers.
   for (const char separator : {decimalSeparator, '.'})
-    if (IsNumericText(text, separator))
+    if (IsSetNumber(text, separator))
       return base::FormatMask(base::ValLocal(text, separator), "0.00", decimalSeparator);
   return value;
 }

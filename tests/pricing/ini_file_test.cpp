@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/files.h"
 #include "pricing/test_dir.h"
@@ -78,6 +79,12 @@ TEST_F(IniFile, MissingFileGivesTheDefaultAndCreatesNothing) {
   EXPECT_EQ(ReadIniValue("Discounts", "optRates", file, ""), "");
   EXPECT_EQ(ReadIniValue("Discounts", "optRates", file, "False "), "False");
   EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(IniFile, ListsSectionNamesInFileOrder) {
+  const auto file = Put("d30303.ini", "; set\r\n[Discounts]\r\na=1\r\n  [ GA ]\r\n[MO]\n");
+  EXPECT_EQ(ReadIniSectionNames(file), (std::vector<std::string>{"Discounts", "GA", "MO"}));
+  EXPECT_TRUE(ReadIniSectionNames(dir_ / "d1.ini").empty());
 }
 
 TEST(TrimAtNul, CutsAtTheFirstNulOrTrimsTheWholeText) {
