@@ -34,8 +34,9 @@ std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,
                                                  const LaneDiscountInputs& lane) {
   if (base::Trim(lane.originPostalCode).empty()) return std::nullopt;
 
-  const bool mexicanPortion = lane.mexico571Mode && (lane.originStateCaption == "MX" ||
-                                                     lane.destinationStateCaption == "MX");
+  const bool mexicanPortion =
+      lane.mexico571Mode && (base::Trim(lane.originStateCaption) == "MX" ||
+                             base::Trim(lane.destinationStateCaption) == "MX");
   const geo::Country origin = geo::PostalCountry(lane.originPostalCode);
   const geo::Country destination = geo::PostalCountry(lane.destinationPostalCode);
   const bool canadianEnd = origin == geo::Country::CN || destination == geo::Country::CN;
