@@ -29,7 +29,7 @@ using datakit::Report;
 class DemoGeography : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    built_ = std::make_unique<testing::TempDir>();
+    built_ = std::make_unique<geotest::TempDir>();
     Report report;
     GeoPart().build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", built_->path(), report);
     buildFaults_ = report.faults();
@@ -46,11 +46,11 @@ class DemoGeography : public ::testing::Test {
     return base::Trim(GetTerminalCode(dir(), Terminal(code)));
   }
 
-  static std::unique_ptr<testing::TempDir> built_;
+  static std::unique_ptr<geotest::TempDir> built_;
   static std::vector<std::string> buildFaults_;
 };
 
-std::unique_ptr<testing::TempDir> DemoGeography::built_;
+std::unique_ptr<geotest::TempDir> DemoGeography::built_;
 std::vector<std::string> DemoGeography::buildFaults_;
 
 TEST_F(DemoGeography, BuildsWithoutFaultsAndPassesTheCheck) {
@@ -222,7 +222,7 @@ class BrokenCopy : public DemoGeography {
       return f.find(a) != std::string::npos && f.find(b) != std::string::npos;
     });
   }
-  testing::TempDir copy_;
+  geotest::TempDir copy_;
 };
 
 TEST_F(BrokenCopy, UnsortedAndOverlappingRangesAndABadTerminal) {
@@ -306,8 +306,8 @@ TEST_F(BrokenCopy, SpecialPointListsAndTextFiles) {
 }
 
 TEST(GeoPartBuild, ReportsFaultsOfASupplierSource) {
-  testing::TempDir src;
-  testing::TempDir out;
+  geotest::TempDir src;
+  geotest::TempDir out;
   fs::create_directories(src.path() / "geo");
   std::ofstream(src.path() / "geo" / "state_prefixes.tsv") << "# from\tto\tstate\n"
                                                               "001\t005\tNY\n"

@@ -10,7 +10,7 @@
 namespace tarvex::geo {
 namespace {
 
-using testing::TempDir;
+using geotest::TempDir;
 
 TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
   struct Case {

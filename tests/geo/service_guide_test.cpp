@@ -12,7 +12,7 @@
 namespace tarvex::geo {
 namespace {
 
-using testing::TempDir;
+using geotest::TempDir;
 
 struct Found {
   std::int32_t terminal;

@@ -14,7 +14,7 @@
 namespace tarvex::geo {
 namespace {
 
-using testing::TempDir;
+using geotest::TempDir;
 
 const std::string kSentence =
     " and arrangements with these customers have been made to service them 1 to 4 times per "

@@ -13,7 +13,7 @@
 #include "base/byte_record.h"
 #include "base/program_dir.h"
 
-namespace tarvex::geo::testing {
+namespace tarvex::geo::geotest {
 
 class TempDir {
  public:
@@ -56,4 +56,4 @@ base::ByteRecord Record(std::size_t length, Fill fill) {
   return r;
 }
 
-}  // namespace tarvex::geo::testing
+}  // namespace tarvex::geo::geotest

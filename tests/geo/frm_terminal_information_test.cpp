@@ -1,0 +1,205 @@
+#include "geo/frm_terminal_information.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/text.h"
+#include "forms/driver.h"
+#include "forms/runtime.h"
+#include "geo/show_service_days.h"
+#include "geo/temp_dir.h"
+#include "support/scripted_desktop.h"
+
+namespace tarvex::geo {
+namespace {
+
+using geotest::TempDir;
+
+// The quote window's part this window reads: its two service labels.
+class QuoteLabels : public forms::Form {
+ public:
+  explicit QuoteLabels(forms::Runtime& rt) : Form(rt, "frmCorvane1") {}
+  forms::Label lblServiceDays{*this, "lblServiceDays"};
+  forms::Label lblServiceType{*this, "lblServiceType"};
+};
+
+TerminalRecord Kansas() {
+  TerminalRecord t;
+  t.name = "Kestrel Ridge Kansas City Terminal";
+  t.code = "KCMO";
+  t.address1 = "110 Demo Freight Way";
+  t.city = "Kansas City";
+  t.state = "MO";
+  t.zip = "64120";
+  t.phone = "816-555-0101";
+  t.freePhone = "800-555-0101";
+  t.fax = "816-555-0151";
+  t.email = "kcmo.terminal@kestrel-ridge.example";
+  t.contactName = "Avery Example";
+  t.contactTitle = "Operations Manager";
+  return t;
+}
+
+TerminalRecord Toronto() {
+  TerminalRecord t = Kansas();
+  t.name = "Kestrel Ridge Toronto Terminal";
+  t.code = "TORO";
+  t.address1 = "560 Demo Freight Way";
+  t.address2 = "Dock Office, Suite D (demo)";
+  t.city = "Toronto";
+  t.state = "ON";
+  t.zip = "M9W 0A0";
+  return t;
+}
+
+class TerminalInformation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tmp_.write(kTerminalFileName, "");
+    tmp_.append(kTerminalFileName, Kansas().ToBytes());
+    tmp_.append(kTerminalFileName, Toronto().ToBytes());
+  }
+  // Opens the window as the quote window's menu does and reads it while it is open.
+  void Open(const LaneService& lane, const char* days, const char* type) {
+    quote_.lblServiceDays.setCaption(days);
+    quote_.lblServiceType.setCaption(type);
+    window_ = std::make_unique<frmTerminalInformation>(
+        runtime_, tmp_.dir(), lane, quote_.lblServiceDays, quote_.lblServiceType);
+    runtime_.Load(*window_);
+  }
+  static std::string Padded(const std::string& s, std::size_t w) { return base::PadRight(s, w); }
+
+  TempDir tmp_;
+  tarvex::testing::ScriptedDesktop desktop_;
+  forms::Runtime runtime_{desktop_};
+  QuoteLabels quote_{runtime_};
+  std::unique_ptr<frmTerminalInformation> window_;
+};
+
+TEST_F(TerminalInformation, FixedCaptions) {
+  Open(LaneService{}, "", "");
+  const auto& w = *window_;
+  EXPECT_EQ(w.caption(), "Terminal Information");
+  EXPECT_EQ(w.cmdClose.caption(), "&Close");
+  EXPECT_EQ(w.lblOriginTerminalLabel.caption(), "Origin Terminal");
+  EXPECT_EQ(w.lblDestinationTerminalLabel.caption(), "Destination Terminal");
+  for (const auto* side : {&w.lblOriginAddressLabel, &w.lblDestinationAddressLabel})
+    EXPECT_EQ(side->caption(), "Address");
+  for (const auto* side : {&w.lblOriginPhoneLabel, &w.lblDestinationPhoneLabel})
+    EXPECT_EQ(side->caption(), "Phone");
+  for (const auto* side : {&w.lblOriginFreePhoneLabel, &w.lblDestinationFreePhoneLabel})
+    EXPECT_EQ(side->caption(), "Free Phone");
+  for (const auto* side : {&w.lblOriginFaxLabel, &w.lblDestinationFaxLabel})
+    EXPECT_EQ(side->caption(), "Fax");
+  for (const auto* side : {&w.lblOriginEmailLabel, &w.lblDestinationEmailLabel})
+    EXPECT_EQ(side->caption(), "Email");
+  for (const auto* side : {&w.lblOriginContactLabel, &w.lblDestinationContactLabel})
+    EXPECT_EQ(side->caption(), "Contact");
+}
+
+TEST_F(TerminalInformation, BothSidesWithTheAddressLineRule) {
+  Open(LaneService{1, 2, "D", "D", 0, 1, "D"}, "3 Day(s)", "Direct");
+  const auto& w = *window_;
+  EXPECT_EQ(w.lblOriginTerminal.caption(),
+            "KCMO - " + Padded("Kestrel Ridge Kansas City Terminal", 50));
+  EXPECT_EQ(w.lblOriginAddress1.caption(), Padded("110 Demo Freight Way", 50));
+  // No second address line: the city line moves up and the third line stays empty.
+  EXPECT_EQ(w.lblOriginAddress2.caption(), "Kansas City, MO  " + Padded("64120", 10));
+  EXPECT_EQ(w.lblOriginCSZ.caption(), "");
+  EXPECT_EQ(w.lblOriginPhone.caption(), Padded("816-555-0101", 12));
+  EXPECT_EQ(w.lblOriginFreePhone.caption(), Padded("800-555-0101", 12));
+  EXPECT_EQ(w.lblOriginFax.caption(), Padded("816-555-0151", 12));
+  EXPECT_EQ(base::Trim(w.lblOriginEmail.caption()), "kcmo.terminal@kestrel-ridge.example");
+  EXPECT_EQ(base::Trim(w.lblOriginContactName.caption()), "Avery Example");
+  EXPECT_EQ(base::Trim(w.lblOriginContactTitle.caption()), "Operations Manager");
+
+  EXPECT_EQ(base::Trim(w.lblDestinationTerminal.caption()),
+            "TORO - Kestrel Ridge Toronto Terminal");
+  EXPECT_EQ(base::Trim(w.lblDestinationAddress2.caption()), "Dock Office, Suite D (demo)");
+  EXPECT_EQ(w.lblDestinationCSZ.caption(), "Toronto, ON  " + Padded("M9W 0A0", 10));
+
+  EXPECT_EQ(w.lblServiceDays.caption(), "3 Day(s)");
+  EXPECT_EQ(w.lblServiceType.caption(), "Direct");
+}
+
+TEST_F(TerminalInformation, NoDestinationTerminalShowsTheOriginAndNoService) {
+  Open(LaneService{1, 0, "D", "", 0, 0, ""}, "", "None");
+  const auto& w = *window_;
+  EXPECT_EQ(base::Trim(w.lblOriginTerminal.caption()), "KCMO - Kestrel Ridge Kansas City Terminal");
+  EXPECT_EQ(w.lblDestinationTerminal.caption(), "");
+  EXPECT_EQ(w.lblDestinationAddress1.caption(), "");
+  EXPECT_EQ(w.lblDestinationPhone.caption(), "");
+  EXPECT_EQ(w.lblServiceDays.caption(), "");
+  EXPECT_EQ(w.lblServiceType.caption(), "No Service");
+}
+
+TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
+  // Opened by a double click before any destination: only what the lane state holds.
+  Open(LaneService{}, "", "");
+  EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
+  EXPECT_EQ(window_->lblServiceType.caption(), "");
+  runtime_.Unload(*window_);
+
+  // A terminal the list does not hold leaves its side empty.
+  Open(LaneService{3, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
+  EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
+  EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
+  runtime_.Unload(*window_);
+
+  tmp_.write(kTerminalFileName, std::string(433 + 100, 'x'));  // the second record cut off
+  Open(LaneService{2, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
+  EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
+  EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
+  runtime_.Unload(*window_);
+
+  std::filesystem::remove(tmp_.path() / kTerminalFileName);
+  Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "none at all");
+  EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
+  EXPECT_EQ(window_->lblDestinationTerminal.caption(), "");
+  EXPECT_EQ(window_->lblServiceType.caption(), "No Service");  // "none" in any case
+}
+
+TEST_F(TerminalInformation, CloseButtonClosesTheWindow) {
+  Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
+  ASSERT_TRUE(window_->loaded());
+  forms::Driver(runtime_).Click(window_->cmdClose);
+  EXPECT_FALSE(window_->loaded());
+}
+
+TEST(ShowServiceDays, SetsTheQuoteWindowsLabelsAndTheLaneServiceType) {
+  TempDir tmp;
+  tmp.write(kTerminalFileName, "");
+  for (int i = 0; i < 10; ++i) tmp.append(kTerminalFileName, Kansas().ToBytes());
+  tmp.write(kServiceMatrixFileName, "");
+  for (int i = 0; i < 100; ++i) {
+    base::ByteRecord r(kServiceMatrixRecordLength);
+    r.setInt16(0, static_cast<std::int16_t>(i == 26 ? 2 : 9));  // record 27: 3 to 7
+    tmp.append(kServiceMatrixFileName, r);
+  }
+  tarvex::testing::ScriptedDesktop desktop;
+  forms::Runtime runtime(desktop);
+  QuoteLabels quote(runtime);
+  const ServiceLabels labels{quote.lblServiceDays, quote.lblServiceType};
+
+  LaneService lane{3, 7, "D", "D", 1, 0, ""};
+  ShowServiceDays(tmp.dir(), labels, lane);
+  EXPECT_EQ(quote.lblServiceDays.caption(), "3 Day(s)");
+  EXPECT_EQ(quote.lblServiceType.caption(), "Direct");
+  EXPECT_EQ(lane.laneServiceType, "D");
+
+  lane = LaneService{3, 7, "D", "I", 0, 0, ""};
+  ShowServiceDays(tmp.dir(), labels, lane);
+  EXPECT_EQ(quote.lblServiceDays.caption(), "2 Day(s)");
+  EXPECT_EQ(quote.lblServiceType.caption(), "Non-Direct");
+  EXPECT_EQ(lane.laneServiceType, "I");
+
+  quote.lblServiceDays.setCaption("");  // the reset of a changed point
+  lane = LaneService{3, 0, "D", "", 0, 0, ""};
+  ShowServiceDays(tmp.dir(), labels, lane);
+  EXPECT_EQ(quote.lblServiceDays.caption(), "");
+  EXPECT_EQ(quote.lblServiceType.caption(), "None");
+}
+
+}  // namespace
+}  // namespace tarvex::geo
