@@ -10,6 +10,9 @@ RecordFile::RecordFile(const std::filesystem::path& file, std::size_t recordLeng
   if (recordLength_ == 0 || !std::filesystem::is_regular_file(file, ec)) return;
   const auto size = std::filesystem::file_size(file, ec);
   if (ec) return;
+  // Unbuffered: a bisection reads a handful of short records far apart, and a stream
+  // buffer would fetch a whole block around each of them.
+  in_.rdbuf()->pubsetbuf(nullptr, 0);
   in_.open(file, std::ios::binary);
   if (!in_) return;
   open_ = true;
