@@ -2,83 +2,38 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <string>
 
-#include "app/frm_corvane1.h"
-#include "app/frm_intro.h"
-#include "app/program.h"
-#include "forms/driver.h"
-#include "support/scripted_desktop.h"
-#include "support/scripted_engine.h"
+#include "app_session.h"
 
 namespace tarvex::app {
 namespace {
 
 namespace fs = std::filesystem;
 
-pricing::SettingsRecord DemoSettings() {
-  pricing::SettingsRecord s;
-  s.CarrierName = "Kestrel Ridge Freight Lines";
-  s.EffectiveDate = "01/04/2027";
-  s.VersionText = "Version 4.2.100.3";
-  s.EngineCode = "KRFL";
-  s.IconFile = "tarvex.ico";
-  s.FakOn = 0;
-  s.PricePerUnitOn = 1;
-  s.PromptPricePerUnit = 1;
-  s.ServiceGuideOn = 1;
-  return s;
-}
-
-void WriteText(const fs::path& file, const std::string& text) {
-  std::ofstream(file, std::ios::binary) << text;
-}
-
-// One program directory and one running program in it.
-struct Session {
-  explicit Session(const fs::path& dir, char separator = '.')
-      : program(base::ProgramDir(dir), runtime, engine),
-        main(program),
-        intro(program, main, separator) {}
-  testing::ScriptedDesktop desktop;
-  forms::Runtime runtime{desktop};
-  testing::ScriptedEngine engine;
-  Program program;
-  frmCorvane1 main;
-  frmIntro intro;
-};
-
-class StartupTest : public ::testing::Test {
+class StartupTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("tarvex-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    ProgramDirTest::SetUp();
     Settings(DemoSettings());
     WriteText(dir / "disclaimer.dat", "Rates are subject to change.");
     WriteText(dir / "bordercrossingfee.dat", "35.00");
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
     WriteText(dir / "intro.bmp", "bmp");
   }
-  void TearDown() override {
-    session.reset();
-    fs::remove_all(dir);
+  pricing::SettingsRecord DemoSettings() const {
+    pricing::SettingsRecord s;
+    s.CarrierName = "Kestrel Ridge Freight Lines";
+    s.EffectiveDate = "01/04/2027";
+    s.VersionText = "Version 4.2.100.3";
+    s.EngineCode = "KRFL";
+    s.IconFile = "tarvex.ico";
+    s.FakOn = 0;
+    s.PricePerUnitOn = 1;
+    s.PromptPricePerUnit = 1;
+    s.ServiceGuideOn = 1;
+    return s;
   }
-  void Settings(const pricing::SettingsRecord& s) {
-    ASSERT_TRUE(pricing::WriteSettings(dir / "variable.dat", s));
-  }
-  Session& Start(char separator = '.') {
-    session = std::make_unique<Session>(dir, separator);
-    session->intro.Show();
-    return *session;
-  }
-
-  fs::path dir;
-  std::unique_ptr<Session> session;
 };
 
 TEST_F(StartupTest, SplashThenMainWindowWithCarrierCaptions) {

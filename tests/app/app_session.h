@@ -1,0 +1,85 @@
+// A running program in a scratch program directory, for the quote window's tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/frm_corvane1.h"
+#include "app/frm_intro.h"
+#include "app/program.h"
+#include "forms/driver.h"
+#include "support/scripted_desktop.h"
+#include "support/scripted_engine.h"
+
+namespace tarvex::app {
+
+// One program directory and one running program in it.
+struct Session {
+  explicit Session(const std::filesystem::path& dir, char separator = '.')
+      : program(base::ProgramDir(dir), runtime, engine),
+        main(program),
+        intro(program, main, separator) {}
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  testing::ScriptedEngine engine;
+  Program program;
+  frmCorvane1 main;
+  frmIntro intro;
+  forms::Driver driver{runtime};
+};
+
+inline void WriteText(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// A scratch program directory per test, removed afterwards.
+class ProgramDirTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir = std::filesystem::temp_directory_path() /
+          (std::string("tarvex-") + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override {
+    session.reset();
+    std::filesystem::remove_all(dir);
+  }
+  void Settings(const pricing::SettingsRecord& s) {
+    ASSERT_TRUE(pricing::WriteSettings(dir / "variable.dat", s));
+  }
+  // The demo carrier's data files, as the build laid them out.
+  void CopyDemoData() {
+    for (const auto& entry : std::filesystem::directory_iterator(TARVEX_PROGRAM_DIR)) {
+      const std::string ext = entry.path().extension().string();
+      if (entry.is_regular_file() && (ext == ".dat" || ext == ".ini" || ext == ".DAT"))
+        std::filesystem::copy_file(entry.path(), dir / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+  }
+  pricing::SettingsRecord DemoSettings() const {
+    return pricing::ReadSettings(std::filesystem::path(TARVEX_PROGRAM_DIR) / "variable.dat").record;
+  }
+  Session& Start(char separator = '.') {
+    session = std::make_unique<Session>(dir, separator);
+    session->intro.Show();
+    return *session;
+  }
+  // Starts and closes the splash, so the quote window has the focus.
+  Session& StartQuoting(char separator = '.') {
+    Session& s = Start(separator);
+    s.driver.FireTimer(s.intro.Timer1);
+    s.desktop.shown.clear();
+    return s;
+  }
+
+  std::filesystem::path dir;
+  std::unique_ptr<Session> session;
+};
+
+}  // namespace tarvex::app
