@@ -1,0 +1,115 @@
+// Tariff selection against small tariff lists written for each case.
+#include "engine/tariffs.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+namespace tarvex::engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TariffsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tarvex-tariffs-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    List("USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
+         "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void List(const std::string& text) { std::ofstream(dir_ / "tariffs.dat") << text; }
+  TariffSelection Select(const std::string& h7, const std::string& h9, const std::string& os,
+                         const std::string& ds, std::vector<bool> answers = {}) {
+    record_.setText(H7, h7);
+    record_.setText(H9, h9);
+    TariffRequest request{os, ds, false, nullptr, nullptr};
+    request.ask = [this, answers](const std::string& q) mutable {
+      asked_.push_back(q);
+      const bool yes = !answers.empty() && answers.front();
+      if (!answers.empty()) answers.erase(answers.begin());
+      return yes;
+    };
+    return SelectTariff(base::ProgramDir(dir_), record_, request);
+  }
+  fs::path dir_;
+  EngineRecord record_;
+  std::vector<std::string> asked_;
+};
+
+TEST_F(TariffsTest, LaneKindsAndTheLastApplicableLine) {
+  EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+  EXPECT_EQ(record_.text(H5), "N");
+  Select("64120", "M5V0A0", "MO", "ON");
+  EXPECT_EQ(record_.trimmed(H4), "TARCD001");
+  Select("12345M", "64120", "MX", "MO");
+  EXPECT_EQ(record_.trimmed(H4), "TARMX001");  // "UM" comes after "US" and wins
+  List("USFIRST001 \r\nUSSECOND01 \r\n");
+  Select("64120", "30303", "MO", "GA");
+  EXPECT_EQ(record_.trimmed(H4), "SECOND01");
+}
+
+TEST_F(TariffsTest, IntrastateQuestionAndCaption) {
+  TariffSelection s = Select("64120", "63101", "MO", "MO", {false});
+  EXPECT_EQ(asked_, (std::vector<std::string>{"Use MO Intrastate Tariff?"}));
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");  // No keeps the interstate tariff
+  EXPECT_TRUE(s.intrastateCaption.empty());
+  asked_.clear();
+  s = Select("75201", "77002", "TX", "TX", {true});
+  EXPECT_EQ(asked_, (std::vector<std::string>{"Use Texas Intrastate Tariff?"}));
+  EXPECT_EQ(s.intrastateCaption, "Texas Intrastate Tariff");
+  EXPECT_EQ(record_.trimmed(H4), "TARTX001");
+  EXPECT_EQ(record_.text(H5), "Y");
+  asked_.clear();
+  Select("60601", "62701", "IL", "IL");  // not flagged: taken without a question
+  EXPECT_TRUE(asked_.empty());
+  EXPECT_EQ(record_.trimmed(H4), "TARIL001");
+}
+
+TEST_F(TariffsTest, SilentModeUsesTheChosenStates) {
+  ChosenStates chosen{};
+  chosen[3] = "TX";
+  record_.setText(H7, "75201");
+  record_.setText(H9, "77002");
+  TariffRequest request{"TX", "TX", true, &chosen, nullptr};
+  SelectTariff(base::ProgramDir(dir_), record_, request);
+  EXPECT_EQ(record_.trimmed(H4), "TARTX001");
+  chosen[3] = "";
+  SelectTariff(base::ProgramDir(dir_), record_, request);
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+}
+
+TEST_F(TariffsTest, BlankLaneTakesTheFirstLine) {
+  Select("", "", "", "");
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+}
+
+TEST_F(TariffsTest, PointerFileOverridesWithInclusiveBounds) {
+  std::ofstream(dir_ / "TARIPNTR.DAT") << "6000069999300003099 POINT001\r\n"
+                                          "6412064120300003099 POINT002\r\n";
+  Select("64120", "30303", "MO", "GA");
+  EXPECT_EQ(record_.trimmed(H4), "POINT001");
+  Select("70000", "30303", "LA", "GA");
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+}
+
+TEST_F(TariffsTest, MissingListRefusesTheLaneAndNamesTheFile) {
+  fs::remove(dir_ / "tariffs.dat");
+  const TariffSelection s = Select("64120", "30303", "MO", "GA");
+  EXPECT_FALSE(s.ok);
+  EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos);
+  EXPECT_TRUE(record_.blank(H4));
+}
+
+TEST_F(TariffsTest, ShortAndOddLinesAreReadSafely) {
+  List("U\r\n\r\nUS\r\nUSX");
+  EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
+  EXPECT_EQ(record_.trimmed(H4), "X");
+}
+
+}  // namespace
+}  // namespace tarvex::engine
