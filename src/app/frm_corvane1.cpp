@@ -28,12 +28,14 @@ void Place(forms::Control& c, int left, int top, int width, int height, const ch
 
 }  // namespace
 
-frmCorvane1::frmCorvane1(Program& program) : Form(program.runtime, "frmCorvane1"),
-                                             program_(program) {
+frmCorvane1::frmCorvane1(Program& program)
+    : Form(program.runtime, "frmCorvane1"),
+      program_(program),
+      singleShipment_(program.runtime),
+      terminalInformation_(program.runtime, program.dir, laneService_, lblServiceDays,
+                           lblServiceType) {
   Design();
-  mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
-  cmdClose.onClick = [this] { cmdClose_Click(); };
-  mnuFileCalculator.onClick = [this] { mnuFileCalculator_Click(); };
+  WireEvents();
 }
 
 void frmCorvane1::Design() {
@@ -303,11 +305,11 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c : Controls{
-           &mnuFileNewShipment, &mnuFileRateSheet, &mnuFileBillofLading, &mnuFilePrint,
+           &mnuFileRateSheet, &mnuFileBillofLading, &mnuFilePrint,
            &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
            &mnuEditDiscountsMexican, &mnuEditFAK, &mnuEditAccessorialCharges, &mnuViewMap,
-           &mnuViewRules, &mnuViewSpeedSheetAlternation, &mnuViewTerminalInformation,
-           &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout, &cmdNewShipment, &cmdPrint,
+           &mnuViewRules, &mnuViewSpeedSheetAlternation,
+           &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout, &cmdPrint,
            &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
@@ -315,6 +317,13 @@ void frmCorvane1::ConfigureScreen() {
 void frmCorvane1::mnuFileCalculator_Click() {
   program_.ratingState = "N";
   if (!runtime().desktop().StartProgram("calc.exe")) runtime().MsgBox("Calculator not found", "Error");
+  program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuViewTerminalInformation_Click() {
+  program_.ratingState = "N";
+  terminalInformation_.ShowModal();
+  terminalInformation_.Unload();
   program_.ratingState = "Y";
 }
 

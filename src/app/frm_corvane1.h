@@ -3,8 +3,12 @@
 
 #include <string>
 
+#include "app/frm_singleshipment.h"
+#include "engine/engine_record.h"
 #include "forms/control.h"
 #include "forms/form.h"
+#include "geo/frm_terminal_information.h"
+#include "geo/service_guide.h"
 
 namespace tarvex::app {
 
@@ -32,6 +36,15 @@ class frmCorvane1 : public forms::Form {
     return internationalCustomerServiceMessage_;
   }
   double borderCrossingFee() const { return borderCrossingFee_; }
+
+  // The lane's service state and the discount country the look-up hands back.
+  const geo::LaneService& laneService() const { return laneService_; }
+  const std::string& discountCountry() const { return discountCountry_; }
+
+  // New Shipment: empties the lane, the lines and the results, focus to the origin.
+  void NewShipment();
+  // The distance of the lane H7 to H9 from the engine, or -1 when there is none.
+  double GetMiles();
 
   // Menus; a parent is the container of its entries.
   forms::Menu mnuFile{*this, "mnuFile"};
@@ -157,7 +170,73 @@ class frmCorvane1 : public forms::Form {
 
  private:
   void Design();
+  void WireEvents();
+  void mnuViewTerminalInformation_Click();
   void mnuFileCalculator_Click();
+  // A changed point needs a new lane check: clears the results of the old one.
+  void ResetQuote();
+  void ClearQuoteResults();
+  // True when the focus is moving to another control of this window whose name does not
+  // begin with one of the prefixes (leaving a field for a button does not check it).
+  bool FocusMovingWithin(std::initializer_list<const char*> refusedPrefixes) const;
+  // The engine's code field for a point: "303" becomes "30301" with three-digit codes on.
+  std::string EngineCode(const std::string& trimmed) const;
+  void ShowState(forms::Label& label, const std::string& trimmed);
+  void MexicanDisplayRule();
+  void LookUpLaneDiscounts();
+  bool AskSingleShipment();
+
+  void txtOrigin_GotFocus();
+  void txtOrigin_KeyPress(int& keyAscii);
+  void txtOrigin_LostFocus();
+  void txtDestination_GotFocus();
+  void txtDestination_KeyPress(int& keyAscii);
+  void txtDestination_LostFocus();
+  void CodeField_GotFocus(forms::TextBox& field, const std::string& status,
+                          const std::string& defaultCode, bool locked);
+  void CodeField_KeyPress(forms::TextBox& field, bool locked, int& keyAscii);
+
+  void cboClass_GotFocus(int index);
+  void cboClass_Click(int index);
+  void cboClass_KeyPress(int index, int& keyAscii);
+  void cboClass_KeyDown(int index, int& keyCode);
+  void txtWeight_GotFocus(int index);
+  void txtWeight_KeyPress(int index, int& keyAscii);
+  void txtDiscount_GotFocus(int index);
+  void txtDiscount_KeyPress(int index, int& keyAscii);
+  void txtDiscount_LostFocus();
+  void txtDiscount_Change(int index);
+  void txtPPU_GotFocus();
+  void txtPPU_KeyPress(int& keyAscii);
+  void PricingOption_GotFocus();
+  void PricingOption_Click();
+  void ResetRatingFlag();
+
+  // Rating.
+  void cboClass_LostFocus(int index);
+  void txtWeight_LostFocus(int index);
+  void LoadLines();
+  // Rates the shown shipment again through the weight box of its last engine line.
+  void RateAgain();
+  void SetUpEngineDiscounts(bool mexican);
+  void ComposeCharges(bool mexican);
+  void SurchargesAndTotals();
+  void PricePerUnit();
+  void ShowFakLabel(int index);
+  void ClearShipment();
+  void lblIntrastateTariff_Change();
+  // Picks the lane's tariff into H4 and H5; false when the lane cannot be rated.
+  bool SelectTariff();
+  double Amount(const forms::Control& label) const;
+  std::string Money(double value) const;
+  double EngineAmount(engine::TextField<engine::InEngineRecord> field) const;
+  bool MexicanLane() const;
+  bool MexicoPanelShown() const;
+
+  // Windows of the quote screen that this build does not have: their commands stay off.
+  static constexpr bool cityLookupBuilt_ = false;
+  static constexpr bool speedSheetBuilt_ = false;
+  static constexpr bool terminalInformationBuilt_ = true;
   void mnuFileExit_Click() { Unload(); }
   void cmdClose_Click() { Unload(); }
 
@@ -165,6 +244,12 @@ class frmCorvane1 : public forms::Form {
   std::string customerServiceMessage_;
   std::string internationalCustomerServiceMessage_;
   double borderCrossingFee_ = 0.0;
+  geo::LaneService laneService_;
+  std::string discountCountry_;
+  // The customer's floor amount of the last discount set-up.
+  double customerFloor_ = 0.0;
+  frmSingleshipment singleShipment_;
+  geo::frmTerminalInformation terminalInformation_;
 };
 
 }  // namespace tarvex::app

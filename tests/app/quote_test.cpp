@@ -1,0 +1,298 @@
+// The quote window headless on the demo carrier's data, with a scripted engine.
+#include <gtest/gtest.h>
+
+#include "app_session.h"
+
+namespace tarvex::app {
+namespace {
+
+using engine::EngineRecord;
+
+class QuoteTest : public ProgramDirTest {
+ protected:
+  void SetUp() override {
+    ProgramDirTest::SetUp();
+    CopyDemoData();
+    WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
+    WriteText(dir / "InternationalCustomerServiceMsg.dat", "Please call international service.");
+    settings = DemoSettings();
+    settings.PromptAccessorials = 0;
+  }
+  Session& Quote() {
+    Settings(settings);
+    Session& s = StartQuoting();
+    // Miles and the lane check answer by default; each test adds what it needs.
+    s.engine.SetDefaultRating([](EngineRecord& r) {
+      r.setText(engine::H2, "");
+      r.setText(engine::H13, r.trimmed(engine::H4) == "MILE0001" ? "812" : "1234");
+    });
+    return s;
+  }
+  // Types a lane and tabs on to the first class box.
+  void Lane(Session& s, const std::string& origin, const std::string& destination) {
+    s.driver.Type(s.main.txtOrigin, origin);
+    s.driver.Tab();
+    s.driver.Type(s.main.txtDestination, destination);
+    s.driver.Tab();
+  }
+  pricing::SettingsRecord settings;
+};
+
+TEST_F(QuoteTest, LaneCheckShowsStatesTerminalsMilesAndRbn) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  EXPECT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
+  EXPECT_EQ(s.main.lblOriginState.caption(), "MO");
+  EXPECT_EQ(s.main.lblDestinationState.caption(), "GA");
+  EXPECT_FALSE(s.main.lblOriginTerminal.caption().empty());
+  EXPECT_FALSE(s.main.lblServiceDays.caption().empty());
+  EXPECT_EQ(s.main.lblMiles.caption(), "Miles = 812");
+  EXPECT_EQ(s.main.lblRBN.caption(), "RBN = 1234");
+  EXPECT_EQ(s.program.engineRecord.trimmed(engine::H7), "64120");
+  EXPECT_EQ(s.program.engineRecord.trimmed(engine::H9), "30303");
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.cboClass[0]);
+  EXPECT_EQ(s.main.cboClass[0].text(), "50");  // the demo's default class
+}
+
+TEST_F(QuoteTest, InvalidOriginSendsTheUserBackAndTheDestinationStepOnlyResetsTheFlag) {
+  Session& s = Quote();
+  s.driver.Type(s.main.txtOrigin, "6412");
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+  // The bounce through the destination consumed the flag without a check.
+  EXPECT_EQ(s.program.ratingState, "Y");
+  EXPECT_EQ(s.engine.count("RateShipment"), 0);
+}
+
+TEST_F(QuoteTest, LeavingForAButtonChecksNothing) {
+  Session& s = Quote();
+  s.driver.Type(s.main.txtOrigin, "12");
+  s.driver.Click(s.main.cmdNewShipment);
+  EXPECT_TRUE(s.desktop.Messages().empty());
+}
+
+TEST_F(QuoteTest, ThreeDigitCodesAreExtendedForTheEngine) {
+  for (const bool on : {true, false}) {
+    settings.ThreeDigitCodes = on ? 1 : 0;
+    Session& s = Quote();
+    s.driver.Type(s.main.txtOrigin, "303");
+    s.driver.Tab();
+    EXPECT_EQ(s.program.engineRecord.trimmed(engine::H7), on ? "30301" : "303");
+    session.reset();
+  }
+}
+
+TEST_F(QuoteTest, MexicanOriginShowsMxAndTheDensityCalculator) {
+  Session& s = Quote();
+  Lane(s, "12345M", "64120");
+  EXPECT_EQ(s.main.lblOriginState.caption(), "MX");
+  EXPECT_TRUE(s.main.cmdDensityClassCalculator.visible());
+}
+
+TEST_F(QuoteTest, LockedOriginTakesItsDefaultAndOnlyEnter) {
+  settings.OriginLocked = 1;
+  settings.DefaultOrigin = "64120";
+  Session& s = Quote();
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Focus(s.main.txtOrigin);
+  EXPECT_EQ(s.main.txtOrigin.text(), "64120");
+  s.driver.Type(s.main.txtOrigin, "9");
+  EXPECT_EQ(s.main.txtOrigin.text(), "64120");
+  s.driver.PressEnter(s.main.txtOrigin);
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+}
+
+TEST_F(QuoteTest, EngineRefusalShowsTheCustomerServiceMessage) {
+  Session& s = Quote();
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    r.setText(engine::H2, r.trimmed(engine::H4) == "MILE0001" ? "" : "216");
+    r.setText(engine::H13, "812");
+  });
+  Lane(s, "64120", "30303");
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Please call customer service."}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+  EXPECT_EQ(s.main.lblRBN.caption(), "");
+}
+
+TEST_F(QuoteTest, SingleShipmentQuestionWhenAnEntryOnlyAppliesToSingleShipments) {
+  for (const char* t1 : {"10", "11"}) {
+    Session& s = Quote();
+    s.engine.SetDefaultRating([t1](EngineRecord& r) {
+      r.setText(engine::H2, "");
+      r.setText(engine::H13, "1234");
+      r.setValue(engine::T6, 2);
+      r.setText(engine::T1, t1);
+      r.setValue(engine::T4, 0, 0);
+      r.setValue(engine::T4, 1, 4500);
+    });
+    s.desktop.modalScripts["frmSingleshipment"] = [&s](forms::Form& form) {
+      s.runtime.KeyOnForm(form, 'y');
+    };
+    Lane(s, "64120", "30303");
+    const bool asked = std::string(t1) == "10";
+    SCOPED_TRACE(t1);
+    EXPECT_EQ(s.program.engineRecord.text(engine::H23), asked ? "Y" : "N");
+    EXPECT_EQ(s.engine.count("RateShipment"), asked ? 3 : 2);  // miles, lane, once more
+    session.reset();
+  }
+}
+
+TEST_F(QuoteTest, CombinationOutsideTheServedRangesIsRefused) {
+  WriteText(dir / "zipval.dat", "005999005999");
+  Session& s = Quote();
+  Lane(s, "64120", "M5V3L9");
+  EXPECT_EQ(s.desktop.Messages(),
+            (std::vector<std::string>{"Invalid ZIP/Postal Code Combination"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+}
+
+// A rated shipment, answered by the engine as a real one would answer it.
+void Rated(EngineRecord& r) {
+  r.setText(engine::H2, "");
+  r.setText(engine::H13, "1234");
+  r.setText(engine::H14, "1500");
+  r.setText(engine::H15, "1500");
+  r.setText(engine::H16, "110.00");
+  r.setText(engine::H20, "300.00");
+  r.setText(engine::H35, "0");
+  r.setText(engine::H36, "0");
+  r.setText(engine::H18, "0");
+  for (int n = 1; n <= 3; ++n) {
+    r.line(n).setText(engine::L4, "20.00");
+    r.line(n).setText(engine::L5, "100.00");
+  }
+}
+
+TEST_F(QuoteTest, FilledLinesBecomeConsecutiveEngineLines) {
+  settings.FakOn = 0;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  for (const int line : {0, 2, 5}) {
+    s.main.cboClass[line].setText(line == 2 ? "92.5" : "100");
+    s.driver.Focus(s.main.cboClass[line]);
+    s.driver.Focus(s.main.txtWeight[line]);
+    s.driver.Type(s.main.txtWeight[line], "500");
+    s.driver.Focus(s.main.cboClass[line + 1]);
+  }
+  const EngineRecord r = s.engine.lastRated();
+  EXPECT_EQ(r.trimmed(engine::H11), "03");
+  EXPECT_EQ(r.line(1).trimmed(engine::L2), "100");
+  EXPECT_EQ(r.line(2).trimmed(engine::L2), "92");
+  EXPECT_EQ(r.line(3).trimmed(engine::L3), "500");
+  for (const int line : {0, 2, 5}) EXPECT_EQ(s.main.lblCharge[line].caption(), "100.00 ");
+  EXPECT_EQ(s.main.lblCharge[1].caption(), "");
+  EXPECT_EQ(s.main.lblUndiscountedCharge.caption(), "300.00 ");
+  EXPECT_TRUE(s.main.lblTotalChargeLabel.visible());
+}
+
+TEST_F(QuoteTest, InvalidClassAndWeightLimit) {
+  settings.MaxTotalWeight = 20000;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.main.cboClass[0].setText("90");
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid Class"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.cboClass[0]);
+  s.desktop.shown.clear();
+  s.main.cboClass[0].setText("85");
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H14, "20001");
+  });
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "20001");
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(),
+            (std::vector<std::string>{"Total weight may not exceed 20000 lbs."}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtWeight[0]);
+}
+
+TEST_F(QuoteTest, MinimumChargeComposition) {
+  settings.FakOn = 0;
+  settings.UseFloorTables = 0;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H20, "95.00");
+    r.setText(engine::H16, "110.00");
+    r.setText(engine::H36, "20.00");
+  });
+  s.main.cboClass[0].setText("100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  EXPECT_EQ(s.main.lblUndiscountedChargeLabel.caption(), "Minimum Charge");
+  EXPECT_EQ(s.main.lblUndiscountedCharge.caption(), "130.00 ");
+  EXPECT_EQ(s.main.lblDiscount.caption(), "20.00 ");
+  EXPECT_EQ(s.main.lblNet.caption(), "110.00 ");
+  EXPECT_FALSE(s.main.lblCharge[0].visible());
+}
+
+TEST_F(QuoteTest, EngineDiscountFieldsFromTheLtlBox) {
+  settings.EngineDiscountMode = 3;
+  settings.EngineDiscountSuppressed = 0;
+  Session& s = Quote();
+  s.main.txtDiscount[1].setText("65");
+  const EngineRecord& r = s.program.engineRecord;
+  EXPECT_EQ(r.text(engine::H26), "Y");
+  EXPECT_EQ(r.discount(1).trimmed(engine::D1), "D%");
+  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "6500");
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(r.discount(1).text(engine::D2, i).substr(0, 5), " 6500");
+  for (int i = 7; i <= 9; ++i) EXPECT_EQ(r.discount(1).text(engine::D2, i).substr(0, 5), " 0000");
+  s.main.txtDiscount[1].setText(".");
+  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "0000");
+}
+
+TEST_F(QuoteTest, DiscountOfOneHundredIsRefusedButAFloorIsNot) {
+  Session& s = Quote();
+  s.main.txtDiscount[0].setText("150");
+  s.main.txtDiscount[1].setText("100");
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid Discount"}));
+  EXPECT_EQ(s.main.txtDiscount[1].text(), "");
+  EXPECT_EQ(s.main.txtDiscount[0].text(), "150");
+  EXPECT_EQ(s.engine.count("RateShipment"), 0);  // no quote on the screen: nothing re-rated
+}
+
+TEST_F(QuoteTest, FuelSurchargeMinimumAndCanadianTotal) {
+  settings.FakOn = 0;
+  settings.UseFloorTables = 0;
+  settings.FuelSurchargeLTL = 1.0;
+  settings.CanadianExchangeFactor = 40;
+  Session& s = Quote();
+  Lane(s, "64120", "M5V3L9");
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H20, "125.00");
+  });
+  s.main.cboClass[0].setText("100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  EXPECT_EQ(s.main.lblFuelSurcharge.caption(), "2.00 ");  // 1.25 is raised to the minimum
+  EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "35.00 ");
+  EXPECT_EQ(s.main.lblTotalCharge.caption(), "162.00 ");
+  EXPECT_EQ(s.main.lblTotalChargeLabel.caption(), "Total US Charge");
+  EXPECT_EQ(s.main.lblCanCurrencyExchange.caption(), "64.80 ");
+  EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
+  EXPECT_TRUE(s.main.lblSufferanceFeeMessage.visible());  // Ontario
+}
+
+TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.main.txtDiscount[1].setText("50");
+  s.driver.Click(s.main.cmdNewShipment);
+  EXPECT_EQ(s.main.txtOrigin.text(), "");
+  EXPECT_EQ(s.main.txtDestination.text(), "");
+  EXPECT_EQ(s.main.txtDiscount[1].text(), "");
+  EXPECT_EQ(s.main.lblRBN.caption(), "");
+  EXPECT_EQ(s.program.engineRecord.trimmed(engine::H7), "");
+  EXPECT_EQ(s.main.optApplyOutboundPricing.value(), 1);
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+}
+
+}  // namespace
+}  // namespace tarvex::app
