@@ -2,6 +2,7 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/tariff_part.h"
 #include "datakit/discount_sets_part.h"
 #include "datakit/fak_part.h"
 #include "datakit/geo_part.h"
@@ -13,6 +14,7 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      TariffPart(),
       DiscountSetsPart(),
       FakPart(),
       GeoPart(),

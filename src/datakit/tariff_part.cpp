@@ -1,0 +1,282 @@
+#include "datakit/tariff_part.h"
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+
+namespace tarvex::datakit {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Section {
+  std::string name;
+  std::vector<std::pair<int, std::string>> lines;  // line number, text
+};
+
+std::vector<Section> Sections(const std::string& source) {
+  std::vector<Section> sections;
+  std::istringstream in(source);
+  std::string line;
+  int lineNo = 0;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    const auto hash = line.find('#');
+    const std::string t = base::Trim(hash == std::string::npos ? line : line.substr(0, hash));
+    if (t.empty()) continue;
+    if (t.front() == '[' && t.back() == ']') {
+      sections.push_back({base::Trim(t.substr(1, t.size() - 2)), {}});
+      continue;
+    }
+    if (sections.empty()) sections.push_back({"", {}});
+    sections.back().lines.emplace_back(lineNo, t);
+  }
+  return sections;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+bool Number(const std::string& text, double& value) {
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return end != nullptr && *end == '\0' && !text.empty() && std::isfinite(value);
+}
+
+}  // namespace
+
+std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::string& where,
+                                          Report& report) {
+  vorn::Tariff t;
+  std::map<std::string, double> classFactor;
+  std::map<std::int32_t, double> breakFactor;
+  struct BandRule {
+    double baseRate;
+  };
+  std::map<std::string, BandRule> rules;
+  std::map<std::string, std::vector<std::vector<std::string>>> explicitRates;
+  std::vector<vorn::MinimumEntry> single;
+  const std::size_t faultsBefore = report.faults().size();
+  auto fault = [&](int line, const std::string& what) {
+    report.fault(where + ":" + std::to_string(line), what);
+  };
+
+  for (const Section& s : Sections(source)) {
+    for (const auto& [lineNo, text] : s.lines) {
+      const std::vector<std::string> w = Words(text);
+      double a = 0, b = 0, c = 0;
+      if (s.name == "tariff") {
+        const auto eq = text.find('=');
+        if (eq == std::string::npos) {
+          fault(lineNo, "expected key = value");
+          continue;
+        }
+        const std::string key = base::Trim(text.substr(0, eq));
+        const std::string value = base::Trim(text.substr(eq + 1));
+        const std::vector<std::string> values = Words(value);
+        if (key == "name") {
+          t.name = base::ToUpper(value);
+          if (t.name.empty() || t.name.size() > 8) fault(lineNo, "a name of 1 to 8 characters");
+        } else if (key == "max_weight") {
+          if (!Number(value, a) || a < 0) fault(lineNo, "max_weight is a number of pounds");
+          t.maxWeight = static_cast<std::int32_t>(a);
+        } else if (key == "classes") {
+          t.classes = values;
+        } else if (key == "breaks") {
+          for (const std::string& v : values) {
+            if (!Number(v, a) || a < 0 || (!t.breaks.empty() && a <= t.breaks.back()))
+              fault(lineNo, "breaks are rising pound weights");
+            t.breaks.push_back(static_cast<std::int32_t>(a));
+          }
+        } else if (key == "border") {
+          if (values.size() != 2 || !Number(values[0], a) || !Number(values[1], b))
+            fault(lineNo, "border is latitude and longitude");
+          t.border = {a, b};
+        } else {
+          fault(lineNo, "unknown key " + key);
+        }
+      } else if (s.name == "served") {
+        if (w.size() != 4 || (w[0] != "1" && w[0] != "2" && w[0] != "3") || w[1].size() != 3 ||
+            w[2].size() != 3 || (w[3] != "D" && w[3] != "I") || w[1] > w[2]) {
+          fault(lineNo, "expected country low high D|I");
+          continue;
+        }
+        t.served.push_back({w[0][0] - '0', base::ToUpper(w[1]), base::ToUpper(w[2]), w[3][0]});
+      } else if (s.name == "bands") {
+        if (w.size() != 4 || !Number(w[0], a) || !Number(w[2], b) || !Number(w[3], c) ||
+            w[1].size() > 11 || (!t.bands.empty() && a <= t.bands.back().upToMiles)) {
+          fault(lineNo, "expected rising up_to_miles, rbn, base_rate, minimum_cents");
+          continue;
+        }
+        vorn::Band band;
+        band.upToMiles = a;
+        band.rbn = w[1];
+        band.minimum.push_back({1, 0, static_cast<std::int32_t>(c)});
+        rules[band.rbn] = {b};
+        t.bands.push_back(band);
+      } else if (s.name == "class_factors") {
+        if (w.size() != 2 || !Number(w[1], a) || a <= 0) fault(lineNo, "expected class factor");
+        else classFactor[w[0]] = a;
+      } else if (s.name == "break_factors") {
+        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) || b <= 0)
+          fault(lineNo, "expected break factor");
+        else breakFactor[static_cast<std::int32_t>(a)] = b;
+      } else if (s.name == "single_shipment") {
+        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) || a < 0 || b < 0)
+          fault(lineNo, "expected up_to_weight cents");
+        else single.push_back({0, static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)});
+      } else if (s.name.rfind("rates ", 0) == 0) {
+        explicitRates[base::Trim(s.name.substr(6))].push_back(w);
+      } else {
+        fault(lineNo, "line outside a known section [" + s.name + "]");
+      }
+    }
+  }
+  if (t.name.empty()) report.fault(where, "no name in [tariff]");
+  if (t.classes.empty() || t.classes.size() > 20) report.fault(where, "1 to 20 classes");
+  if (t.breaks.empty() || t.breaks.size() > 9 || t.breaks.front() != 0)
+    report.fault(where, "1 to 9 breaks starting at 0");
+  if (t.served.empty()) report.fault(where, "no [served] ranges");
+  if (t.bands.empty()) report.fault(where, "no [bands]");
+  if (report.faults().size() != faultsBefore) return std::nullopt;
+
+  for (vorn::Band& band : t.bands) {
+    band.rates.assign(t.classes.size(), {});
+    band.minimum.insert(band.minimum.end(), single.begin(), single.end());
+    const auto given = explicitRates.find(band.rbn);
+    for (std::size_t ci = 0; ci < t.classes.size(); ++ci) {
+      for (std::size_t wi = 0; wi < t.breaks.size(); ++wi) {
+        if (given != explicitRates.end()) continue;
+        const auto cf = classFactor.find(t.classes[ci]);
+        const auto bf = breakFactor.find(t.breaks[wi]);
+        if (cf == classFactor.end() || bf == breakFactor.end()) {
+          report.fault(where, "no factor for class " + t.classes[ci] + " or break " +
+                                  std::to_string(t.breaks[wi]) + ", and no [rates " + band.rbn + "]");
+          return std::nullopt;
+        }
+        band.rates[ci][wi] = static_cast<std::int32_t>(
+            std::lround(rules[band.rbn].baseRate * cf->second * bf->second));
+      }
+    }
+    if (given == explicitRates.end()) continue;
+    for (const std::vector<std::string>& row : given->second) {
+      const int ci = t.ClassIndex(row.empty() ? "" : row[0]);
+      if (ci < 0 || row.size() != t.breaks.size() + 1) {
+        report.fault(where, "[rates " + band.rbn + "]: a row is a class and one rate per break");
+        return std::nullopt;
+      }
+      for (std::size_t wi = 0; wi < t.breaks.size(); ++wi) {
+        double v = 0;
+        if (!Number(row[wi + 1], v) || v < 0) {
+          report.fault(where, "[rates " + band.rbn + "]: rates are cents per hundred pounds");
+          return std::nullopt;
+        }
+        band.rates[static_cast<std::size_t>(ci)][wi] = static_cast<std::int32_t>(std::lround(v));
+      }
+    }
+  }
+  for (const auto& [rbn, rows] : explicitRates)
+    if (rules.find(rbn) == rules.end())
+      report.fault(where, "[rates " + rbn + "] names no band");
+  if (report.faults().size() != faultsBefore) return std::nullopt;
+  return t;
+}
+
+std::string BasePointList(const vorn::Tariff& tariff) {
+  std::string out;
+  for (const vorn::ServedRange& r : tariff.served)
+    out += std::to_string(r.country) + base::PadRight(r.low, 5) + base::PadRight(r.high, 5) +
+           " " + r.service + "\r\n";
+  return out;
+}
+
+namespace {
+
+// Coordinates the engine measures with: US prefixes, Canadian areas, Mexican states.
+void BuildPoints(const fs::path& geo, const fs::path& out, Report& report) {
+  vorn::PointTable points;
+  auto rows = [&](const char* file, std::size_t columns, auto take) {
+    std::ifstream in(geo / file);
+    if (!in) {
+      report.fault((geo / file).string(), "missing");
+      return;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.empty() || line[0] == '#') continue;
+      std::vector<std::string> cells;
+      std::istringstream fields(line);
+      for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+      if (cells.size() >= columns) take(cells);
+    }
+  };
+  rows("us_prefixes.tsv", 3, [&](const std::vector<std::string>& c) {
+    points.Add(1, c[0], base::Val(c[1]), base::Val(c[2]));
+  });
+  rows("ca_fsas.tsv", 5, [&](const std::vector<std::string>& c) {
+    points.Add(2, c[0], base::Val(c[3]), base::Val(c[4]));
+  });
+  rows("mx_regions.tsv", 5, [&](const std::vector<std::string>& c) {
+    for (int p = static_cast<int>(base::Val(c[0])); p <= static_cast<int>(base::Val(c[1])); ++p) {
+      const std::string key = (p < 10 ? "0" : "") + std::to_string(p);
+      points.Add(3, key, base::Val(c[3]), base::Val(c[4]));
+    }
+  });
+  std::string error;
+  if (!base::WriteFileAtomic(out / std::string(vorn::kPointsFileName), points.Write(), &error))
+    report.fault((out / std::string(vorn::kPointsFileName)).string(), error);
+}
+
+void Build(const fs::path& source, const fs::path& out, Report& report) {
+  const fs::path dir = source / "tariffs";
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec)) return;
+  BuildPoints(source / "geo", out, report);
+  // Rules every tariff of the carrier shares (classes, breaks, factors) sit in common.rules.
+  const std::string common = base::FileToString(dir / "common.rules");
+  for (const auto& entry : fs::directory_iterator(dir, ec)) {
+    if (entry.path().extension() != ".tariff") continue;
+    const auto tariff = CompileTariff(common + "\n" + base::FileToString(entry.path()),
+                                      entry.path().string(), report);
+    if (!tariff) continue;
+    std::string error;
+    if (!base::WriteFileAtomic(out / (tariff->name + std::string(vorn::kTariffExtension)),
+                               vorn::WriteTariff(*tariff), &error) ||
+        !base::WriteFileAtomic(out / (tariff->name + ".b"), BasePointList(*tariff), &error))
+      report.fault(entry.path().string(), error);
+  }
+}
+
+void Check(const fs::path& dir, Report& report) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(dir, ec)) {
+    const std::string name = entry.path().filename().string();
+    std::string error;
+    if (base::EqualsNoCase(entry.path().extension().string(), std::string(vorn::kTariffExtension))) {
+      if (base::EqualsNoCase(name, std::string(vorn::kPointsFileName))) {
+        if (!vorn::PointTable::Parse(base::FileToString(entry.path()), &error))
+          report.fault(entry.path().string(), error);
+      } else if (!vorn::ParseTariff(base::FileToString(entry.path()), &error)) {
+        report.fault(entry.path().string(), error);
+      }
+    }
+  }
+}
+
+bool Dump(const fs::path&, std::ostream&, Report&) { return false; }
+
+}  // namespace
+
+Part TariffPart() { return {"tariffs", &Build, &Check, &Dump}; }
+
+}  // namespace tarvex::datakit

@@ -1,0 +1,298 @@
+// The engine through its five entry points and raw records only, on a hand-written tariff
+// whose figures the tests work out from the tariff's own numbers.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "base/files.h"
+#include "datakit/tariff_part.h"
+#include "engine/engine_record.h"
+#include "engine/vorn_abi.h"
+#include "vorn/tariff.h"
+
+namespace tarvex::vorn {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace tarvex::engine;
+
+class VornTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tarvex-vorn-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    datakit::Report report;
+    const auto tariff = datakit::CompileTariff(
+        base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small",
+        report);
+    ASSERT_TRUE(tariff) << (report.faults().empty() ? "" : report.faults()[0]);
+    base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+    PointTable points;
+    points.Add(1, "641", 39.10, -94.58);  // Kansas City
+    points.Add(1, "631", 38.63, -90.20);  // St. Louis
+    points.Add(1, "100", 40.75, -73.99);  // New York
+    points.Add(2, "M5V", 43.64, -79.39);  // Toronto
+    base::WriteFileAtomic(dir_ / "vornpts.vtf", points.Write());
+    path_ = dir_.string() + "/";
+    ASSERT_EQ(Vorn_InitializeVorn(path_.c_str()), 0);
+    ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  }
+  void TearDown() override {
+    Vorn_EndVorn();
+    fs::remove_all(dir_);
+  }
+  // A rating request from Kansas City to St. Louis with the given lines.
+  EngineRecord Rate(std::vector<std::pair<std::string, int>> lines,
+                    const std::string& destination = "63101") {
+    EngineRecord r;
+    r.setText(H4, "TEST0001");
+    r.setText(H7, "64120");
+    r.setText(H9, destination);
+    r.setText(H26, "N");
+    r.setText(H23, "N");
+    r.setText(H37, "10000");
+    r.setText(H11, "0" + std::to_string(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      r.line(static_cast<int>(i + 1)).setText(L2, lines[i].first);
+      r.line(static_cast<int>(i + 1)).setText(L3, std::to_string(lines[i].second));
+    }
+    return r;
+  }
+  void Send(EngineRecord& r) { Vorn_RateShipment(r.data()); }
+  void Discount(EngineRecord& r, const char* basis, const char* percentTimes100) {
+    r.setText(H26, "Y");
+    r.setText(H33, basis);
+    for (int i = 0; i <= 9; ++i) r.discount(1).setText(D2, i, percentTimes100);
+  }
+
+  fs::path dir_;
+  std::string path_;
+};
+
+TEST_F(VornTest, RatesAtTheBreakOfTheTotalWeight) {
+  EngineRecord r = Rate({{"100", 400}});
+  Send(r);
+  ASSERT_TRUE(r.blank(H2)) << r.text(H2);
+  EXPECT_EQ(r.trimmed(H13), "T300");  // Kansas City to St. Louis is within 300 road miles
+  EXPECT_EQ(r.line(1).trimmed(L4), "20.00");
+  EXPECT_EQ(r.line(1).trimmed(L5), "80.00");  // 400 lb at 20.00 per cwt
+  // Billing 500 lb at 16.00 costs 80.00 too: the break-even point does not change the bill.
+  EXPECT_EQ(r.trimmed(H18), "0");
+  EXPECT_EQ(r.trimmed(H14), "400");
+  EXPECT_EQ(r.trimmed(H15), "400");
+  EXPECT_EQ(r.trimmed(H20), "80.00");
+  EXPECT_EQ(r.trimmed(H16), "50.00");
+  EXPECT_EQ(r.trimmed(H28), "D");
+}
+
+TEST_F(VornTest, DeficitWeightWinsAboveTheBreakEven) {
+  EngineRecord r = Rate({{"100", 450}});
+  Send(r);
+  // 450 lb at 20.00 is 90.00; 500 lb at 16.00 is 72.00 for the freight plus 8.00 deficit.
+  EXPECT_EQ(r.line(1).trimmed(L4), "16.00");
+  EXPECT_EQ(r.line(1).trimmed(L5), "72.00");
+  EXPECT_EQ(r.trimmed(H18), "50");
+  EXPECT_EQ(r.trimmed(H17), "16.00");
+  EXPECT_EQ(r.trimmed(H19), "8.00");
+  EXPECT_EQ(r.trimmed(H15), "500");
+  EXPECT_EQ(r.trimmed(H20), "80.00");
+}
+
+TEST_F(VornTest, MixedClassesAndTheLowestRateForTheDeficit) {
+  EngineRecord r = Rate({{"50", 300}, {"100", 300}});
+  Send(r);
+  // 600 lb: break 500, 8.00 and 16.00. At 1000: 7.00 and 14.00 on 600 lb plus 400 lb at 7.00
+  // makes 91.00, dearer than 72.00.
+  EXPECT_EQ(r.line(1).trimmed(L5), "24.00");
+  EXPECT_EQ(r.line(2).trimmed(L5), "48.00");
+  EXPECT_EQ(r.trimmed(H20), "72.00");
+  EXPECT_EQ(r.trimmed(H18), "0");
+  EngineRecord heavy = Rate({{"50", 400}, {"100", 400}});
+  Send(heavy);
+  // 800 lb: 96.00 at break 500; at 1000: 28.00 + 56.00 + 200 lb at 7.00 = 98.00, still dearer.
+  EXPECT_EQ(heavy.trimmed(H20), "96.00");
+  EngineRecord nearly = Rate({{"50", 450}, {"100", 450}});
+  Send(nearly);
+  // 900 lb: 108.00 at 500; at 1000: 31.50 + 63.00 + 100 lb at 7.00 = 101.50 wins.
+  EXPECT_EQ(nearly.trimmed(H20), "101.50");
+  EXPECT_EQ(nearly.trimmed(H17), "7.00");
+  EXPECT_EQ(nearly.trimmed(H18), "100");
+}
+
+TEST_F(VornTest, DiscountOnChargesAndOnTheMinimum) {
+  EngineRecord r = Rate({{"100", 1000}});
+  Discount(r, "C", "5000");
+  Send(r);
+  EXPECT_EQ(r.line(1).trimmed(L5), "140.00");  // undiscounted line
+  EXPECT_EQ(r.trimmed(H35), "70.00");
+  EXPECT_EQ(r.trimmed(H20), "70.00");
+  EXPECT_EQ(r.trimmed(H36), "25.00");
+  EXPECT_EQ(r.trimmed(H16), "25.00");
+}
+
+TEST_F(VornTest, DiscountOnRates) {
+  EngineRecord r = Rate({{"100", 1000}});
+  Discount(r, "R", "2550");
+  Send(r);
+  EXPECT_EQ(r.line(1).trimmed(L4), "10.43");  // 14.00 less 25.5 %
+  EXPECT_EQ(r.line(1).trimmed(L5), "104.30");
+  EXPECT_EQ(r.trimmed(H20), "104.30");
+  EXPECT_EQ(r.trimmed(H35), "0.00");
+  EXPECT_EQ(r.value(X2, 1 * 3 + 2 + 4), 1043);  // the lane's table is discounted too
+}
+
+TEST_F(VornTest, AdjustmentFactorAndSingleShipment) {
+  EngineRecord r = Rate({{"100", 1000}});
+  r.setText(H37, "11000");
+  Send(r);
+  EXPECT_EQ(r.line(1).trimmed(L4), "15.40");
+  EXPECT_EQ(r.trimmed(H20), "154.00");
+  EngineRecord single = Rate({{"100", 400}});
+  single.setText(H23, "Y");
+  Send(single);
+  EXPECT_EQ(single.trimmed(H20), "105.00");  // 80.00 and the 25.00 single-shipment charge
+  EXPECT_EQ(single.trimmed(T1).substr(0, 2), "10");
+  EXPECT_EQ(single.value(T6), 2);
+  EXPECT_EQ(single.value(T4, 1), 2500);
+}
+
+TEST_F(VornTest, LaneCheckFillsTheLaneTable) {
+  EngineRecord r = Rate({}, "M5V3L9");
+  r.setText(H11, "");
+  Send(r);
+  ASSERT_TRUE(r.blank(H2));
+  EXPECT_EQ(r.trimmed(H13), "T999");
+  EXPECT_EQ(r.trimmed(H29), "I");
+  EXPECT_EQ(r.value(X5), 2);
+  EXPECT_EQ(r.value(X6), 3);
+  EXPECT_EQ(r.value(X2, 0), 8000);
+  EXPECT_EQ(r.value(X2, 0 * 3 + 0 + 4), 1500);
+  EXPECT_EQ(r.trimmed(X3, 1), "100");
+  EXPECT_EQ(r.value(X4, 2), 1000);
+}
+
+TEST_F(VornTest, RefusalCodes) {
+  struct Case {
+    const char* what;
+    std::function<void(EngineRecord&)> change;
+    const char* code;
+  };
+  const Case cases[] = {
+      {"origin not served", [](EngineRecord& r) { r.setText(H7, "10001"); }, " 216"},
+      {"destination not served", [](EngineRecord& r) { r.setText(H9, "30303"); }, " 217"},
+      {"unknown tariff", [](EngineRecord& r) { r.setText(H4, "NOSUCH"); }, " 210"},
+      {"class not in the tariff", [](EngineRecord& r) { r.line(1).setText(L2, "70"); }, " 221"},
+      {"zero weight", [](EngineRecord& r) { r.line(1).setText(L3, "0"); }, " 222"},
+      {"beyond the tariff", [](EngineRecord& r) { r.line(1).setText(L3, "5001"); }, " 222"},
+      {"line count", [](EngineRecord& r) { r.setText(H11, "25"); }, " 224"},
+  };
+  for (const Case& c : cases) {
+    EngineRecord r = Rate({{"100", 400}});
+    c.change(r);
+    Send(r);
+    EXPECT_EQ(r.text(H2), c.code) << c.what;
+  }
+}
+
+TEST_F(VornTest, MileageBetweenWellKnownCities) {
+  EngineRecord r;
+  r.setText(H4, "MILE0001");
+  r.setText(H7, "64120");
+  r.setText(H9, "10001");
+  r.setText(H11, "00");
+  Send(r);
+  ASSERT_TRUE(r.blank(H2));
+  const double miles = std::stod(r.trimmed(H13));
+  EXPECT_GT(miles, 1100);  // Kansas City to New York is about 1,200 road miles
+  EXPECT_LT(miles, 1350);
+  r.setText(H9, "99501");
+  Send(r);
+  EXPECT_EQ(r.text(H2), " 230");
+}
+
+TEST_F(VornTest, GarbageRecordsAreRefusedWithoutHarm) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<unsigned char> bytes(VORN_ENGINE_RECORD_LENGTH);
+    for (auto& b : bytes) b = static_cast<unsigned char>(random());
+    if (round % 2 == 0) std::memcpy(bytes.data() + 11, "TEST0001", 8);
+    Vorn_RateShipment(bytes.data());
+    std::vector<unsigned char> table(VORN_TABLE_RECORD_LENGTH);
+    for (auto& b : table) b = static_cast<unsigned char>(random());
+    Vorn_GetTables(table.data());
+  }
+  EXPECT_EQ(Vorn_RateShipment(nullptr), 0);
+}
+
+TEST_F(VornTest, TablesOfATariff) {
+  TableRecord t;
+  t.setText(K5, "TEST0001");
+  Vorn_GetTables(t.data());
+  EXPECT_EQ(t.value(K3), 2);
+  EXPECT_EQ(t.value(K4), 3);
+  EXPECT_EQ(t.trimmed(K1, 0), "50");
+  EXPECT_EQ(t.value(K2, 1), 500);
+  t.setText(K5, "NOSUCH");
+  Vorn_GetTables(t.data());
+  EXPECT_EQ(t.value(K3), 0);
+}
+
+TEST_F(VornTest, SecondProcessFindsTheFilesLockedUntilTheFirstDies) {
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    Vorn_EndVorn();
+    char ok = Vorn_InitializeVorn(path_.c_str()) == 0 ? 'y' : 'n';
+    (void)!::write(ready[1], &ok, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  Vorn_EndVorn();  // the parent lets go so that the child can take the lock
+  char ok = 0;
+  ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+  EXPECT_EQ(ok, 'y');
+  EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), VORN_STATUS_FILES_LOCKED);
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+
+TEST_F(VornTest, MissingAndDamagedTariffFilesGiveStatuses) {
+  base::WriteFileAtomic(dir_ / "BROKEN01.vtf", "VORN-TARIFF 1\nNAME BROKEN01\nBAND x\n");
+  EXPECT_EQ(Vorn_Set_Vorndata(path_.c_str()), 21);
+  EngineRecord r = Rate({{"100", 400}});
+  Send(r);
+  EXPECT_TRUE(r.blank(H2));  // the sound tariff still rates
+  fs::remove(dir_ / "TEST0001.vtf");
+  fs::remove(dir_ / "BROKEN01.vtf");
+  EXPECT_EQ(Vorn_Set_Vorndata(path_.c_str()), 20);
+  fs::remove(dir_ / "vornpts.vtf");
+  EXPECT_EQ(Vorn_Set_Vorndata(path_.c_str()), 22);
+  Send(r);
+  EXPECT_EQ(r.text(H2), " 201");
+  const std::string truncated = WriteTariff(*ParseTariff(
+      "VORN-TARIFF 1\nNAME A\nCLASSES 50\nBREAKS 0\nBAND 10 X\nRATES X 50 100\nEND\n"));
+  for (std::size_t cut = 0; cut < truncated.size(); cut += 7)
+    EXPECT_FALSE(ParseTariff(truncated.substr(0, cut))) << cut;
+}
+
+TEST(TariffSourceTest, FaultsNameTheLine) {
+  datakit::Report report;
+  EXPECT_FALSE(datakit::CompileTariff(
+      "[tariff]\nname = X\nclasses = 50\nbreaks = 0\n[served]\n1 600 699 Q\n[bands]\n10 B 100 1\n",
+      "bad", report));
+  ASSERT_FALSE(report.faults().empty());
+  EXPECT_NE(report.faults()[0].find("bad:6"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvex::vorn
