@@ -12,8 +12,8 @@ namespace {
 constexpr int kLineTop = 2100;
 constexpr int kLinePitch = 300;
 constexpr int kPanelLeft = 4560;
-constexpr int kPanelCaptionWidth = 1900;
-constexpr int kPanelValueWidth = 1100;
+constexpr int kPanelCaptionWidth = 1800;
+constexpr int kPanelValueWidth = 1080;
 constexpr int kRightLeft = 7500;
 constexpr int kRightWidth = 1860;
 constexpr int kRowHeight = 240;

@@ -136,7 +136,13 @@ void Runtime::KeyPress(Control& control, int keyAscii) {
       if (keyAscii == 0) return;
     }
     if (control.onKeyPress) control.onKeyPress(keyAscii);
-    if (keyAscii == 0 || !Editable(control)) return;
+    if (keyAscii == 0) return;
+    // Enter on a command button presses it.
+    if (control.kind() == ControlKind::CommandButton && keyAscii == keys::Enter) {
+      if (control.onClick) control.onClick();
+      return;
+    }
+    if (!Editable(control)) return;
     if (keyAscii == keys::Backspace) {
       int start = control.selStart();
       int length = control.selLength();

@@ -449,7 +449,10 @@ bool Binder::HandleKey(Control& c, QKeyEvent* event) {
       runtime_->Click(c);
       return true;
     }
-    return false;
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    for (const char ch : ToModel(typed)) runtime_->KeyPress(c, static_cast<unsigned char>(ch));
+    return true;
   }
   if (key == Qt::Key_Backspace) {
     runtime_->KeyPress(c, forms::keys::Backspace);
