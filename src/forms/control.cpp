@@ -16,6 +16,8 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index)
   form.Register(this);
 }
 
+Control::~Control() { form_->runtime().Remove(*this); }
+
 std::string Control::displayName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }

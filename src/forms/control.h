@@ -38,7 +38,7 @@ inline constexpr int Delete = 46;
 class Control {
  public:
   Control(Form& form, ControlKind kind, std::string name, int index = -1);
-  virtual ~Control() = default;
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 

@@ -349,7 +349,15 @@ void Runtime::Unload(Form& form) {
 void Runtime::Remove(Form& form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
   if (activeForm_ == &form) activeForm_ = nullptr;
-  if (focus_ != nullptr && &focus_->form() == &form) focus_ = nullptr;
+}
+
+void Runtime::Remove(Control& control) {
+  if (focus_ == &control) {
+    focus_ = nullptr;
+    focusDelivered_ = true;
+  }
+  pendingMoves_.erase(std::remove(pendingMoves_.begin(), pendingMoves_.end(), &control),
+                      pendingMoves_.end());
 }
 
 }  // namespace tarvex::forms

@@ -70,6 +70,8 @@ class Runtime {
   friend class Control;
   void Add(Form& form) { forms_.push_back(&form); }
   void Remove(Form& form);
+  // A control going away (its window is being destroyed) can no longer hold the focus.
+  void Remove(Control& control);
 
   // Runs one user event and what it left queued (focus moves, a posted Tab), then
   // tells the observer.

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/text.h"
+#include "fmt/format.h"
 
 namespace tarvex::vorn {
 
@@ -27,11 +28,7 @@ double Cents(double dollars) {
   return std::round(c + (c >= 0 ? 1e-7 : -1e-7)) / 100;
 }
 
-std::string Money(double dollars) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", Cents(dollars));
-  return text;
-}
+std::string Money(double dollars) { return fmt::format("{:.2f}", Cents(dollars)); }
 
 void Refuse(EngineRecordView& r, int code) {
   char text[8];
@@ -176,11 +173,16 @@ void Engine::Rate(EngineRecordView& r) const {
     r.setValue(X4, w, w < breakCount ? t.breaks[static_cast<std::size_t>(w)] : 0);
   r.setValue(X5, static_cast<std::int16_t>(classCount));
   r.setValue(X6, static_cast<std::int16_t>(breakCount));
+  std::array<double, kMaxBreaks> tableFactor{};
+  for (int w = 0; w < breakCount; ++w)
+    tableFactor[static_cast<std::size_t>(w)] =
+        adjustment * (engineDiscount && onRates
+                          ? 1 - Percent(r, Bracket(t.breaks[static_cast<std::size_t>(w)])) / 100
+                          : 1);
   for (int c = 0; c < classCount; ++c)
     for (int w = 0; w < breakCount; ++w) {
-      double cents = rateDollars(static_cast<std::size_t>(c), static_cast<std::size_t>(w)) * 100;
-      if (engineDiscount && onRates)
-        cents *= 1 - Percent(r, Bracket(t.breaks[static_cast<std::size_t>(w)])) / 100;
+      const auto wi = static_cast<std::size_t>(w);
+      const double cents = band.rates[static_cast<std::size_t>(c)][wi] * tableFactor[wi];
       r.setValue(X2, c * breakCount + w + 4, static_cast<std::int32_t>(std::lround(cents)));
     }
   std::string digits;
