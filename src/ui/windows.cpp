@@ -34,10 +34,24 @@ void BuildMainWindow(FormWindow& window, Binder& binder) {
       label->setAlignment(Qt::AlignCenter);
 }
 
+// The fixed captions of the terminal information window stand out from the values.
+void BuildTerminalInformation(FormWindow& window, Binder& binder) {
+  for (forms::Control* c : window.form().controls()) {
+    const std::string& name = c->name();
+    if (name.size() > 5 && name.compare(name.size() - 5, 5, "Label") == 0)
+      if (auto* label = qobject_cast<QLabel*>(binder.WidgetOf(*c))) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+      }
+  }
+}
+
 }  // namespace
 
 void RegisterWindowBuilders(Binder& binder) {
   binder.RegisterBuilder("frmCorvane1", BuildMainWindow);
+  binder.RegisterBuilder("frmTerminalInformation", BuildTerminalInformation);
 }
 
 }  // namespace tarvex::ui

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <random>
 
 #include "base/files.h"
@@ -198,6 +199,49 @@ TEST_F(VornTest, RefusalCodes) {
     Send(r);
     EXPECT_EQ(r.text(H2), c.code) << c.what;
   }
+}
+
+TEST_F(VornTest, MissingRateAndUnplacedPoint) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->bands[0].rates[0][0] = 0;  // no class 50 rate below 500 lb
+  tariff->served.push_back({1, "700", "799", 'D'});
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  EngineRecord r = Rate({{"50", 100}});
+  Send(r);
+  EXPECT_EQ(r.text(H2), " 223");
+  EngineRecord unplaced = Rate({{"100", 100}}, "70112");  // served, but not on the map
+  Send(unplaced);
+  EXPECT_EQ(unplaced.text(H2), " 218");
+}
+
+TEST_F(VornTest, MexicanLaneInPortionsMeetsAtTheBorder) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->served.push_back({3, "010", "999", 'I'});
+  tariff->border = {38.60, -90.30};  // a crossing beside St. Louis, to make the bands plain
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  PointTable points;
+  points.Add(1, "641", 39.10, -94.58);
+  points.Add(3, "06", 19.43, -99.13);  // Mexico City
+  base::WriteFileAtomic(dir_ / "vornpts.vtf", points.Write());
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  std::map<std::string, std::string> rbn;
+  for (const char* portion : {" ME1", "   P", "   S"}) {
+    EngineRecord r = Rate({{"100", 400}}, "06600M");
+    r.setText(H3, portion);
+    Send(r);
+    ASSERT_TRUE(r.blank(H2)) << portion;
+    rbn[portion] = r.trimmed(H13);
+  }
+  EXPECT_EQ(rbn[" ME1"], "T999");
+  EXPECT_EQ(rbn["   P"], "T300");  // Kansas City to the crossing
+  EXPECT_EQ(rbn["   S"], "T999");  // the crossing to Mexico City
 }
 
 TEST_F(VornTest, MileageBetweenWellKnownCities) {
