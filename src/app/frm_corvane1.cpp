@@ -14,8 +14,8 @@ constexpr int kLinePitch = 300;
 constexpr int kPanelLeft = 4560;
 constexpr int kPanelCaptionWidth = 1800;
 constexpr int kPanelValueWidth = 1080;
-constexpr int kRightLeft = 7500;
-constexpr int kRightWidth = 1860;
+constexpr int kRightLeft = 7470;
+constexpr int kRightWidth = 1980;
 constexpr int kRowHeight = 240;
 constexpr int kBoxHeight = 300;
 
