@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "pricing/frm_fak.h"
 
 namespace tarvex::app {
 
@@ -307,7 +308,7 @@ void frmCorvane1::ConfigureScreen() {
   for (forms::Control* c : Controls{
            &mnuFileRateSheet, &mnuFileBillofLading, &mnuFilePrint,
            &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-           &mnuEditDiscountsMexican, &mnuEditFAK, &mnuEditAccessorialCharges, &mnuViewMap,
+           &mnuEditDiscountsMexican, &mnuEditAccessorialCharges, &mnuViewMap,
            &mnuViewRules, &mnuViewSpeedSheetAlternation,
            &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout, &cmdPrint,
            &cmdDensityClassCalculator})
@@ -325,6 +326,17 @@ void frmCorvane1::mnuViewTerminalInformation_Click() {
   terminalInformation_.ShowModal();
   terminalInformation_.Unload();
   program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuEditFAK_Click() {
+  program_.ratingState = "N";
+  pricing::frmFAK window(runtime(), program_.dir, program_.classTable, program_.fak,
+                         program_.Mexico571Mode, program_.IconPath());
+  window.ShowModal();
+  program_.ratingState = "Y";
+  for (int i = 0; i < 8; ++i)
+    if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
+  RateAgain();
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

@@ -172,6 +172,7 @@ class frmCorvane1 : public forms::Form {
   void Design();
   void WireEvents();
   void mnuViewTerminalInformation_Click();
+  void mnuEditFAK_Click();
   void mnuFileCalculator_Click();
   // A changed point needs a new lane check: clears the results of the old one.
   void ResetQuote();

@@ -16,6 +16,7 @@ void frmCorvane1::WireEvents() {
   mnuFileNewShipment.onClick = [this] { NewShipment(); };
   mnuViewTerminalInformation.onClick = [this] { mnuViewTerminalInformation_Click(); };
   mnuViewTerminalInformation.setEnabled(false);
+  mnuEditFAK.onClick = [this] { mnuEditFAK_Click(); };
   cmdNewShipment.onClick = [this] { NewShipment(); };
   cmdNewShipment.onLostFocus = [this] { ResetRatingFlag(); };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_session.h"
+#include "pricing/frm_fak.h"
 
 namespace tarvex::app {
 namespace {
@@ -278,6 +279,29 @@ TEST_F(QuoteTest, FuelSurchargeMinimumAndCanadianTotal) {
   EXPECT_EQ(s.main.lblCanCurrencyExchange.caption(), "64.80 ");
   EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
   EXPECT_TRUE(s.main.lblSufferanceFeeMessage.visible());  // Ontario
+}
+
+TEST_F(QuoteTest, FakWindowRefreshesTheLabelsAndRatesAgain) {
+  settings.FakOn = 1;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  s.main.cboClass[0].setText("100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "500");
+  s.driver.Tab();
+  EXPECT_EQ(s.main.lblFAK[0].caption(), "100");
+  s.desktop.modalScripts["frmFAK"] = [&s](forms::Form& form) {
+    auto& fak = static_cast<pricing::frmFAK&>(form);
+    s.driver.Replace(fak.cboClass[8], "85");
+    s.driver.Click(fak.cmdSaveFAK);
+  };
+  const int before = s.engine.count("RateShipment");
+  s.driver.Click(s.main.mnuEditFAK);
+  EXPECT_EQ(s.main.lblFAK[0].caption(), "85");
+  EXPECT_EQ(s.engine.count("RateShipment"), before + 1);
+  EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2), "85");
+  EXPECT_EQ(s.program.ratingState, "Y");
 }
 
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {

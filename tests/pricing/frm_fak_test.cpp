@@ -1,0 +1,103 @@
+// The FAK window headless: editing, validation, saving and cancelling.
+#include "pricing/frm_fak.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "base/files.h"
+#include "forms/driver.h"
+#include "support/scripted_desktop.h"
+
+namespace tarvex::pricing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FakWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fak_.FakTable = classes_;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  // Opens the window, lets `edit` work in it, and returns when it has closed.
+  void Open(const std::function<void(frmFAK&, forms::Driver&)>& edit, bool mexico = false) {
+    frmFAK window(rt_, programDir_, classes_, fak_, mexico, "");
+    desktop_.modalScripts["frmFAK"] = [&](forms::Form&) {
+      forms::Driver driver(rt_);
+      edit(window, driver);
+    };
+    window.ShowModal();
+  }
+  fs::path dir_ = fs::temp_directory_path() / ("tarvex-frmfak-" + std::to_string(::getpid()));
+  base::ProgramDir programDir_{dir_};
+  ClassTable classes_ = StandardClassTable();
+  FakState fak_;
+  testing::ScriptedDesktop desktop_;
+  forms::Runtime rt_{desktop_};
+};
+
+TEST_F(FakWindowTest, SavingASubstitutionAndTakingItBack) {
+  Open([](frmFAK& w, forms::Driver& d) {
+    EXPECT_EQ(w.cboClass[8].text(), "100");
+    EXPECT_EQ(w.cboClass[7].items()[7], "92");
+    EXPECT_EQ(w.lblClass[5].caption(), "Class 77.5");
+    d.Replace(w.cboClass[8], "85");
+    d.Click(w.cmdSaveFAK);
+  });
+  EXPECT_EQ(fak_.FakTable[8], 85);
+  EXPECT_EQ(fak_.FakInEffect, 'Y');
+  EXPECT_EQ(base::FileLength(dir_ / "fak.dat"), 36);
+  Open([](frmFAK& w, forms::Driver& d) {
+    EXPECT_EQ(w.cboClass[8].text(), "85");
+    d.Replace(w.cboClass[8], "100");
+    d.Click(w.cmdSaveFAK);
+  });
+  EXPECT_EQ(fak_.FakInEffect, 'N');
+  EXPECT_TRUE(desktop_.Messages().empty());
+}
+
+TEST_F(FakWindowTest, AClassOutsideTheTableIsRefusedAndCancelKeepsTheTable) {
+  Open([&](frmFAK& w, forms::Driver& d) {
+    d.Replace(w.cboClass[0], "90");
+    d.Tab();
+    EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"Invalid Class"}));
+    EXPECT_EQ(rt_.ActiveControl(), &w.cboClass[0]);
+    d.Click(w.cmdIgnore);  // the cancel button does not check the box
+  });
+  EXPECT_EQ(desktop_.Messages().size(), 1U);
+  EXPECT_EQ(fak_.FakTable[0], 50);
+  EXPECT_FALSE(fs::exists(dir_ / "fak.dat"));
+}
+
+TEST_F(FakWindowTest, MexicoLayoutShowsTheDisclaimer) {
+  Open([](frmFAK& w, forms::Driver& d) {
+    EXPECT_TRUE(w.lblDisclaimer.visible());
+    EXPECT_EQ(w.fraFAK.top(), 370);
+    EXPECT_EQ(w.height(), 5110);
+    d.Click(w.cmdIgnore);
+  }, true);
+  Open([](frmFAK& w, forms::Driver& d) {
+    EXPECT_FALSE(w.lblDisclaimer.visible());
+    d.Click(w.cmdIgnore);
+  });
+}
+
+TEST_F(FakWindowTest, ATableThatCannotBeWrittenIsReportedAndKept) {
+  fs::create_directories(dir_ / "fak.dat");  // a directory where the file should go
+  Open([&](frmFAK& w, forms::Driver& d) {
+    d.Replace(w.cboClass[8], "85");
+    d.Click(w.cmdSaveFAK);
+    EXPECT_TRUE(w.visible());
+    d.Click(w.cmdIgnore);
+  });
+  ASSERT_EQ(desktop_.Messages().size(), 1U);
+  EXPECT_NE(desktop_.Messages()[0].find("could not be saved"), std::string::npos);
+  EXPECT_EQ(fak_.FakTable[8], 100);
+}
+
+}  // namespace
+}  // namespace tarvex::pricing
