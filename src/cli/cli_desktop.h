@@ -1,0 +1,42 @@
+// The desktop of a command-line run: messages are collected for standard error, questions
+// and modal windows are answered from the command line's choices.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/desktop.h"
+
+namespace tarvex::cli {
+
+class CliDesktop : public forms::Desktop {
+ public:
+  void Message(const std::string& title, const std::string& text) override;
+  bool Question(const std::string& title, const std::string& text) override;
+  void RunModal(forms::Form& form) override;
+  void EndModal(forms::Form&) override {}
+  bool OpenDocument(const std::string&) override { return false; }
+  bool StartProgram(const std::string&) override { return false; }
+  forms::PrintResult Print(const forms::PrintDocument&) override {
+    return forms::PrintResult::Failed;
+  }
+  void SetWaitCursor(bool) override {}
+  std::pair<int, int> ScreenSize() const override { return {19200, 14400}; }
+  void Quit() override { quit_ = true; }
+
+  bool quit() const { return quit_; }
+  std::vector<std::string> TakeMessages();
+  // The answer to every yes/no question (intrastate tariffs); No unless told.
+  void setAnswer(bool yes) { answer_ = yes; }
+  // What to do in a modal window, by window name; a window without one is closed.
+  std::map<std::string, std::function<void(forms::Form&)>> modalActions;
+
+ private:
+  std::vector<std::string> messages_;
+  bool answer_ = false;
+  bool quit_ = false;
+};
+
+}  // namespace tarvex::cli

@@ -1,0 +1,194 @@
+// tarvex-cli: quotes shipments with the quote window's own logic, without a display.
+//
+// Exit status: 0 every quote was made; 1 the program showed a message (a refused code, lane
+// or line; the message is on standard error, or in the error column of a batch); 2 the
+// command line was wrong; 3 the program could not start (settings, engine).
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "base/text.h"
+#include "cli/quote_run.h"
+
+namespace {
+
+using tarvex::cli::QuoteInput;
+using tarvex::cli::QuoteOutput;
+using tarvex::cli::QuoteSession;
+
+std::string ProgramDirOf(const char* argv0) {
+  std::error_code ec;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return self.parent_path().string();
+  return std::filesystem::absolute(argv0).parent_path().string();
+}
+
+std::string Cp(const std::string& text) { return tarvex::base::Cp1252ToUtf8(text); }
+
+void PrintText(const QuoteOutput& out) {
+  for (const auto& [name, text] : out.fields) std::cout << name << " = " << Cp(text) << '\n';
+}
+
+void PrintJson(const QuoteOutput& out) {
+  nlohmann::ordered_json j;
+  nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+  for (const auto& [name, text] : out.fields) fields[name] = Cp(text);
+  j["fields"] = fields;
+  j["messages"] = nlohmann::json::array();
+  for (const auto& m : out.messages) j["messages"].push_back(Cp(m));
+  std::cout << j.dump(2) << '\n';
+}
+
+std::vector<std::string> SplitCsv(const std::string& line) {
+  std::vector<std::string> cells;
+  std::string cell;
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        cell += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      cells.push_back(cell);
+      cell.clear();
+    } else if (c != '\r') {
+      cell += c;
+    }
+  }
+  cells.push_back(cell);
+  return cells;
+}
+
+std::string CsvCell(const std::string& text) {
+  if (text.find_first_of(",\"\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+// Batch rows: origin,destination,lines ("70:1200;100:350"),inbound (y/n),units.
+int RunBatch(QuoteSession& session, const std::string& file, const QuoteInput& defaults) {
+  std::ifstream in(file);
+  if (!in) {
+    std::cerr << "The batch file " << file << " cannot be read.\n";
+    return 2;
+  }
+  std::cout << "row,origin,destination,rbn,miles,service,net,fuel,total,total_cad,error\n";
+  std::string line;
+  int row = 0;
+  bool anyError = false;
+  while (std::getline(in, line)) {
+    if (tarvex::base::Trim(line).empty()) continue;
+    ++row;
+    const std::vector<std::string> cells = SplitCsv(line);
+    if (row == 1 && !cells.empty() && tarvex::base::EqualsNoCase(cells[0], "origin")) {
+      --row;
+      continue;
+    }
+    QuoteInput input = defaults;
+    input.origin = cells.size() > 0 ? tarvex::base::Trim(cells[0]) : "";
+    input.destination = cells.size() > 1 ? tarvex::base::Trim(cells[1]) : "";
+    input.lines.clear();
+    std::string error;
+    if (cells.size() > 2) {
+      std::istringstream lines(cells[2]);
+      for (std::string one; std::getline(lines, one, ';');) {
+        const auto parsed = tarvex::cli::ParseLine(one);
+        if (!parsed) error = "A line is written class:weight, not \"" + one + "\".";
+        else input.lines.push_back(*parsed);
+      }
+    }
+    input.inbound = cells.size() > 3 && tarvex::base::EqualsNoCase(tarvex::base::Trim(cells[3]), "y");
+    input.units = cells.size() > 4 ? tarvex::base::Trim(cells[4]) : "";
+    QuoteOutput out;
+    if (error.empty()) {
+      out = session.Quote(input);
+      if (!out.ok()) error = out.messages.front();
+    }
+    anyError = anyError || !error.empty();
+    std::cout << row << ',' << CsvCell(input.origin) << ',' << CsvCell(input.destination) << ','
+              << CsvCell(out.Field("lblRBN")) << ',' << CsvCell(out.Field("lblMiles")) << ','
+              << CsvCell(Cp(out.Field("lblServiceDays"))) << ',' << CsvCell(out.Field("lblNet"))
+              << ',' << CsvCell(out.Field("lblFuelSurcharge")) << ','
+              << CsvCell(out.Field("lblTotalCharge")) << ','
+              << CsvCell(out.Field("lblTotalCanCharge")) << ',' << CsvCell(Cp(error)) << '\n';
+  }
+  return anyError ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Tarvex on the command line: quotes LTL shipments with the carrier's data."};
+  app.require_subcommand(1);
+  std::string dataDir = ProgramDirOf(argv[0]);
+  app.add_option("--data", dataDir, "program directory with the carrier's data")
+      ->capture_default_str();
+
+  QuoteInput input;
+  std::vector<std::string> lines;
+  std::string batch;
+  std::string singleShipment;
+  bool json = false;
+  bool yesIntrastate = false;
+  bool noIntrastate = false;
+  CLI::App* quote = app.add_subcommand("quote", "quote one shipment, or a batch of them");
+  quote->add_option("--origin", input.origin, "origin ZIP or postal code");
+  quote->add_option("--destination", input.destination, "destination ZIP or postal code");
+  quote->add_option("--line", lines, "a shipment line CLASS:WEIGHT, up to eight");
+  quote->add_flag("--inbound", input.inbound, "price with the destination's discounts");
+  quote->add_option("--units", input.units, "number of units, for the price per unit");
+  auto* yes = quote->add_flag("--yes-intrastate", yesIntrastate,
+                              "answer Yes when the lane offers an intrastate tariff");
+  quote->add_flag("--no-intrastate", noIntrastate, "answer No (the default)")->excludes(yes);
+  quote->add_option("--single-shipment", singleShipment,
+                    "answer when the lane asks whether it is a single shipment")
+      ->check(CLI::IsMember({"yes", "no"}));
+  quote->add_option("--batch", batch,
+                    "CSV file, one shipment per row: origin,destination,lines "
+                    "(\"70:1200;100:350\"),inbound (y/n),units; writes one result row each");
+  quote->add_flag("--json", json, "print the quote as JSON");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;
+  }
+  input.intrastate = yesIntrastate;
+  if (!singleShipment.empty()) input.singleShipment = singleShipment == "yes";
+  for (const std::string& l : lines) {
+    const auto parsed = tarvex::cli::ParseLine(l);
+    if (!parsed) {
+      std::cerr << "A line is written CLASS:WEIGHT, for example 70:1200.\n";
+      return 2;
+    }
+    input.lines.push_back(*parsed);
+  }
+  if (batch.empty() && (input.origin.empty() || input.destination.empty())) {
+    std::cerr << "A quote needs --origin and --destination (or --batch FILE).\n";
+    return 2;
+  }
+
+  QuoteSession session(dataDir);
+  if (!session.startupMessages().empty()) {
+    for (const auto& m : session.startupMessages()) std::cerr << Cp(m) << '\n';
+    return 3;
+  }
+  if (!batch.empty()) return RunBatch(session, batch, input);
+  const QuoteOutput out = session.Quote(input);
+  if (json) PrintJson(out);
+  else PrintText(out);
+  for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
+  return out.ok() ? 0 : 1;
+}

@@ -1,0 +1,95 @@
+#include "cli/quote_run.h"
+
+#include "app/frm_singleshipment.h"
+#include "base/text.h"
+
+namespace tarvex::cli {
+
+std::string QuoteOutput::Field(const std::string& name) const {
+  for (const auto& [field, text] : fields)
+    if (field == name) return text;
+  return "";
+}
+
+std::optional<std::pair<std::string, std::string>> ParseLine(const std::string& text) {
+  const auto colon = text.find(':');
+  if (colon == std::string::npos || colon == 0 || colon + 1 == text.size()) return std::nullopt;
+  return std::make_pair(base::Trim(text.substr(0, colon)), base::Trim(text.substr(colon + 1)));
+}
+
+QuoteSession::QuoteSession(const std::string& programDir)
+    : dir_(programDir),
+      engine_(dir_),
+      program_(dir_, runtime_, engine_),
+      main_(program_),
+      intro_(program_, main_, '.') {
+  if (!engine_.loaded()) program_.engineUnavailable = engine_.error();
+  intro_.Show();
+  if (desktop_.quit()) {
+    startup_ = desktop_.TakeMessages();
+    if (startup_.empty()) startup_.push_back("The program could not start.");
+    return;
+  }
+  driver_.FireTimer(intro_.Timer1);
+  // Notices of the start (a missing FAK table) are the quote's to report.
+  startup_.clear();
+}
+
+QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
+  QuoteOutput out;
+  if (!startup_.empty()) {
+    out.messages = startup_;
+    return out;
+  }
+  desktop_.setAnswer(input.intrastate);
+  desktop_.modalActions["frmSingleshipment"] = [this, &input](forms::Form& form) {
+    runtime_.KeyOnForm(form, input.singleShipment.value_or(false) ? 'Y' : 'N');
+  };
+  desktop_.TakeMessages();
+  driver_.Click(main_.cmdNewShipment);
+  // A message ends the quote: the window has sent the user back to fix something.
+  auto stopped = [&] {
+    for (std::string& m : desktop_.TakeMessages()) out.messages.push_back(std::move(m));
+    return !out.messages.empty();
+  };
+  driver_.Type(main_.txtOrigin, input.origin);
+  driver_.Tab();
+  if (stopped()) return out;
+  driver_.Type(main_.txtDestination, input.destination);
+  driver_.Tab();
+  if (stopped()) return out;
+  if (input.inbound) {
+    driver_.Click(main_.optApplyInboundPricing);
+    if (stopped()) return out;
+  }
+  if (input.lines.size() > 8) {
+    out.messages.push_back("A quote holds at most eight lines.");
+    return out;
+  }
+  for (std::size_t i = 0; i < input.lines.size(); ++i) {
+    const int line = static_cast<int>(i);
+    driver_.Replace(main_.cboClass[line], input.lines[i].first);
+    driver_.Focus(main_.txtWeight[line]);
+    if (stopped()) return out;
+    driver_.Replace(main_.txtWeight[line], input.lines[i].second);
+    driver_.Tab();
+    if (stopped()) return out;
+  }
+  if (!input.units.empty() && main_.txtPPU.canFocus()) {
+    driver_.Replace(main_.txtPPU, input.units);
+    if (stopped()) return out;
+  }
+  for (const forms::Control* c : main_.controls()) {
+    // A class box of an empty line only holds the default class.
+    const bool emptyLine = c->kind() == forms::ControlKind::ComboBox &&
+                           base::Trim(main_.txtWeight[c->index()].text()).empty();
+    const bool shownText = (c->kind() == forms::ControlKind::Label ||
+                            c->kind() == forms::ControlKind::TextBox ||
+                            c->kind() == forms::ControlKind::ComboBox) &&
+                           c->shown() && !emptyLine && !base::Trim(c->text()).empty();
+    if (shownText) out.fields.emplace_back(c->displayName(), base::Trim(c->text()));
+  }
+  return out;
+}
+
+}  // namespace tarvex::cli

@@ -1,0 +1,60 @@
+// Quoting from the command line: the quote window driven as a user would drive it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/frm_corvane1.h"
+#include "app/frm_intro.h"
+#include "app/program.h"
+#include "cli/cli_desktop.h"
+#include "engine/vorn_library.h"
+#include "forms/driver.h"
+
+namespace tarvex::cli {
+
+struct QuoteInput {
+  std::string origin;
+  std::string destination;
+  std::vector<std::pair<std::string, std::string>> lines;  // class, weight
+  bool inbound = false;
+  std::string units;
+  bool intrastate = false;                // the answer to an intrastate tariff question
+  std::optional<bool> singleShipment;     // the answer when the lane asks
+};
+
+struct QuoteOutput {
+  // Every shown label or box of the quote window with its text, in window order.
+  std::vector<std::pair<std::string, std::string>> fields;
+  std::vector<std::string> messages;
+  bool ok() const { return messages.empty(); }
+  std::string Field(const std::string& name) const;
+};
+
+// Parses "70:1200" into class and weight; nothing when the text is not of that form.
+std::optional<std::pair<std::string, std::string>> ParseLine(const std::string& text);
+
+// One running program on a program directory; quotes one shipment after another.
+class QuoteSession {
+ public:
+  explicit QuoteSession(const std::string& programDir);
+  // Empty when the program started; otherwise what it said.
+  const std::vector<std::string>& startupMessages() const { return startup_; }
+  QuoteOutput Quote(const QuoteInput& input);
+
+ private:
+  CliDesktop desktop_;
+  forms::Runtime runtime_{desktop_, "Tarvex"};
+  base::ProgramDir dir_;
+  engine::VornLibrary engine_;
+  app::Program program_;
+  app::frmCorvane1 main_;
+  app::frmIntro intro_;
+  forms::Driver driver_{runtime_};
+  std::vector<std::string> startup_;
+};
+
+}  // namespace tarvex::cli

@@ -1,0 +1,109 @@
+// tarvex-cli: the same quote as the window gives, and batches that go on past bad rows.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/files.h"
+#include "cli/quote_run.h"
+
+namespace tarvex::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A copy of the demo program directory, so that each test runs its own program.
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("tarvex-cli-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    for (const auto& entry : fs::directory_iterator(TARVEX_PROGRAM_DIR))
+      if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
+        fs::copy_file(entry.path(), dir_ / entry.path().filename());
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  int Run(const std::string& arguments, const fs::path& out) {
+    const std::string command = (dir_ / "tarvex-cli").string() + " --data " + dir_.string() +
+                                " " + arguments + " > " + out.string() + " 2> " +
+                                (dir_ / "stderr.txt").string();
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  fs::path dir_;
+};
+
+TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
+  QuoteSession session(dir_.string());
+  ASSERT_TRUE(session.startupMessages().empty()) << session.startupMessages()[0];
+  QuoteInput input;
+  input.origin = "64120";
+  input.destination = "30303";
+  input.lines = {{"100", "1200"}, {"70", "350"}};
+  const QuoteOutput out = session.Quote(input);
+  ASSERT_TRUE(out.ok()) << out.messages[0];
+  // 1,550 lb billed at the 2,000 lb break: the deficit weight is 450 lb.
+  EXPECT_EQ(out.Field("lblTotalWeight"), "2000");
+  EXPECT_EQ(out.Field("lblDeficitWeight"), "450");
+  const double lines = base::Val(out.Field("lblCharge(0)")) + base::Val(out.Field("lblCharge(1)")) +
+                       base::Val(out.Field("lblDeficitCharge"));
+  EXPECT_NEAR(base::Val(out.Field("lblUndiscountedCharge")), lines, 0.005);
+  EXPECT_NEAR(base::Val(out.Field("lblTotalCharge")),
+              base::Val(out.Field("lblNet")) + base::Val(out.Field("lblFuelSurcharge")), 0.005);
+  // A second quote in the same session starts from a new shipment.
+  input.destination = "M5V3L9";
+  input.lines = {{"85", "600"}};
+  const QuoteOutput canada = session.Quote(input);
+  ASSERT_TRUE(canada.ok()) << canada.messages[0];
+  EXPECT_EQ(canada.Field("lblTotalChargeLabel"), "Total US Charge");
+  EXPECT_FALSE(canada.Field("lblTotalCanCharge").empty());
+  EXPECT_EQ(canada.Field("lblCharge(1)"), "");
+}
+
+TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
+  EXPECT_EQ(Run("quote --origin 6412 --destination 30303 --line 100:500", dir_ / "out.txt"), 1);
+  EXPECT_EQ(base::FileToString(dir_ / "stderr.txt"), "Invalid ZIP/Postal Code\n");
+  EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100", dir_ / "out.txt"), 2);
+  EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100:500 --json",
+                dir_ / "out.json"), 0);
+  EXPECT_NE(base::FileToString(dir_ / "out.json").find("\"lblTotalCharge\""), std::string::npos);
+}
+
+TEST_F(CliTest, BatchOfAThousandRowsGoesOnPastBadRows) {
+  std::ofstream csv(dir_ / "shipments.csv");
+  csv << "origin,destination,lines,inbound,units\n";
+  const char* destinations[] = {"30303", "10001", "M5V3L9", "90210", "75201"};
+  for (int i = 0; i < 1000; ++i) {
+    if (i % 250 == 7)
+      csv << "64120,ABCDEF,100:500,n,\n";  // refused destination
+    else if (i % 250 == 9)
+      csv << "64120,30303,100-500,n,\n";   // a line not written class:weight
+    else
+      csv << "64120," << destinations[i % 5] << ",100:" << (100 + i * 37 % 9000) << ";70:250,"
+          << (i % 2 ? "y" : "n") << ",4\n";
+  }
+  csv.close();
+  EXPECT_EQ(Run("quote --batch " + (dir_ / "shipments.csv").string(), dir_ / "results.csv"), 1);
+  std::ifstream results(dir_ / "results.csv");
+  std::string line;
+  std::getline(results, line);
+  EXPECT_EQ(line.substr(0, 4), "row,");
+  int rows = 0;
+  int errors = 0;
+  while (std::getline(results, line)) {
+    ++rows;
+    EXPECT_EQ(line.substr(0, line.find(',')), std::to_string(rows));
+    if (line.back() != ',') ++errors;
+  }
+  EXPECT_EQ(rows, 1000);
+  EXPECT_EQ(errors, 8);
+}
+
+}  // namespace
+}  // namespace tarvex::cli
