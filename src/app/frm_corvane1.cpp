@@ -205,10 +205,10 @@ void frmCorvane1::Design() {
   // Notices and footer.
   Place(lblDisclaimerLabel, 120, belowLines + 600, 900, kRowHeight, "Disclaimer:");
   Place(lblDisclaimer, 120, belowLines + 840, 4380, 1200);
-  Place(lblSufferanceFeeMessage, kPanelLeft, h - 1395, 3000, 360);
+  Place(lblSufferanceFeeMessage, 120, h - 1275 - 660, 4380, 420);
   lblSufferanceFeeMessage.setVisible(false);
   Place(fraFooter, 0, h - 1275, kMainWidth - 120, 480);
-  Place(lblUSDMessage, 120, h - 1275 - 240, 4380, kRowHeight);
+  Place(lblUSDMessage, 120, h - 1275 - 240, 4380, kRowHeight, "Charges are quoted in US dollars.");
   Place(lblStatusBar, 60, 120, 6600, kRowHeight);
   Place(lblVersion, 6720, 120, 2700, kRowHeight);
   lblStatusBar.setContainer(&fraFooter);
@@ -256,7 +256,7 @@ void frmCorvane1::Form_Load() {
   }
   fraFooter.setTop(h - 1275);
   lblUSDMessage.setTop(fraFooter.top() - 240);
-  lblSufferanceFeeMessage.setTop(lblUSDMessage.top() - 360);
+  lblSufferanceFeeMessage.setTop(lblUSDMessage.top() - 420);
   setWidth(kMainWidth);
   Centre();
   setIcon(program_.IconPath());
