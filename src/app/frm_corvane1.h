@@ -197,6 +197,8 @@ class frmCorvane1 : public forms::Form {
                           const std::string& defaultCode, bool locked);
   void CodeField_KeyPress(forms::TextBox& field, bool locked, int& keyAscii);
 
+  // Enter moves on; a locked box takes nothing else; other keys pass the numeric filter.
+  void NumericKey(forms::Control& box, int& keyAscii, bool locked, int maxLength, int decimals);
   void cboClass_GotFocus(int index);
   void cboClass_Click(int index);
   void cboClass_KeyPress(int index, int& keyAscii);

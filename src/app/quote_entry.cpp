@@ -75,16 +75,21 @@ void frmCorvane1::cboClass_Click(int index) {
     cboClass[index].setText(base::Trim(program_.settings.DefaultClass));
 }
 
-void frmCorvane1::cboClass_KeyPress(int index, int& keyAscii) {
+void frmCorvane1::NumericKey(forms::Control& box, int& keyAscii, bool locked, int maxLength,
+                             int decimals) {
   if (keyAscii == forms::keys::Enter) {
     keyAscii = pricing::EnterAsTab(runtime(), keyAscii);
     return;
   }
-  if (On(program_.settings.ClassLocked)) {
+  if (locked) {
     keyAscii = 0;
     return;
   }
-  pricing::SetNumericKey(runtime(), cboClass[index], keyAscii, 4, 1);
+  pricing::SetNumericKey(runtime(), box, keyAscii, maxLength, decimals);
+}
+
+void frmCorvane1::cboClass_KeyPress(int index, int& keyAscii) {
+  NumericKey(cboClass[index], keyAscii, On(program_.settings.ClassLocked), 4, 1);
 }
 
 void frmCorvane1::cboClass_KeyDown(int /*index*/, int& keyCode) {
@@ -99,15 +104,7 @@ void frmCorvane1::txtWeight_GotFocus(int index) {
 }
 
 void frmCorvane1::txtWeight_KeyPress(int index, int& keyAscii) {
-  if (keyAscii == forms::keys::Enter) {
-    keyAscii = pricing::EnterAsTab(runtime(), keyAscii);
-    return;
-  }
-  if (On(program_.settings.WeightLocked)) {
-    keyAscii = 0;
-    return;
-  }
-  pricing::SetNumericKey(runtime(), txtWeight[index], keyAscii, 5, 0);
+  NumericKey(txtWeight[index], keyAscii, On(program_.settings.WeightLocked), 5, 0);
 }
 
 void frmCorvane1::txtDiscount_GotFocus(int index) {
@@ -117,12 +114,7 @@ void frmCorvane1::txtDiscount_GotFocus(int index) {
 }
 
 void frmCorvane1::txtDiscount_KeyPress(int index, int& keyAscii) {
-  if (keyAscii == forms::keys::Enter) {
-    keyAscii = pricing::EnterAsTab(runtime(), keyAscii);
-    return;
-  }
-  pricing::SetNumericKey(runtime(), txtDiscount[index], keyAscii, txtDiscount[index].maxLength(),
-                         2);
+  NumericKey(txtDiscount[index], keyAscii, false, txtDiscount[index].maxLength(), 2);
 }
 
 void frmCorvane1::txtDiscount_LostFocus() { ResetRatingFlag(); }
@@ -145,11 +137,7 @@ void frmCorvane1::txtPPU_GotFocus() {
 }
 
 void frmCorvane1::txtPPU_KeyPress(int& keyAscii) {
-  if (keyAscii == forms::keys::Enter) {
-    keyAscii = pricing::EnterAsTab(runtime(), keyAscii);
-    return;
-  }
-  pricing::SetNumericKey(runtime(), txtPPU, keyAscii, txtPPU.maxLength(), 0);
+  NumericKey(txtPPU, keyAscii, false, txtPPU.maxLength(), 0);
 }
 
 void frmCorvane1::PricingOption_GotFocus() { lblStatusBar.setCaption(" Select type of Pricing "); }
