@@ -4,6 +4,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "pricing/frm_fak.h"
+#include "quote/printout.h"
 
 namespace tarvex::app {
 
@@ -88,7 +89,7 @@ void frmCorvane1::Design() {
 
   // Lane block.
   Place(lblStateCaption, 2100, 900, 600, kRowHeight, "State");
-  Place(lblTerminalLabel, 2760, 900, 2400, kRowHeight, "Terminal");
+  Place(lblTerminalLabel, 2760, 900, 2400, kRowHeight, "Term.");
   Place(lblServiceLabel, 5220, 900, 2280, kRowHeight, "Service");
   Place(lblOriginCaption, 120, 1170, 960, kRowHeight, "Origin");
   Place(txtOrigin, 1080, 1140, 960, kBoxHeight);
@@ -306,11 +307,11 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c : Controls{
-           &mnuFileRateSheet, &mnuFileBillofLading, &mnuFilePrint,
+           &mnuFileRateSheet, &mnuFileBillofLading,
            &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
            &mnuEditDiscountsMexican, &mnuEditAccessorialCharges, &mnuViewMap,
            &mnuViewRules, &mnuViewSpeedSheetAlternation,
-           &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout, &cmdPrint,
+           &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout,
            &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
@@ -337,6 +338,24 @@ void frmCorvane1::mnuEditFAK_Click() {
   for (int i = 0; i < 8; ++i)
     if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
   RateAgain();
+}
+
+void frmCorvane1::mnuFilePrint_Click() {
+  const quote::Printout page = quote::BuildQuotePage(*this);
+  if (!page.document) {
+    runtime().MsgBox(page.error);
+    return;
+  }
+  switch (runtime().desktop().Print(*page.document)) {
+    case forms::PrintResult::Printed:
+      runtime().MsgBox("Information Printed");
+      break;
+    case forms::PrintResult::Cancelled:
+      break;
+    case forms::PrintResult::Failed:
+      runtime().MsgBox("The quote could not be printed.");
+      break;
+  }
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

@@ -173,6 +173,7 @@ class frmCorvane1 : public forms::Form {
   void WireEvents();
   void mnuViewTerminalInformation_Click();
   void mnuEditFAK_Click();
+  void mnuFilePrint_Click();
   void mnuFileCalculator_Click();
   // A changed point needs a new lane check: clears the results of the old one.
   void ResetQuote();

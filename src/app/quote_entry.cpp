@@ -17,6 +17,8 @@ void frmCorvane1::WireEvents() {
   mnuViewTerminalInformation.onClick = [this] { mnuViewTerminalInformation_Click(); };
   mnuViewTerminalInformation.setEnabled(false);
   mnuEditFAK.onClick = [this] { mnuEditFAK_Click(); };
+  mnuFilePrint.onClick = [this] { mnuFilePrint_Click(); };
+  cmdPrint.onClick = [this] { mnuFilePrint_Click(); };
   cmdNewShipment.onClick = [this] { NewShipment(); };
   cmdNewShipment.onLostFocus = [this] { ResetRatingFlag(); };
 

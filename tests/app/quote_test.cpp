@@ -304,6 +304,18 @@ TEST_F(QuoteTest, FakWindowRefreshesTheLabelsAndRatesAgain) {
   EXPECT_EQ(s.program.ratingState, "Y");
 }
 
+TEST_F(QuoteTest, PrintingAQuoteSaysSoAndACancelSaysNothing) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.driver.Click(s.main.cmdPrint);
+  ASSERT_EQ(s.desktop.printed.size(), 1U);
+  EXPECT_EQ(s.desktop.printed[0].pages[0].lines[0].text, s.main.caption());
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Information Printed"}));
+  s.desktop.printResult = forms::PrintResult::Cancelled;
+  s.driver.Click(s.main.mnuFilePrint);
+  EXPECT_EQ(s.desktop.Messages().size(), 1U);
+}
+
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
   Session& s = Quote();
   Lane(s, "64120", "30303");

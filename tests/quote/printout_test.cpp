@@ -1,0 +1,143 @@
+// The printed quote, line by line against golden pages made from quotes on the quote window.
+#include "quote/printout.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/app_session.h"
+#include "base/files.h"
+
+namespace tarvex::quote {
+namespace {
+
+using engine::EngineRecord;
+
+// Pages as text, bold spans marked with * on the line below.
+std::string Render(const forms::PrintDocument& document) {
+  std::string out;
+  for (const forms::PrintLine& line : document.pages.at(0).lines) {
+    out += line.text + "\n";
+    if (line.bold.empty()) continue;
+    std::string marks(line.text.size(), ' ');
+    for (const auto& [start, length] : line.bold)
+      for (int i = start; i < start + length; ++i) marks[static_cast<std::size_t>(i)] = '*';
+    out += base::TrimRight(marks) + "\n";
+  }
+  return out;
+}
+
+void Golden(const std::string& name, const std::string& page) {
+  const auto file = std::filesystem::path(TARVEX_FIXTURES_DIR) / "quote" / name;
+  if (std::getenv("TARVEX_WRITE_GOLDEN") != nullptr) std::ofstream(file) << page;
+  EXPECT_EQ(page, base::FileToString(file)) << "golden page " << name;
+}
+
+class PrintoutTest : public app::ProgramDirTest {
+ protected:
+  void SetUp() override {
+    ProgramDirTest::SetUp();
+    CopyDemoData();
+    settings = DemoSettings();
+    settings.PromptAccessorials = 0;
+    settings.UseFloorTables = 0;
+  }
+  pricing::SettingsRecord settings;
+};
+
+void Rated(EngineRecord& r) {
+  r.setText(engine::H2, "");
+  r.setText(engine::H13, r.trimmed(engine::H4) == "MILE0001" ? "812" : "KR1000");
+  r.setText(engine::H14, "1550");
+  r.setText(engine::H15, "2000");
+  r.setText(engine::H16, "135.00");
+  r.setText(engine::H17, "39.52");
+  r.setText(engine::H18, "450");
+  r.setText(engine::H19, "177.84");
+  r.setText(engine::H20, "1066.04");
+  r.setText(engine::H35, "0.00");
+  r.setText(engine::H36, "0.00");
+  r.line(1).setText(engine::L4, "39.52");
+  r.line(1).setText(engine::L5, "474.24");
+  r.line(2).setText(engine::L4, "118.56");
+  r.line(2).setText(engine::L5, "414.96");
+}
+
+TEST_F(PrintoutTest, CanadianLaneWithDeficitAndCanadianTotal) {
+  Settings(settings);
+  app::Session& s = StartQuoting();
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, "M5V3L9");
+  s.driver.Tab();
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "1200");
+  s.driver.Tab();
+  s.driver.Replace(s.main.cboClass[1], "300");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[1], "350");
+  s.driver.Tab();
+  ASSERT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
+  const Printout page = BuildQuotePage(s.main);
+  ASSERT_TRUE(page.document) << page.error;
+  Golden("canadian_lane.txt", Render(*page.document));
+  const auto& lines = page.document->pages[0].lines;
+  // The Canadian code from column 13, its province in columns 25-26.
+  EXPECT_EQ(lines[6].text.substr(12, 8), "M5V3L9  ");
+  EXPECT_EQ(lines[6].text.substr(24, 2), "ON");
+}
+
+TEST_F(PrintoutTest, HiddenRowsGiveEmptyLinesOrCloseUp) {
+  settings.FuelSurchargeLTL = 0;
+  settings.FuelSurchargeTL = 0;
+  settings.AccessorialsOn = 0;
+  Settings(settings);
+  app::Session& s = StartQuoting();
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, "30303");
+  s.driver.Tab();
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "1200");
+  s.driver.Tab();
+  s.main.lblFuelSurchargeLabel.setVisible(false);
+  const Printout page = BuildQuotePage(s.main);
+  ASSERT_TRUE(page.document) << page.error;
+  Golden("us_lane_hidden_rows.txt", Render(*page.document));
+}
+
+TEST(DisclaimerTest, BrokenBeforeABlankAndNeverLonger) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "freight" + std::to_string(i) + " ";
+  const auto lines = WrapDisclaimer(base::Trim(text));
+  ASSERT_GT(lines.size(), 3U);
+  std::string joined;
+  for (const auto& l : lines) {
+    EXPECT_LE(l.size(), kDisclaimerWidth) << l;
+    EXPECT_NE(l.front(), ' ');
+    joined += (joined.empty() ? "" : " ") + l;
+  }
+  EXPECT_EQ(joined, base::Trim(text));
+  const auto broken = WrapDisclaimer("First line\r\nSecond line");
+  EXPECT_EQ(broken, (std::vector<std::string>{"First line", "Second line"}));
+  const auto word = WrapDisclaimer(std::string(200, 'x'));
+  EXPECT_EQ(word, (std::vector<std::string>{std::string(94, 'x'), std::string(94, 'x'),
+                                            std::string(12, 'x')}));
+}
+
+TEST(PrintoutFaultTest, AWindowWithoutTheQuoteControlsIsReported) {
+  testing::ScriptedDesktop desktop;
+  forms::Runtime rt{desktop};
+  forms::Form form{rt, "frmOther"};
+  const Printout page = BuildQuotePage(form);
+  EXPECT_FALSE(page.document);
+  EXPECT_NE(page.error.find("lblRBN"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvex::quote
