@@ -4,6 +4,7 @@
 // or line; the message is on standard error, or in the error column of a batch); 2 the
 // command line was wrong; 3 the program could not start (settings, engine).
 #include <CLI/CLI.hpp>
+#include <QGuiApplication>
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
@@ -13,6 +14,8 @@
 
 #include "base/text.h"
 #include "cli/quote_run.h"
+#include "quote/printout.h"
+#include "ui/print_page.h"
 
 namespace {
 
@@ -141,25 +144,32 @@ int main(int argc, char** argv) {
   std::vector<std::string> lines;
   std::string batch;
   std::string singleShipment;
+  std::string pdf;
   bool json = false;
   bool yesIntrastate = false;
   bool noIntrastate = false;
+  auto shipmentOptions = [&](CLI::App* command) {
+    command->add_option("--origin", input.origin, "origin ZIP or postal code");
+    command->add_option("--destination", input.destination, "destination ZIP or postal code");
+    command->add_option("--line", lines, "a shipment line CLASS:WEIGHT, up to eight");
+    command->add_flag("--inbound", input.inbound, "price with the destination's discounts");
+    command->add_option("--units", input.units, "number of units, for the price per unit");
+    auto* yes = command->add_flag("--yes-intrastate", yesIntrastate,
+                                  "answer Yes when the lane offers an intrastate tariff");
+    command->add_flag("--no-intrastate", noIntrastate, "answer No (the default)")->excludes(yes);
+    command->add_option("--single-shipment", singleShipment,
+                        "answer when the lane asks whether it is a single shipment")
+        ->check(CLI::IsMember({"yes", "no"}));
+  };
   CLI::App* quote = app.add_subcommand("quote", "quote one shipment, or a batch of them");
-  quote->add_option("--origin", input.origin, "origin ZIP or postal code");
-  quote->add_option("--destination", input.destination, "destination ZIP or postal code");
-  quote->add_option("--line", lines, "a shipment line CLASS:WEIGHT, up to eight");
-  quote->add_flag("--inbound", input.inbound, "price with the destination's discounts");
-  quote->add_option("--units", input.units, "number of units, for the price per unit");
-  auto* yes = quote->add_flag("--yes-intrastate", yesIntrastate,
-                              "answer Yes when the lane offers an intrastate tariff");
-  quote->add_flag("--no-intrastate", noIntrastate, "answer No (the default)")->excludes(yes);
-  quote->add_option("--single-shipment", singleShipment,
-                    "answer when the lane asks whether it is a single shipment")
-      ->check(CLI::IsMember({"yes", "no"}));
+  shipmentOptions(quote);
   quote->add_option("--batch", batch,
                     "CSV file, one shipment per row: origin,destination,lines "
                     "(\"70:1200;100:350\"),inbound (y/n),units; writes one result row each");
   quote->add_flag("--json", json, "print the quote as JSON");
+  CLI::App* printQuote = app.add_subcommand("print-quote", "write the printed quote as a PDF file");
+  shipmentOptions(printQuote);
+  printQuote->add_option("--pdf", pdf, "the PDF file to write")->required();
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -186,6 +196,27 @@ int main(int argc, char** argv) {
     return 3;
   }
   if (!batch.empty()) return RunBatch(session, batch, input);
+  if (printQuote->parsed()) {
+    const QuoteOutput out = session.Quote(input);
+    for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
+    if (!out.ok()) return 1;
+    const tarvex::quote::Printout page = tarvex::quote::BuildQuotePage(session.window());
+    if (!page.document) {
+      std::cerr << page.error << '\n';
+      return 4;
+    }
+    // Fonts and the PDF writer need the desktop toolkit, not a display.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication toolkit(qtArgc, argv);
+    std::string error;
+    if (!tarvex::ui::WritePdf(*page.document, pdf, &error)) {
+      std::cerr << error << '\n';
+      return 4;
+    }
+    return 0;
+  }
   const QuoteOutput out = session.Quote(input);
   if (json) PrintJson(out);
   else PrintText(out);

@@ -44,6 +44,8 @@ class QuoteSession {
   // Empty when the program started; otherwise what it said.
   const std::vector<std::string>& startupMessages() const { return startup_; }
   QuoteOutput Quote(const QuoteInput& input);
+  // The quote window as the last quote left it, for its printed page.
+  const app::frmCorvane1& window() const { return main_; }
 
  private:
   CliDesktop desktop_;

@@ -3,11 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -19,6 +16,7 @@
 #include "base/text.h"
 #include "forms/form.h"
 #include "ui/binder.h"
+#include "ui/print_page.h"
 
 namespace tarvex::ui {
 
@@ -81,50 +79,13 @@ bool QtDesktop::StartProgram(const std::string& program) {
   return false;
 }
 
-namespace {
-
-QFont FixedPitchFont() {
-  for (const QString& family : QFontDatabase::families())
-    if (family.startsWith("Courier", Qt::CaseInsensitive)) return QFont(family, 9);
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(9);
-  return font;
-}
-
-void Render(QPrinter& printer, const forms::PrintDocument& document) {
-  QPainter painter(&printer);
-  QFont regular = FixedPitchFont();
-  QFont bold = regular;
-  bold.setBold(true);
-  const QFontMetrics metrics(regular, &printer);
-  const int lineHeight = metrics.lineSpacing();
-  const int charWidth = metrics.horizontalAdvance('M');
-  bool first = true;
-  for (const forms::PrintPage& page : document.pages) {
-    if (!first) printer.newPage();
-    first = false;
-    int y = metrics.ascent();
-    for (const forms::PrintLine& line : page.lines) {
-      const QString text = FromModel(line.text);
-      painter.setFont(regular);
-      painter.drawText(0, y, text);
-      painter.setFont(bold);
-      for (const auto& [start, length] : line.bold)
-        painter.drawText(start * charWidth, y, text.mid(start, length));
-      y += lineHeight;
-    }
-  }
-}
-
-}  // namespace
-
 forms::PrintResult QtDesktop::Print(const forms::PrintDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(FromModel(document.title));
   QPrintPreviewDialog preview(&printer, Parent());
   preview.setWindowTitle(FromModel(document.title));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* p) { Render(*p, document); });
+                   [&](QPrinter* p) { RenderPages(*p, document); });
   if (preview.exec() != QDialog::Accepted) return forms::PrintResult::Cancelled;
   return forms::PrintResult::Printed;
 }

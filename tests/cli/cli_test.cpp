@@ -75,6 +75,17 @@ TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
   EXPECT_NE(base::FileToString(dir_ / "out.json").find("\"lblTotalCharge\""), std::string::npos);
 }
 
+TEST_F(CliTest, PrintedQuoteAsPdf) {
+  const fs::path pdf = dir_ / "quote.pdf";
+  EXPECT_EQ(Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " +
+                    pdf.string(), dir_ / "out.txt"),
+            0);
+  EXPECT_EQ(base::FileToString(pdf).substr(0, 4), "%PDF");
+  EXPECT_EQ(Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
+                    (dir_ / "no" / "such" / "dir.pdf").string(), dir_ / "out.txt"),
+            4);
+}
+
 TEST_F(CliTest, BatchOfAThousandRowsGoesOnPastBadRows) {
   std::ofstream csv(dir_ / "shipments.csv");
   csv << "origin,destination,lines,inbound,units\n";
