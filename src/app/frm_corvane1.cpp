@@ -309,7 +309,7 @@ void frmCorvane1::ConfigureScreen() {
   for (forms::Control* c : Controls{
            &mnuFileRateSheet, &mnuFileBillofLading,
            &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-           &mnuEditDiscountsMexican, &mnuEditAccessorialCharges, &mnuViewMap,
+           &mnuEditDiscountsMexican, &mnuViewMap,
            &mnuViewRules, &mnuViewSpeedSheetAlternation,
            &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout,
            &cmdDensityClassCalculator})
@@ -356,6 +356,20 @@ void frmCorvane1::mnuFilePrint_Click() {
       runtime().MsgBox("The quote could not be printed.");
       break;
   }
+}
+
+void frmCorvane1::ShowAccessorialCharges() {
+  if (!accessorialCharges_)
+    accessorialCharges_ = std::make_unique<pricing::frmAccessorialCharges>(
+        runtime(), program_.dir, program_.IconPath());
+  accessorialCharges_->ShowModal();
+}
+
+void frmCorvane1::mnuEditAccessorialCharges_Click() {
+  program_.ratingState = "N";
+  ShowAccessorialCharges();
+  program_.ratingState = "Y";
+  RateAgain();
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

@@ -1,6 +1,7 @@
 // The main quote window: its full control set and the behaviour that is built so far.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/frm_singleshipment.h"
@@ -9,6 +10,7 @@
 #include "forms/form.h"
 #include "geo/frm_terminal_information.h"
 #include "geo/service_guide.h"
+#include "pricing/frm_accessorial_charges.h"
 
 namespace tarvex::app {
 
@@ -174,6 +176,9 @@ class frmCorvane1 : public forms::Form {
   void mnuViewTerminalInformation_Click();
   void mnuEditFAK_Click();
   void mnuFilePrint_Click();
+  void mnuEditAccessorialCharges_Click();
+  // Shows the accessorial charges window, creating it on first use.
+  void ShowAccessorialCharges();
   void mnuFileCalculator_Click();
   // A changed point needs a new lane check: clears the results of the old one.
   void ResetQuote();
@@ -253,6 +258,8 @@ class frmCorvane1 : public forms::Form {
   // The customer's floor amount of the last discount set-up.
   double customerFloor_ = 0.0;
   frmSingleshipment singleShipment_;
+  // Created on first use and then only hidden, so its ticks stay in force.
+  std::unique_ptr<pricing::frmAccessorialCharges> accessorialCharges_;
   geo::frmTerminalInformation terminalInformation_;
 };
 

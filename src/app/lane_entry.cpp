@@ -269,6 +269,7 @@ void frmCorvane1::txtDestination_LostFocus() {
   if (program_.decimalSeparator == ',') engine::ConvertResultAmounts(r, ',');
   SetUpEngineDiscounts(false);
   MexicanDisplayRule();
+  if (On(s.AccessorialsOn) && On(s.PromptAccessorials)) ShowAccessorialCharges();
 }
 
 bool frmCorvane1::SelectTariff() {

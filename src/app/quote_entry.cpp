@@ -18,6 +18,7 @@ void frmCorvane1::WireEvents() {
   mnuViewTerminalInformation.setEnabled(false);
   mnuEditFAK.onClick = [this] { mnuEditFAK_Click(); };
   mnuFilePrint.onClick = [this] { mnuFilePrint_Click(); };
+  mnuEditAccessorialCharges.onClick = [this] { mnuEditAccessorialCharges_Click(); };
   cmdPrint.onClick = [this] { mnuFilePrint_Click(); };
   cmdNewShipment.onClick = [this] { NewShipment(); };
   cmdNewShipment.onLostFocus = [this] { ResetRatingFlag(); };

@@ -347,6 +347,18 @@ void frmCorvane1::SurchargesAndTotals() {
       l->setCaption(l->caption() + suffix);
   }
 
+  if (On(s.AccessorialsOn)) {
+    // Type 4 charges take the whole net freight charge, both panels' when both are shown.
+    const pricing::AccessorialShipment shipment{
+        r.trimmed(engine::H7), r.trimmed(engine::H9), base::Val(r.trimmed(engine::H14)),
+        Amount(lblNet) + (mexicoPanel ? Amount(lblNetMX) : 0)};
+    lblAccessorialCharge.setCaption(Money(pricing::TotalAccessorialCharges(
+        program_.dir,
+        accessorialCharges_ ? accessorialCharges_->Ticked()
+                            : std::vector<pricing::TickedAccessorial>{},
+        shipment)));
+  }
+
   lblCrossBorderCharge.setCaption("");
   if (base::Val(r.trimmed(engine::H7)) == 0.0 || base::Val(r.trimmed(engine::H9)) == 0.0)
     lblCrossBorderCharge.setCaption(Money(borderCrossingFee_));

@@ -2,6 +2,7 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/accessorials_part.h"
 #include "datakit/tariff_part.h"
 #include "datakit/discount_sets_part.h"
 #include "datakit/fak_part.h"
@@ -14,6 +15,7 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      AccessorialsPart(),
       TariffPart(),
       DiscountSetsPart(),
       FakPart(),

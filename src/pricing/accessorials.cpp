@@ -1,0 +1,125 @@
+#include "pricing/accessorials.h"
+
+#include <cmath>
+
+#include "base/files.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "geo/special_points.h"
+
+namespace tarvex::pricing {
+
+namespace {
+
+double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
+
+// Rounded to cents as the "0.00" mask writes it.
+double Cents(double v) { return base::Val(base::FormatMask(v, "0.00")); }
+
+}  // namespace
+
+base::ByteRecord AccessorialRecord::ToBytes() const {
+  base::ByteRecord b(kAccessorialRecordLength, ' ');
+  b.setText(0, 50, name);
+  b.setInt16(50, type);
+  b.setFloat64(52, rate);
+  b.setFloat64(60, minimum);
+  b.setFloat64(68, maximum);
+  b.setText(76, 20, unit);
+  b.setText(96, 20, "");
+  return b;
+}
+
+AccessorialRecord AccessorialRecord::FromBytes(const base::ByteRecord& b) {
+  AccessorialRecord r;
+  r.name = base::TrimRight(b.text(0, 50));
+  r.type = b.int16(50);
+  r.rate = Finite(b.float64(52));
+  r.minimum = Finite(b.float64(60));
+  r.maximum = Finite(b.float64(68));
+  r.unit = base::Trim(b.text(76, 20));
+  return r;
+}
+
+std::vector<AccessorialRecord> ReadAccessorials(const std::filesystem::path& file) {
+  std::vector<AccessorialRecord> records;
+  const std::int64_t count = base::FixedRecordCount(file, kAccessorialRecordLength);
+  for (std::int64_t n = 1; n <= count; ++n) {
+    const base::RecordRead read = base::ReadFixedRecord(file, kAccessorialRecordLength, n);
+    if (!read.ok()) break;
+    records.push_back(AccessorialRecord::FromBytes(read.record));
+  }
+  return records;
+}
+
+bool IsNewYorkTwin(const AccessorialRecord& r) { return r.name.rfind("NY", 0) == 0; }
+bool IsCanadianDepartureCharge(const AccessorialRecord& r) { return r.name.rfind("CDS", 0) == 0; }
+
+std::string CaptionOf(const AccessorialRecord& r) {
+  return base::Trim(IsCanadianDepartureCharge(r) ? r.name.substr(3) : r.name);
+}
+
+std::string UnitLabel(const AccessorialRecord& r) {
+  switch (r.type) {
+    case 1: return "% of Value";
+    case 2: return "$/CWT";
+    case 3:
+    case 5: return "$/Shpmnt.";
+    case 4: return "% of Freight";
+    case 6: return "$/" + r.unit;
+    default: return "";
+  }
+}
+
+std::string InputLabel(const AccessorialRecord& r) {
+  switch (r.type) {
+    case 1: return "$ Value";
+    case 5: return "$ Amount";
+    case 6: return r.unit;
+    default: return "";
+  }
+}
+
+double AccessorialCharge(const AccessorialRecord& r, double value,
+                         const AccessorialShipment& shipment) {
+  double c = 0;
+  switch (r.type) {
+    case 1: c = Cents(r.rate / 100 * value); break;
+    case 2: c = Cents(shipment.totalWeight / 100 * r.rate); break;
+    case 3: c = r.rate; break;
+    case 4: c = Cents(shipment.netCharge * r.rate / 100); break;
+    case 5: c = value; break;
+    case 6: c = Cents(r.rate * value); break;
+    default: return 0;  // a type the program does not know prices nothing
+  }
+  if (c < r.minimum) return r.minimum;
+  if (r.maximum > 0 && c > r.maximum) return r.maximum;
+  return c;
+}
+
+double TotalAccessorialCharges(const base::ProgramDir& dir,
+                               const std::vector<TickedAccessorial>& ticked,
+                               const AccessorialShipment& shipment) {
+  const std::filesystem::path file = dir.resolve(kAccessorialFileName);
+  const std::vector<AccessorialRecord> records = ReadAccessorials(file);
+  const bool newYork = geo::IsNewYorkCityPoint(dir, base::Trim(shipment.origin)) ||
+                       geo::IsNewYorkCityPoint(dir, base::Trim(shipment.destination));
+  double total = 0;
+  for (const TickedAccessorial& t : ticked) {
+    if (t.recordNumber < 1 || t.recordNumber > static_cast<std::int64_t>(records.size())) continue;
+    AccessorialRecord record = records[static_cast<std::size_t>(t.recordNumber - 1)];
+    if (newYork)
+      for (const AccessorialRecord& twin : records)
+        if (IsNewYorkTwin(twin) && base::Trim(twin.name.substr(2)) == base::Trim(record.name)) {
+          record = twin;
+          break;
+        }
+    if (IsCanadianDepartureCharge(record) &&
+        !(base::Val(shipment.origin) == 0 && base::Val(shipment.destination) > 0))
+      continue;
+    total += AccessorialCharge(record, t.value, shipment);
+  }
+  return total;
+}
+
+}  // namespace tarvex::pricing

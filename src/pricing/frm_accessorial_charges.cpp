@@ -1,0 +1,150 @@
+#include "pricing/frm_accessorial_charges.h"
+
+#include "base/files.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "forms/runtime.h"
+#include "pricing/input_fields.h"
+
+namespace tarvex::pricing {
+
+namespace {
+constexpr int kFirstRowTop = 420;
+constexpr int kRowPitch = 330;
+}  // namespace
+
+frmAccessorialCharges::frmAccessorialCharges(forms::Runtime& runtime, const base::ProgramDir& dir,
+                                             std::string iconPath)
+    : Form(runtime, "frmAccessorialCharges"), dir_(dir), iconPath_(std::move(iconPath)) {
+  setCaption("Accessorial Charges");
+  setWidth(10200);
+  setKeyPreview(true);
+  const std::pair<forms::Label*, const char*> headings[] = {
+      {&lblChargeHeading, "Charge"}, {&lblRateHeading, "Rate"}, {&lblUnitHeading, "Unit"},
+      {&lblMinHeading, "Minimum"},   {&lblMaxHeading, "Maximum"}};
+  const int headingLeft[] = {360, 3600, 4500, 5700, 6600};
+  for (int i = 0; i < 5; ++i) {
+    headings[i].first->move(headingLeft[i], 120, 1080, 240);
+    headings[i].first->setCaption(headings[i].second);
+    headings[i].first->setBold(true);
+  }
+  for (int k = 0; k <= kAccessorialRows; ++k) {
+    const int top = kFirstRowTop + (k - 1) * kRowPitch;
+    chkAccessorialCharge[k].move(120, top, 3420, 300);
+    lblAccessorialCharge[k].move(3600, top + 30, 840, 240);
+    lblAccessorialType[k].move(4500, top + 30, 1140, 240);
+    lblAccessorialChargeMin[k].move(5700, top + 30, 840, 240);
+    lblAccessorialChargeMax[k].move(6600, top + 30, 840, 240);
+    lblAccessorialLabel[k].move(7560, top + 30, 1200, 240);
+    txtUserInput[k].move(8820, top, 1140, 300);
+    txtUserInput[k].setMaxLength(8);
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &chkAccessorialCharge[k], &lblAccessorialCharge[k], &lblAccessorialType[k],
+             &lblAccessorialChargeMin[k], &lblAccessorialChargeMax[k], &lblAccessorialLabel[k],
+             &txtUserInput[k]})
+      c->setVisible(false);
+    txtUserInput[k].onGotFocus = [this, k] { SelectAllTextInArray(txtUserInput, k); };
+    txtUserInput[k].onKeyPress = [this, k](int& key) {
+      SetNumericKey(this->runtime(), txtUserInput[k], key, txtUserInput[k].maxLength(), 2);
+    };
+  }
+  const int buttonsTop = kFirstRowTop + kAccessorialRows * kRowPitch + 120;
+  cmdOK.move(240, buttonsTop, 1200, 420);
+  cmdOK.setCaption("OK");
+  cmdClose.move(1560, buttonsTop, 1200, 420);
+  cmdClose.setCaption("&Cancel");
+  cmdClose.setCausesValidation(false);
+  cmdClear.move(2880, buttonsTop, 1200, 420);
+  cmdClear.setCaption("&Reset");
+  cmdViewKRVLRulesTariff.move(6600, buttonsTop, 3360, 420);
+  cmdViewKRVLRulesTariff.setCaption("&View Online Rules Tariff");
+  setHeight(buttonsTop + 420 + 600);
+  cmdOK.onClick = [this] { cmdOK_Click(); };
+  cmdClose.onClick = [this] { Hide(); };
+  cmdClear.onClick = [this] { cmdClear_Click(); };
+  cmdViewKRVLRulesTariff.onClick = [this] { cmdViewKRVLRulesTariff_Click(); };
+}
+
+void frmAccessorialCharges::Form_Load() {
+  forms::Desktop& desktop = runtime().desktop();
+  desktop.SetWaitCursor(true);
+  Centre();
+  setIcon(iconPath_);
+  const std::vector<AccessorialRecord> records =
+      ReadAccessorials(dir_.resolve(kAccessorialFileName));
+  int k = 0;
+  bool beyond = false;
+  for (std::size_t n = 0; n < records.size(); ++n) {
+    const AccessorialRecord& r = records[n];
+    if (IsNewYorkTwin(r)) continue;
+    if (k == kAccessorialRows) {
+      beyond = true;
+      break;
+    }
+    ++k;
+    chkAccessorialCharge[k].setCaption(CaptionOf(r));
+    chkAccessorialCharge[k].setTag(std::to_string(n + 1));
+    lblAccessorialCharge[k].setCaption(base::FormatMask(r.rate, "0.00"));
+    lblAccessorialType[k].setCaption(UnitLabel(r));
+    lblAccessorialChargeMin[k].setCaption(base::FormatMask(r.minimum, "0.00"));
+    lblAccessorialChargeMax[k].setCaption(base::FormatMask(r.maximum, "0.00"));
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &chkAccessorialCharge[k], &lblAccessorialCharge[k], &lblAccessorialType[k],
+             &lblAccessorialChargeMin[k], &lblAccessorialChargeMax[k]})
+      c->setVisible(true);
+    const std::string input = InputLabel(r);
+    if (!input.empty()) {
+      txtUserInput[k].setVisible(true);
+      lblAccessorialLabel[k].setVisible(true);
+      lblAccessorialLabel[k].setCaption(input);
+    }
+  }
+  desktop.SetWaitCursor(false);
+  if (beyond)
+    runtime().MsgBox("The accessorial charge list " + dir_.resolve(kAccessorialFileName).string() +
+                     " holds more charges than the window's fifteen rows; only the first "
+                     "fifteen are offered.");
+}
+
+void frmAccessorialCharges::Form_KeyPress(int& keyAscii) {
+  keyAscii = EnterAsTab(runtime(), keyAscii);
+}
+
+void frmAccessorialCharges::cmdOK_Click() {
+  for (int k = 1; k <= kAccessorialRows; ++k) {
+    if (!txtUserInput[k].visible() || chkAccessorialCharge[k].value() == 0) continue;
+    const std::string text = base::Trim(txtUserInput[k].text());
+    if (text.empty() || base::Val(text) <= 0) {
+      runtime().MsgBox("A Positive Value is Required");
+      txtUserInput[k].SetFocus();
+      return;
+    }
+  }
+  Hide();
+}
+
+void frmAccessorialCharges::cmdClear_Click() {
+  for (int k = 1; k <= kAccessorialRows; ++k) {
+    chkAccessorialCharge[k].setValue(0);
+    txtUserInput[k].setText("");
+  }
+}
+
+void frmAccessorialCharges::cmdViewKRVLRulesTariff_Click() {
+  std::string host = base::FileToString(dir_.resolve(kWebHostFileName));
+  host = base::Trim(host.substr(0, host.find_first_of("\r\n")));
+  if (host.empty() ||
+      !runtime().desktop().OpenDocument("http://" + host + "/shipping/rules/index.aspx"))
+    runtime().MsgBox("Unable to find an Internet Browser");
+}
+
+std::vector<TickedAccessorial> frmAccessorialCharges::Ticked() const {
+  std::vector<TickedAccessorial> ticked;
+  for (int k = 1; k <= kAccessorialRows; ++k)
+    if (chkAccessorialCharge[k].visible() && chkAccessorialCharge[k].value() != 0)
+      ticked.push_back({static_cast<std::int64_t>(base::Val(chkAccessorialCharge[k].tag())),
+                        base::Val(txtUserInput[k].text())});
+  return ticked;
+}
+
+}  // namespace tarvex::pricing

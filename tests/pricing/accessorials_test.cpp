@@ -1,0 +1,156 @@
+// Accessorial charges: the six types with their limits, the New York and Canadian rules, the
+// window's rows, checks and buttons.
+#include "pricing/accessorials.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/files.h"
+#include "forms/driver.h"
+#include "pricing/frm_accessorial_charges.h"
+#include "support/scripted_desktop.h"
+
+namespace tarvex::pricing {
+namespace {
+
+namespace fs = std::filesystem;
+
+AccessorialRecord Charge(std::string name, std::int16_t type, double rate, double minimum,
+                         double maximum, std::string unit = "") {
+  return {std::move(name), type, rate, minimum, maximum, std::move(unit)};
+}
+
+class AccessorialsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir_); }
+  void TearDown() override { fs::remove_all(dir_); }
+  void File(const std::vector<AccessorialRecord>& records, std::size_t cut = 0) {
+    std::string bytes;
+    for (const auto& r : records) {
+      const base::ByteRecord b = r.ToBytes();
+      bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
+    }
+    base::WriteFileAtomic(dir_ / "ACCCHG.DAT", bytes.substr(0, bytes.size() - cut));
+  }
+  fs::path dir_ = fs::temp_directory_path() / ("tarvex-acc-" + std::to_string(::getpid()));
+  base::ProgramDir programDir_{dir_};
+  AccessorialShipment shipment_{"64120", "30303", 1250, 400};
+};
+
+TEST_F(AccessorialsTest, TypesAndLimitsAsTheCarrierPublishesThem) {
+  struct Case {
+    AccessorialRecord record;
+    double value;
+    double expected;
+  };
+  const Case cases[] = {
+      {Charge("Notify", 3, 25.00, 30.00, 0), 0, 30.00},
+      {Charge("Inside", 2, 1.50, 0, 0), 0, 18.75},       // 1,250 lb
+      {Charge("Inside", 2, 1.50, 0, 15.00), 0, 15.00},   // held at the maximum
+      {Charge("Insurance", 1, 0.5, 0, 0), 10000, 50.00},
+      {Charge("Hazardous", 4, 15, 0, 0), 0, 60.00},      // 15 % of a 400.00 net
+      {Charge("COD", 5, 0, 0, 0), 42.5, 42.50},
+      {Charge("Detention", 6, 90, 0, 0, "Hour"), 2.5, 225.00},
+      {Charge("Unknown", 9, 90, 10, 0), 1, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(AccessorialCharge(c.record, c.value, shipment_), c.expected) << c.record.name;
+  EXPECT_EQ(UnitLabel(Charge("Detention", 6, 90, 0, 0, "Hour")), "$/Hour");
+  EXPECT_EQ(InputLabel(Charge("Value", 1, 1, 0, 0)), "$ Value");
+}
+
+TEST_F(AccessorialsTest, NewYorkTwinAndCanadianDepartureRules) {
+  File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, 125, 0, 0),
+        Charge("CDSCustoms Clearance", 3, 65, 0, 0)});
+  base::ByteRecord range(8);  // New York City: ZIPs 10001 to 10292, two Longs
+  range.setInt32(0, 10001);
+  range.setInt32(4, 10292);
+  base::WriteFixedRecord(dir_ / "NYCPts.dat", 8, 1, range);
+  const std::vector<TickedAccessorial> both = {{1, 0}, {3, 0}};
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, shipment_), 95);
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, {"64120", "10001", 500, 0}), 125);
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, {"M5V3L9", "30303", 500, 0}), 160);
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, {{7, 0}}, shipment_), 0);  // no record 7
+}
+
+TEST_F(AccessorialsTest, MissingShortAndTornFilesPriceNothing) {
+  EXPECT_TRUE(ReadAccessorials(dir_ / "accchg.dat").empty());
+  File({Charge("Liftgate", 3, 95, 0, 0), Charge("Notify", 3, 20, 0, 0)}, 10);
+  EXPECT_EQ(ReadAccessorials(programDir_.resolve(kAccessorialFileName)).size(), 1U);
+  base::WriteFileAtomic(dir_ / "ACCCHG.DAT", std::string(50, 'x'));
+  EXPECT_TRUE(ReadAccessorials(programDir_.resolve(kAccessorialFileName)).empty());
+}
+
+class AccessorialWindowTest : public AccessorialsTest {
+ protected:
+  void Open(const std::function<void(forms::Driver&)>& work) {
+    desktop_.modalScripts["frmAccessorialCharges"] = [&](forms::Form&) {
+      forms::Driver driver(rt_);
+      work(driver);
+    };
+    window_.ShowModal();
+  }
+  testing::ScriptedDesktop desktop_;
+  forms::Runtime rt_{desktop_};
+  frmAccessorialCharges window_{rt_, programDir_, ""};
+};
+
+TEST_F(AccessorialWindowTest, RowsChecksCancelAndReset) {
+  File({Charge("Liftgate", 3, 95, 95, 0), Charge("NYLiftgate", 3, 125, 0, 0),
+        Charge("Insurance", 1, 0.5, 30, 0), Charge("CDSCustoms Clearance", 3, 65, 0, 0)});
+  Open([&](forms::Driver& d) {
+    EXPECT_EQ(window_.chkAccessorialCharge[1].caption(), "Liftgate");
+    EXPECT_EQ(window_.chkAccessorialCharge[2].caption(), "Insurance");  // the NY twin is unlisted
+    EXPECT_EQ(window_.chkAccessorialCharge[2].tag(), "3");
+    EXPECT_EQ(window_.chkAccessorialCharge[3].caption(), "Customs Clearance");
+    EXPECT_FALSE(window_.chkAccessorialCharge[4].visible());
+    EXPECT_EQ(window_.lblAccessorialType[2].caption(), "% of Value");
+    EXPECT_TRUE(window_.txtUserInput[2].visible());
+    EXPECT_FALSE(window_.txtUserInput[1].visible());
+    d.Click(window_.chkAccessorialCharge[2]);
+    d.Click(window_.cmdOK);  // a ticked value box must hold a positive value
+    EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"A Positive Value is Required"}));
+    EXPECT_EQ(rt_.ActiveControl(), &window_.txtUserInput[2]);
+    d.Type(window_.txtUserInput[2], "10000");
+    d.Click(window_.chkAccessorialCharge[1]);
+    d.Click(window_.cmdClose);
+  });
+  ASSERT_EQ(window_.Ticked().size(), 2U);  // Cancel keeps the ticks in force
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, window_.Ticked(), shipment_), 145);
+  Open([&](forms::Driver& d) {
+    d.Click(window_.cmdClear);
+    EXPECT_TRUE(window_.visible());  // Reset does not close the window
+    EXPECT_EQ(window_.txtUserInput[2].text(), "");
+    d.Click(window_.cmdOK);
+  });
+  EXPECT_TRUE(window_.Ticked().empty());
+}
+
+TEST_F(AccessorialWindowTest, MoreThanFifteenChargesAreSaidOnce) {
+  std::vector<AccessorialRecord> many;
+  for (int i = 0; i < 17; ++i) many.push_back(Charge("Charge " + std::to_string(i), 3, 10, 0, 0));
+  File(many);
+  Open([&](forms::Driver& d) { d.Click(window_.cmdClose); });
+  Open([&](forms::Driver& d) { d.Click(window_.cmdClose); });
+  EXPECT_EQ(desktop_.Messages().size(), 1U);
+  EXPECT_EQ(window_.chkAccessorialCharge[15].caption(), "Charge 14");
+}
+
+TEST_F(AccessorialWindowTest, RulesTariffOpensTheCarriersPage) {
+  File({});
+  std::ofstream(dir_ / "webhost.dat") << "www.carrier.example\r\n";
+  Open([&](forms::Driver& d) {
+    d.Click(window_.cmdViewKRVLRulesTariff);
+    desktop_.canOpen = false;
+    d.Click(window_.cmdViewKRVLRulesTariff);
+    d.Click(window_.cmdClose);
+  });
+  EXPECT_EQ(desktop_.opened.front(), "http://www.carrier.example/shipping/rules/index.aspx");
+  EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"Unable to find an Internet Browser"}));
+}
+
+}  // namespace
+}  // namespace tarvex::pricing
