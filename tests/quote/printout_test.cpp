@@ -8,6 +8,7 @@
 
 #include "app/app_session.h"
 #include "base/files.h"
+#include "pricing/frm_accessorial_charges.h"
 
 namespace tarvex::quote {
 namespace {
@@ -81,6 +82,14 @@ TEST_F(PrintoutTest, CanadianLaneWithDeficitAndCanadianTotal) {
   s.driver.Type(s.main.txtWeight[1], "350");
   s.driver.Tab();
   ASSERT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
+  s.desktop.modalScripts["frmAccessorialCharges"] = [&s](forms::Form& form) {
+    auto& window = static_cast<pricing::frmAccessorialCharges&>(form);
+    ASSERT_EQ(window.chkAccessorialCharge[1].caption(), "Liftgate Delivery");
+    s.driver.Click(window.chkAccessorialCharge[1]);
+    s.driver.Click(window.cmdOK);
+  };
+  s.driver.Click(s.main.mnuEditAccessorialCharges);
+  EXPECT_EQ(s.main.lblAccessorialCharge.caption(), "95.00 ");
   const Printout page = BuildQuotePage(s.main);
   ASSERT_TRUE(page.document) << page.error;
   Golden("canadian_lane.txt", Render(*page.document));
