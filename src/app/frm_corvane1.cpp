@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "geo/city_lookup.h"
 #include "pricing/frm_fak.h"
 #include "quote/printout.h"
 
@@ -309,9 +310,9 @@ void frmCorvane1::ConfigureScreen() {
   for (forms::Control* c : Controls{
            &mnuFileRateSheet, &mnuFileBillofLading,
            &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-           &mnuEditDiscountsMexican, &mnuViewMap,
+           &mnuEditDiscountsMexican,
            &mnuViewRules, &mnuViewSpeedSheetAlternation,
-           &mnuCityLookup, &mnuHelpContents, &mnuHelpAbout,
+           &mnuHelpContents, &mnuHelpAbout,
            &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
@@ -370,6 +371,24 @@ void frmCorvane1::mnuEditAccessorialCharges_Click() {
   ShowAccessorialCharges();
   program_.ratingState = "Y";
   RateAgain();
+}
+
+void frmCorvane1::mnuCityLookup_Click() {
+  geo::frmZipLU window(runtime(), program_.dir, program_.pickedPostalCode, program_.IconPath());
+  window.ShowModal();
+  const std::string picked = base::Trim(window.lastPick());
+  forms::Control* field = runtime().ActiveControl();
+  if (picked.empty() || (field != &txtOrigin && field != &txtDestination)) return;
+  field->setText(picked);
+  // Leaving the field checks the picked code as if it had been typed.
+  runtime().PostTab();
+}
+
+void frmCorvane1::mnuViewMap_Click() {
+  program_.ratingState = "N";
+  geo::frmMap window(runtime(), program_.dir, program_.IconPath());
+  window.ShowModal();
+  program_.ratingState = "Y";
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

@@ -177,6 +177,8 @@ class frmCorvane1 : public forms::Form {
   void mnuEditFAK_Click();
   void mnuFilePrint_Click();
   void mnuEditAccessorialCharges_Click();
+  void mnuCityLookup_Click();
+  void mnuViewMap_Click();
   // Shows the accessorial charges window, creating it on first use.
   void ShowAccessorialCharges();
   void mnuFileCalculator_Click();
@@ -243,7 +245,7 @@ class frmCorvane1 : public forms::Form {
   bool MexicoPanelShown() const;
 
   // Windows of the quote screen that this build does not have: their commands stay off.
-  static constexpr bool cityLookupBuilt_ = false;
+  static constexpr bool cityLookupBuilt_ = true;
   static constexpr bool speedSheetBuilt_ = false;
   static constexpr bool terminalInformationBuilt_ = true;
   void mnuFileExit_Click() { Unload(); }

@@ -19,6 +19,8 @@ void frmCorvane1::WireEvents() {
   mnuEditFAK.onClick = [this] { mnuEditFAK_Click(); };
   mnuFilePrint.onClick = [this] { mnuFilePrint_Click(); };
   mnuEditAccessorialCharges.onClick = [this] { mnuEditAccessorialCharges_Click(); };
+  mnuCityLookup.onClick = [this] { mnuCityLookup_Click(); };
+  mnuViewMap.onClick = [this] { mnuViewMap_Click(); };
   cmdPrint.onClick = [this] { mnuFilePrint_Click(); };
   cmdNewShipment.onClick = [this] { NewShipment(); };
   cmdNewShipment.onLostFocus = [this] { ResetRatingFlag(); };

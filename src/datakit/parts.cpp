@@ -2,6 +2,7 @@
 #include "datakit/kit.h"
 
 // parts: includes
+#include "datakit/map_part.h"
 #include "datakit/accessorials_part.h"
 #include "datakit/tariff_part.h"
 #include "datakit/discount_sets_part.h"
@@ -15,6 +16,7 @@ namespace tarvex::datakit {
 const std::vector<Part>& Parts() {
   static const std::vector<Part> parts = {
       // parts: entries
+      MapPart(),
       AccessorialsPart(),
       TariffPart(),
       DiscountSetsPart(),

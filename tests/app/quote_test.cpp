@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_session.h"
+#include "geo/city_lookup.h"
 #include "pricing/frm_fak.h"
 
 namespace tarvex::app {
@@ -314,6 +315,28 @@ TEST_F(QuoteTest, PrintingAQuoteSaysSoAndACancelSaysNothing) {
   s.desktop.printResult = forms::PrintResult::Cancelled;
   s.driver.Click(s.main.mnuFilePrint);
   EXPECT_EQ(s.desktop.Messages().size(), 1U);
+}
+
+TEST_F(QuoteTest, CityLookUpPutsThePickedCodeIntoTheOriginAndMovesOn) {
+  settings.CityLookupOn = 1;
+  Session& s = Quote();
+  std::string second;
+  s.desktop.modalScripts["frmZipLU"] = [&](forms::Form& form) {
+    auto& window = static_cast<geo::frmZipLU&>(form);
+    s.driver.Type(window.txtCity, "sav");
+    s.driver.Tab();
+    ASSERT_GE(window.lstCity.listCount(), 3);
+    EXPECT_EQ(window.lstCity.items()[0].substr(0, 3), "Sav");
+    second = window.lstZip.items()[1];
+    s.driver.Select(window.lstCity, 1);
+    s.driver.Press(window.lstCity, forms::keys::Enter);
+  };
+  ASSERT_TRUE(s.main.mnuCityLookup.enabled());
+  s.driver.Click(s.main.mnuCityLookup);
+  EXPECT_EQ(s.main.txtOrigin.text(), second);
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+  EXPECT_FALSE(s.main.lblOriginState.caption().empty());
+  EXPECT_TRUE(s.desktop.Messages().empty());
 }
 
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
