@@ -211,6 +211,7 @@ void frmCorvane1::Design() {
   lblSufferanceFeeMessage.setVisible(false);
   Place(fraFooter, 0, h - 1275, kMainWidth - 120, 480);
   Place(lblUSDMessage, 120, h - 1275 - 240, 4380, kRowHeight, "Charges are quoted in US dollars.");
+  lblUSDMessage.setVisible(false);
   Place(lblStatusBar, 60, 120, 6600, kRowHeight);
   Place(lblVersion, 6720, 120, 2700, kRowHeight);
   lblStatusBar.setContainer(&fraFooter);
