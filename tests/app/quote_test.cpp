@@ -140,6 +140,45 @@ TEST_F(QuoteTest, SingleShipmentQuestionWhenAnEntryOnlyAppliesToSingleShipments)
   }
 }
 
+TEST_F(QuoteTest, InvalidDestinationStaysInTheDestination) {
+  Session& s = Quote();
+  Lane(s, "64120", "3030");
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+  EXPECT_EQ(s.program.ratingState, "Y");
+}
+
+TEST_F(QuoteTest, PointOutsideTheServiceGuideIsRefusedWithTheCustomerServiceMessage) {
+  std::filesystem::remove(dir / "ServZipsA.dat");
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  EXPECT_EQ(s.main.lblServiceType.caption(), "None");
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Please call customer service."}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+}
+
+TEST_F(QuoteTest, InterlineCanadianPointGetsTheInternationalMessage) {
+  Session& s = Quote();
+  Lane(s, "64120", "A0A1A0");
+  ASSERT_FALSE(s.desktop.Messages().empty());
+  EXPECT_EQ(s.desktop.Messages().back(), "Please call international service.");
+  EXPECT_EQ(s.main.txtDestination.text(), "");
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+}
+
+TEST_F(QuoteTest, IntrastateTariffAnsweredYesShowsItsCaption) {
+  for (const bool yes : {true, false}) {
+    Session& s = Quote();
+    s.desktop.answers = {yes};
+    Lane(s, "75201", "77002");
+    ASSERT_FALSE(s.desktop.shown.empty());
+    EXPECT_EQ(s.desktop.shown[0].text, "Use Texas Intrastate Tariff?");
+    EXPECT_EQ(s.main.lblIntrastateTariff.caption(), yes ? "Texas Intrastate Tariff" : "");
+    EXPECT_EQ(s.program.engineRecord.trimmed(engine::H4), yes ? "KRTX2026" : "KRUS2026");
+    session.reset();
+  }
+}
+
 TEST_F(QuoteTest, CombinationOutsideTheServedRangesIsRefused) {
   WriteText(dir / "zipval.dat", "005999005999");
   Session& s = Quote();
