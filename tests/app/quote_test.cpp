@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app_session.h"
+#include "base/number_format.h"
 #include "geo/city_lookup.h"
+#include "geo/special_points.h"
 #include "pricing/frm_fak.h"
 
 namespace tarvex::app {
@@ -376,6 +378,65 @@ TEST_F(QuoteTest, CityLookUpPutsThePickedCodeIntoTheOriginAndMovesOn) {
   EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
   EXPECT_FALSE(s.main.lblOriginState.caption().empty());
   EXPECT_TRUE(s.desktop.Messages().empty());
+}
+
+// Rates one line of the lane with the engine answering `billed` pounds and a 300.00 total.
+void RateAt(Session& s, const std::string& destination, const std::string& billed) {
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, destination);
+  s.driver.Tab();
+  s.engine.SetDefaultRating([billed](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H14, billed);
+    r.setText(engine::H15, billed);
+  });
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+}
+
+TEST_F(QuoteTest, FuelSurchargeChangesToTheTruckloadPercentageAt20000Pounds) {
+  settings.FuelSurchargeLTL = 24.5;
+  settings.FuelSurchargeTL = 18.25;
+  settings.UseFloorTables = 0;
+  for (const auto& [billed, fuel] :
+       std::vector<std::pair<std::string, std::string>>{{"19999", "73.50 "}, {"20000", "54.75 "}}) {
+    Session& s = Quote();
+    RateAt(s, "30303", billed);
+    EXPECT_EQ(s.main.lblFuelSurcharge.caption(), fuel) << billed;  // 300.00 x 24.5 % or 18.25 %
+    session.reset();
+  }
+}
+
+TEST_F(QuoteTest, NoCanadianTotalWithoutAnExchangeFactor) {
+  settings.CanadianExchangeFactor = 0;
+  settings.UseFloorTables = 0;
+  Session& s = Quote();
+  RateAt(s, "M5V3L9", "1500");
+  EXPECT_EQ(s.main.lblTotalChargeLabel.caption(), "Total Charge");
+  EXPECT_FALSE(s.main.lblTotalCanCharge.visible());
+  EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "35.00 ");  // the demo's border fee
+}
+
+TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
+  settings.UseFloorTables = 0;
+  Session& s = Quote();
+  RateAt(s, "33040", "1500");  // the Florida Keys
+  const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500);
+  ASSERT_GT(fee, 0);
+  EXPECT_EQ(s.main.lblHCSAFee.caption(), base::FormatMask(fee, "0.00 "));
+  EXPECT_TRUE(s.main.lblHCSAFeeLabel.visible());
+  EXPECT_FALSE(s.main.lblCaliforniaSurchargeLabel.visible());
+  session.reset();
+  Session& ca = Quote();
+  RateAt(ca, "90210", "1500");
+  EXPECT_EQ(ca.main.lblCaliforniaSurcharge.caption(), "12.50 ");
+  EXPECT_TRUE(ca.main.lblCaliforniaSurchargeLabel.visible());
+  // The rows close up below the fuel surcharge: accessorials, then California, then the total.
+  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(), ca.main.lblAccessorialChargeLabel.top() + 240);
+  EXPECT_EQ(ca.main.lblTotalChargeLabel.top(), ca.main.lblCaliforniaSurchargeLabel.top() + 240);
 }
 
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
