@@ -142,6 +142,7 @@ int main(int argc, char** argv) {
 
   QuoteInput input;
   std::vector<std::string> lines;
+  std::vector<std::string> accessorials;
   std::string batch;
   std::string singleShipment;
   std::string pdf;
@@ -154,6 +155,9 @@ int main(int argc, char** argv) {
     command->add_option("--line", lines, "a shipment line CLASS:WEIGHT, up to eight");
     command->add_flag("--inbound", input.inbound, "price with the destination's discounts");
     command->add_option("--units", input.units, "number of units, for the price per unit");
+    command->add_option("--accessorial", accessorials,
+                        "tick an accessorial charge by its caption, NAME or NAME=VALUE for the "
+                        "charges that take a value");
     auto* yes = command->add_flag("--yes-intrastate", yesIntrastate,
                                   "answer Yes when the lane offers an intrastate tariff");
     command->add_flag("--no-intrastate", noIntrastate, "answer No (the default)")->excludes(yes);
@@ -176,6 +180,7 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
   input.intrastate = yesIntrastate;
+  for (const std::string& a : accessorials) input.accessorials.push_back(tarvex::cli::ParseAccessorial(a));
   if (!singleShipment.empty()) input.singleShipment = singleShipment == "yes";
   for (const std::string& l : lines) {
     const auto parsed = tarvex::cli::ParseLine(l);

@@ -1,6 +1,7 @@
 #include "cli/quote_run.h"
 
 #include "app/frm_singleshipment.h"
+#include "pricing/frm_accessorial_charges.h"
 #include "base/text.h"
 
 namespace tarvex::cli {
@@ -15,6 +16,12 @@ std::optional<std::pair<std::string, std::string>> ParseLine(const std::string& 
   const auto colon = text.find(':');
   if (colon == std::string::npos || colon == 0 || colon + 1 == text.size()) return std::nullopt;
   return std::make_pair(base::Trim(text.substr(0, colon)), base::Trim(text.substr(colon + 1)));
+}
+
+std::pair<std::string, std::string> ParseAccessorial(const std::string& text) {
+  const auto eq = text.find('=');
+  if (eq == std::string::npos) return {base::Trim(text), ""};
+  return {base::Trim(text.substr(0, eq)), base::Trim(text.substr(eq + 1))};
 }
 
 QuoteSession::QuoteSession(const std::string& programDir)
@@ -60,6 +67,33 @@ QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
   if (stopped()) return out;
   if (input.inbound) {
     driver_.Click(main_.optApplyInboundPricing);
+    if (stopped()) return out;
+  }
+  // The window keeps its ticks between quotes; each quote ticks only what it asks for.
+  if (!input.accessorials.empty() || accessorialsTicked_) {
+    std::vector<std::string> unknown;
+    desktop_.modalActions["frmAccessorialCharges"] = [&](forms::Form& form) {
+      auto& window = static_cast<pricing::frmAccessorialCharges&>(form);
+      driver_.Click(window.cmdClear);
+      for (const auto& [name, value] : input.accessorials) {
+        int row = 0;
+        for (int k = 1; k <= pricing::kAccessorialRows && row == 0; ++k)
+          if (window.chkAccessorialCharge[k].visible() &&
+              base::EqualsNoCase(window.chkAccessorialCharge[k].caption(), name))
+            row = k;
+        if (row == 0) {
+          unknown.push_back("No accessorial charge is named \"" + name + "\".");
+          continue;
+        }
+        driver_.Click(window.chkAccessorialCharge[row]);
+        if (window.txtUserInput[row].visible()) driver_.Replace(window.txtUserInput[row], value);
+      }
+      driver_.Click(window.cmdOK);
+      if (window.visible()) driver_.Click(window.cmdClose);
+    };
+    driver_.Click(main_.mnuEditAccessorialCharges);
+    accessorialsTicked_ = !input.accessorials.empty();
+    out.messages.insert(out.messages.end(), unknown.begin(), unknown.end());
     if (stopped()) return out;
   }
   if (input.lines.size() > 8) {

@@ -24,6 +24,8 @@ struct QuoteInput {
   std::string units;
   bool intrastate = false;                // the answer to an intrastate tariff question
   std::optional<bool> singleShipment;     // the answer when the lane asks
+  // Accessorial charges to tick, by their caption, with the value their box needs.
+  std::vector<std::pair<std::string, std::string>> accessorials;
 };
 
 struct QuoteOutput {
@@ -33,6 +35,9 @@ struct QuoteOutput {
   bool ok() const { return messages.empty(); }
   std::string Field(const std::string& name) const;
 };
+
+// Parses "Liftgate Delivery=120" into a charge's caption and value (no value: "").
+std::pair<std::string, std::string> ParseAccessorial(const std::string& text);
 
 // Parses "70:1200" into class and weight; nothing when the text is not of that form.
 std::optional<std::pair<std::string, std::string>> ParseLine(const std::string& text);
@@ -57,6 +62,7 @@ class QuoteSession {
   app::frmIntro intro_;
   forms::Driver driver_{runtime_};
   std::vector<std::string> startup_;
+  bool accessorialsTicked_ = false;
 };
 
 }  // namespace tarvex::cli

@@ -66,6 +66,25 @@ TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
   EXPECT_EQ(canada.Field("lblCharge(1)"), "");
 }
 
+TEST_F(CliTest, AccessorialsAreTickedForTheirQuoteOnly) {
+  QuoteSession session(dir_.string());
+  QuoteInput input;
+  input.origin = "64120";
+  input.destination = "30303";
+  input.lines = {{"100", "1200"}};
+  input.accessorials = {ParseAccessorial("liftgate delivery"),
+                        ParseAccessorial("Excess Liability Coverage=10000")};
+  const QuoteOutput ticked = session.Quote(input);
+  ASSERT_TRUE(ticked.ok()) << ticked.messages[0];
+  EXPECT_EQ(ticked.Field("lblAccessorialCharge"), "145.00");  // 95.00 and 0.5 % of 10,000
+  input.accessorials.clear();
+  EXPECT_EQ(session.Quote(input).Field("lblAccessorialCharge"), "0.00");
+  input.accessorials = {ParseAccessorial("Nope")};
+  const QuoteOutput unknown = session.Quote(input);
+  ASSERT_EQ(unknown.messages.size(), 1U);
+  EXPECT_EQ(unknown.messages[0], "No accessorial charge is named \"Nope\".");
+}
+
 TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
   EXPECT_EQ(Run("quote --origin 6412 --destination 30303 --line 100:500", dir_ / "out.txt"), 1);
   EXPECT_EQ(base::FileToString(dir_ / "stderr.txt"), "Invalid ZIP/Postal Code\n");
