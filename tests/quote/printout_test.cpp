@@ -99,6 +99,36 @@ TEST_F(PrintoutTest, CanadianLaneWithDeficitAndCanadianTotal) {
   EXPECT_EQ(lines[6].text.substr(24, 2), "ON");
 }
 
+TEST_F(PrintoutTest, UsLaneWithDeficitAndAccessorials) {
+  Settings(settings);
+  app::Session& s = StartQuoting();
+  s.engine.SetDefaultRating(Rated);
+  s.desktop.modalScripts["frmAccessorialCharges"] = [&s](forms::Form& form) {
+    auto& window = static_cast<pricing::frmAccessorialCharges&>(form);
+    s.driver.Click(window.chkAccessorialCharge[1]);  // Liftgate Delivery
+    s.driver.Click(window.chkAccessorialCharge[4]);  // Notify Before Delivery
+    s.driver.Click(window.cmdOK);
+  };
+  s.driver.Click(s.main.mnuEditAccessorialCharges);
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, "30303");
+  s.driver.Tab();
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "1200");
+  s.driver.Tab();
+  s.driver.Replace(s.main.cboClass[1], "300");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[1], "350");
+  s.driver.Tab();
+  ASSERT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
+  EXPECT_EQ(s.main.lblAccessorialCharge.caption(), "113.00 ");
+  const Printout page = BuildQuotePage(s.main);
+  ASSERT_TRUE(page.document) << page.error;
+  Golden("us_lane_deficit_accessorials.txt", Render(*page.document));
+}
+
 TEST_F(PrintoutTest, HiddenRowsGiveEmptyLinesOrCloseUp) {
   settings.FuelSurchargeLTL = 0;
   settings.FuelSurchargeTL = 0;
