@@ -439,6 +439,94 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   EXPECT_EQ(ca.main.lblTotalChargeLabel.top(), ca.main.lblCaliforniaSurchargeLabel.top() + 240);
 }
 
+TEST_F(QuoteTest, MexicanLaneInMexicoModeIsRatedTwiceWithBothPanels) {
+  settings.VersionText = "Version 4.2.571.3";
+  settings.UseFloorTables = 0;
+  Session& s = Quote();
+  ASSERT_TRUE(s.program.Mexico571Mode);
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, "06600M");
+  s.driver.Tab();
+  std::vector<std::string> portions;
+  s.engine.SetDefaultRating([&portions](EngineRecord& r) {
+    portions.push_back(r.text(engine::H3));
+    Rated(r);
+    r.setText(engine::H20, portions.size() == 1 ? "300.00" : "200.00");
+  });
+  s.main.txtDiscount[3].setText("10");
+  s.driver.Replace(s.main.cboClass[0], "92.5");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  EXPECT_EQ(portions, (std::vector<std::string>{"   P", "   S"}));
+  EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2), "92");  // "92.5" cut for the MX part
+  EXPECT_EQ(s.main.lblNet.caption(), "300.00 ");
+  EXPECT_EQ(s.main.lblNetMX.caption(), "200.00 ");
+  EXPECT_TRUE(s.main.lblNetMXLabel.visible());
+  EXPECT_EQ(s.main.lblNetMXLabel.caption(), "Net Charge (MX)");
+  EXPECT_EQ(s.main.lblNetLabel.caption(), "Net Charge (US)");
+  EXPECT_EQ(s.program.engineRecord.text(engine::H3), "   S");
+  EXPECT_TRUE(s.main.fraDiscountMX.visible());
+  EXPECT_EQ(s.main.lblUndiscountedChargeLabel.top(), 4860);
+}
+
+TEST_F(QuoteTest, FakClassesStayUnsubstitutedOnAMexicanLaneOutsideMexicoMode) {
+  settings.VersionText = "Version 4.2.100.3";
+  settings.FakOn = 1;
+  Session& s = Quote();
+  ASSERT_EQ(s.program.fak.FakInEffect, 'Y');  // the demo table rates class 50 as 65
+  for (const char* destination : {"30303", "06600M"}) {
+    s.driver.Click(s.main.cmdNewShipment);
+    s.driver.Type(s.main.txtOrigin, "64120");
+    s.driver.Tab();
+    s.driver.Type(s.main.txtDestination, destination);
+    s.driver.Tab();
+    s.engine.SetDefaultRating(Rated);
+    s.driver.Replace(s.main.cboClass[0], "50");
+    s.driver.Tab();
+    s.driver.Type(s.main.txtWeight[0], "300");
+    s.driver.Tab();
+    EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2),
+              std::string(destination) == "30303" ? "65" : "50") << destination;
+  }
+}
+
+TEST_F(QuoteTest, LeavingTheLastWeightForNewShipmentRatesButPrintDoesNot) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Replace(s.main.cboClass[7], "100");
+  s.driver.Focus(s.main.txtWeight[7]);
+  s.driver.Type(s.main.txtWeight[7], "500");
+  int before = s.engine.count("RateShipment");
+  s.driver.Focus(s.main.cmdNewShipment);
+  EXPECT_EQ(s.engine.count("RateShipment"), before + 1);
+  s.driver.Replace(s.main.cboClass[6], "100");
+  s.driver.Focus(s.main.txtWeight[6]);
+  s.driver.Type(s.main.txtWeight[6], "500");
+  before = s.engine.count("RateShipment");
+  s.driver.Click(s.main.cmdPrint);
+  EXPECT_EQ(s.engine.count("RateShipment"), before);
+}
+
+TEST_F(QuoteTest, EngineRefusalOfARatingLeavesThePreviousResults) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  ASSERT_EQ(s.main.lblCharge[0].caption(), "100.00 ");
+  s.engine.SetDefaultRating(testing::ScriptedEngine::Refuse(" 222"));
+  s.driver.Replace(s.main.txtWeight[0], "60000");
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Please call customer service."}));
+  EXPECT_EQ(s.main.lblCharge[0].caption(), "100.00 ");
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+}
+
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
   Session& s = Quote();
   Lane(s, "64120", "30303");
