@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "base/files.h"
 #include "cli/quote_run.h"
+#include "engine/vorn_library.h"
+#include "base/text.h"
 
 namespace tarvex::cli {
 namespace {
@@ -64,6 +67,49 @@ TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
   EXPECT_EQ(canada.Field("lblTotalChargeLabel"), "Total US Charge");
   EXPECT_FALSE(canada.Field("lblTotalCanCharge").empty());
   EXPECT_EQ(canada.Field("lblCharge(1)"), "");
+}
+
+TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
+  // The window driven directly, as the window tests drive it.
+  const fs::path windowDir = dir_.string() + "-window";
+  fs::create_directories(windowDir);
+  for (const auto& entry : fs::directory_iterator(dir_))
+    fs::copy_file(entry.path(), windowDir / entry.path().filename());
+  std::map<std::string, std::string> shown;
+  {
+    CliDesktop desktop;
+    forms::Runtime runtime{desktop};
+    engine::VornLibrary vorn{base::ProgramDir(windowDir)};
+    app::Program program(base::ProgramDir(windowDir), runtime, vorn);
+    app::frmCorvane1 main(program);
+    app::frmIntro intro(program, main, '.');
+    forms::Driver driver(runtime);
+    intro.Show();
+    driver.FireTimer(intro.Timer1);
+    driver.Type(main.txtOrigin, "64120");
+    driver.Tab();
+    driver.Type(main.txtDestination, "10001");
+    driver.Tab();
+    driver.Replace(main.cboClass[0], "70");
+    driver.Tab();
+    driver.Type(main.txtWeight[0], "1200");
+    driver.Tab();
+    driver.Replace(main.cboClass[1], "100");
+    driver.Tab();
+    driver.Type(main.txtWeight[1], "350");
+    driver.Tab();
+    for (const char* name : {"lblRBN", "lblMiles", "lblNet", "lblFuelSurcharge", "lblTotalCharge"})
+      shown[name] = base::Trim(main.Find(name)->caption());
+  }
+  fs::remove_all(windowDir);
+  ASSERT_EQ(Run("quote --origin 64120 --destination 10001 --line 70:1200 --line 100:350 --json",
+                dir_ / "out.json"),
+            0);
+  const std::string json = base::FileToString(dir_ / "out.json");
+  for (const auto& [name, text] : shown) {
+    ASSERT_FALSE(text.empty()) << name;
+    EXPECT_NE(json.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << name;
+  }
 }
 
 TEST_F(CliTest, AccessorialsAreTickedForTheirQuoteOnly) {
