@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "app/app_session.h"
 #include "base/files.h"
@@ -65,22 +66,25 @@ void Rated(EngineRecord& r) {
   r.line(2).setText(engine::L5, "414.96");
 }
 
+// A lane from Kansas City with a class 100 and a class 300 line, as a user types them.
+void TwoLines(app::Session& s, const std::string& destination) {
+  s.driver.Type(s.main.txtOrigin, "64120");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtDestination, destination);
+  s.driver.Tab();
+  for (const auto& [line, cls, weight] : {std::tuple{0, "100", "1200"}, std::tuple{1, "300", "350"}}) {
+    s.driver.Replace(s.main.cboClass[line], cls);
+    s.driver.Tab();
+    s.driver.Type(s.main.txtWeight[line], weight);
+    s.driver.Tab();
+  }
+}
+
 TEST_F(PrintoutTest, CanadianLaneWithDeficitAndCanadianTotal) {
   Settings(settings);
   app::Session& s = StartQuoting();
   s.engine.SetDefaultRating(Rated);
-  s.driver.Type(s.main.txtOrigin, "64120");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtDestination, "M5V3L9");
-  s.driver.Tab();
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "1200");
-  s.driver.Tab();
-  s.driver.Replace(s.main.cboClass[1], "300");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[1], "350");
-  s.driver.Tab();
+  TwoLines(s, "M5V3L9");
   ASSERT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
   s.desktop.modalScripts["frmAccessorialCharges"] = [&s](forms::Form& form) {
     auto& window = static_cast<pricing::frmAccessorialCharges&>(form);
@@ -110,18 +114,7 @@ TEST_F(PrintoutTest, UsLaneWithDeficitAndAccessorials) {
     s.driver.Click(window.cmdOK);
   };
   s.driver.Click(s.main.mnuEditAccessorialCharges);
-  s.driver.Type(s.main.txtOrigin, "64120");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtDestination, "30303");
-  s.driver.Tab();
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "1200");
-  s.driver.Tab();
-  s.driver.Replace(s.main.cboClass[1], "300");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[1], "350");
-  s.driver.Tab();
+  TwoLines(s, "30303");
   ASSERT_TRUE(s.desktop.Messages().empty()) << s.desktop.Messages()[0];
   EXPECT_EQ(s.main.lblAccessorialCharge.caption(), "113.00 ");
   const Printout page = BuildQuotePage(s.main);
