@@ -527,6 +527,40 @@ TEST_F(QuoteTest, EngineRefusalOfARatingLeavesThePreviousResults) {
   EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
 }
 
+TEST_F(QuoteTest, DiscountOnChargesShowsItsPercentageAndTheFloorHoldsTheNet) {
+  settings.UseFloorTables = 0;
+  settings.EngineDiscountMode = 3;
+  settings.EngineDiscountSuppressed = 0;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.program.settings.DiscountOnCharges = 1;  // as a set pricing on charges leaves it
+  // The engine discounts the 300.00 of charges by the 65 % it is sent: 195.00 off.
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H16, "50.00");
+    r.setText(engine::H20, "105.00");
+    r.setText(engine::H35, "195.00");
+  });
+  s.main.txtDiscount[1].setText("65");
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  EXPECT_EQ(s.engine.lastRated().text(engine::H33), "C");
+  EXPECT_EQ(s.main.lblUndiscountedChargeLabel.caption(), "Undiscounted Charge");
+  EXPECT_EQ(s.main.lblUndiscountedCharge.caption(), "300.00 ");
+  EXPECT_EQ(s.main.lblDiscountLabel.caption(), "65.00% Discount");
+  EXPECT_EQ(s.main.lblNet.caption(), "105.00 ");
+  EXPECT_EQ(s.main.lblNetLabel.caption(), "Net Charge");
+  // A customer floor above the net holds it; one equal to it leaves the net.
+  s.main.txtDiscount[0].setText("150");
+  EXPECT_EQ(s.main.lblNet.caption(), "150.00 ");
+  EXPECT_EQ(s.main.lblNetLabel.caption(), "MC Floor");
+  s.main.txtDiscount[0].setText("105");
+  EXPECT_EQ(s.main.lblNet.caption(), "105.00 ");
+  EXPECT_EQ(s.main.lblNetLabel.caption(), "Net Charge");
+}
+
 TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
   Session& s = Quote();
   Lane(s, "64120", "30303");
