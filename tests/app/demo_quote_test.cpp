@@ -53,10 +53,21 @@ TEST_F(DemoQuoteTest, KansasCityToAtlanta) {
   driver.Tab();
   ASSERT_EQ(desktop.Messages(), std::vector<std::string>{});
   ASSERT_TRUE(main.lblTotalChargeLabel.visible());
-  const double rate = base::Val(main.lblRate[0].caption());
-  const double charge = base::Val(main.lblCharge[0].caption());
-  EXPECT_GT(rate, 0);
-  EXPECT_NEAR(charge, base::RoundForDisplay(rate * 12, 2), 0.005);
+  // From the demo tariff: band KR1000 (up to 1,000 miles) has a base rate of 7600 cents, class
+  // 100 a factor of 1.00 and the 1,000 lb break 0.66, so 50.16 per hundred pounds before the
+  // customer's discount on rates from the lane's discount set.
+  EXPECT_EQ(main.lblRBN.caption(), "RBN = KR1000");
+  ASSERT_EQ(program.engineRecord.text(engine::H33), "R");
+  const double percent = base::Val(main.txtDiscount[1].text());
+  const double rate = base::RoundForDisplay(50.16 * (1 - percent / 100), 2);
+  EXPECT_EQ(main.lblRate[0].caption(), base::FormatMask(rate, "0.00 "));
+  EXPECT_EQ(main.lblCharge[0].caption(), base::FormatMask(rate * 12, "0.00 "));
+  // Billing the 2,000 lb break (39.52 less the discount, on 2,000 lb) costs more: no deficit.
+  EXPECT_EQ(main.lblTotalWeightLabel.caption(), "Total Weight");
+  EXPECT_EQ(main.lblUndiscountedChargeLabel.caption(), "Discounted Charge");
+  const double net = base::Val(main.lblNet.caption());
+  EXPECT_EQ(main.lblFuelSurcharge.caption(),
+            base::FormatMask(net * program.settings.FuelSurchargeLTL / 100, "0.00 "));
   // The total is the net plus the shown surcharges, to the cent.
   double total = base::Val(main.lblNet.caption()) + base::Val(main.lblFuelSurcharge.caption()) +
                  base::Val(main.lblHCSAFee.caption()) +
