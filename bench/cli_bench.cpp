@@ -19,7 +19,7 @@ void BatchQuote(benchmark::State& state) {
     part.build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", dir, report);
   fs::copy_file(TARVEX_VORN_LIBRARY, dir / "libvorn.so", fs::copy_options::overwrite_existing);
   {
-    tarvex::cli::QuoteSession session(dir.string());
+    tarvex::cli::QuoteSession session(dir.string(), '.');
     tarvex::cli::QuoteInput input;
     input.origin = "64120";
     input.destination = "30303";

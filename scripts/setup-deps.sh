@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfmt-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
+  locales
 )
 
 missing=()
@@ -22,4 +23,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+# The suite runs quotes with the process locale really set to a decimal-comma locale.
+if ! locale -a 2>/dev/null | grep -qi '^fr_CA\.utf-\?8$'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i fr_CA -f UTF-8 fr_CA.UTF-8
 fi

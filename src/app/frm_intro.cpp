@@ -26,8 +26,9 @@ void frmIntro::End() {
 void frmIntro::Form_Load() {
   forms::Desktop& desktop = runtime().desktop();
   desktop.SetWaitCursor(true);
-  program_.instanceLock = std::make_unique<InstanceLock>(program_.dir.path());
-  if (program_.instanceLock->heldByAnother()) {
+  if (program_.singleInstance)
+    program_.instanceLock = std::make_unique<InstanceLock>(program_.dir.path());
+  if (program_.instanceLock && program_.instanceLock->heldByAnother()) {
     desktop.SetWaitCursor(false);
     runtime().MsgBox(kSecondInstanceMessage);
     End();

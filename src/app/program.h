@@ -28,6 +28,8 @@ struct Program {
   base::ProgramDir dir;
   forms::Runtime& runtime;
   engine::RatingEngine& engine;
+  // One window program per program directory; the command line runs beside it.
+  bool singleInstance = true;
   std::unique_ptr<InstanceLock> instanceLock;
   // Why the engine library could not be loaded ("" when it was).
   std::string engineUnavailable;

@@ -1,9 +1,7 @@
 #include "base/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <locale>
 #include <string>
@@ -13,12 +11,44 @@
 namespace tarvex::base {
 namespace {
 
+// The 15 significant digits of a finite value and its decimal exponent, whatever the
+// process locale: 2.345 gives "234500000000000" and 0.
+struct Digits15 {
+  std::string digits;
+  int exponent = 0;
+};
+
+Digits15 SignificantDigits(double value) {
+  char buf[40];
+  const auto written =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+  const std::string_view text(buf, static_cast<std::size_t>(written.ptr - buf));
+  Digits15 out;
+  const auto e = text.find('e');
+  for (const char c : text.substr(0, e))
+    if (c != '.') out.digits += c;
+  std::string_view exponent = text.substr(e + 1);
+  if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), out.exponent);
+  return out;
+}
+
 // The value as the classic runtime holds it for display: 15 significant digits.
 double To15Digits(double value) {
   if (value == 0.0 || !std::isfinite(value)) return value;
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", value);
-  return std::strtod(buf, nullptr);
+  const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+  double rounded = value;
+  std::from_chars(buf, written.ptr, rounded);
+  return rounded;
+}
+
+// Whole part of a value, saturated to the 64-bit range (1e20 typed or pasted is no fault).
+std::int64_t SaturatedWhole(double whole) {
+  constexpr double kLimit = 9.2e18;
+  if (whole >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (whole <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(whole);
 }
 
 }  // namespace
@@ -27,12 +57,7 @@ double RoundForDisplay(double value, int decimals) {
   if (!std::isfinite(value) || value == 0.0) return 0.0;
   // Round the 15-significant-digit decimal text, not the binary value, so that
   // 2.345 rounds up as it reads.
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  std::string digits;
-  for (const char* p = buf; *p && *p != 'e'; ++p)
-    if (*p != '.') digits += *p;
-  const int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+  const auto [digits, exponent] = SignificantDigits(value);
   const int keep = exponent + 1 + decimals;  // digits kept before the rounding digit
   if (keep < 0) return 0.0;
   double kept = 0.0;
@@ -94,12 +119,12 @@ std::int32_t RoundHalfEven(double value) {
 
 std::int64_t TruncateToWhole(double value) {
   if (!std::isfinite(value)) return 0;
-  return static_cast<std::int64_t>(std::trunc(value));
+  return SaturatedWhole(std::trunc(value));
 }
 
 std::int64_t FloorToWhole(double value) {
   if (!std::isfinite(value)) return 0;
-  return static_cast<std::int64_t>(std::floor(value));
+  return SaturatedWhole(std::floor(value));
 }
 
 std::string NumberToText(double value) {
@@ -134,8 +159,9 @@ std::string NumberToText(double value) {
 char LocaleDecimalSeparator() {
   try {
     const std::locale user("");
-    return std::use_facet<std::numpunct<char>>(user).decimal_point() == ',' ? ',' : '.';
+    return std::use_facet<std::numpunct<char>>(user).decimal_point() == '.' ? '.' : ',';
   } catch (...) {
+    // A locale the system does not have: the C library writes numbers as the C locale does.
     return '.';
   }
 }

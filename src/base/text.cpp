@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdlib>
+#include <charconv>
+#include <limits>
 #include <string>
 
 namespace tarvex::base {
@@ -32,6 +33,25 @@ std::size_t NumericPrefix(std::string_view s, std::size_t pos, char sep) {
   return i - pos;
 }
 
+// Roughly the power of ten of a plain numeric text ("123e5" is 8, "0.001" is -2), to tell
+// an overflow from an underflow as the C library would.
+long DecimalMagnitude(std::string_view s) {
+  const auto e = s.find('e');
+  const std::string_view mantissa = s.substr(0, e);
+  long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view x = s.substr(e + 1);
+    if (!x.empty() && x.front() == '+') x.remove_prefix(1);
+    std::from_chars(x.data(), x.data() + x.size(), exponent);
+  }
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return std::numeric_limits<long>::min();
+  const long place = first < point ? static_cast<long>(point - first)
+                                   : -static_cast<long>(first - point - 1);
+  return place + exponent;
+}
+
 }  // namespace
 
 double ValLocal(std::string_view text, char decimalSeparator) {
@@ -44,9 +64,15 @@ double ValLocal(std::string_view text, char decimalSeparator) {
     if (c == decimalSeparator) c = '.';
     else if (c == 'd' || c == 'D') c = 'e';
   }
-  char* end = nullptr;
-  const double value = std::strtod(prefix.c_str(), &end);
-  return value;
+  // from_chars reads the same text in every process locale; it takes no "+".
+  std::string_view digits(prefix);
+  const bool negative = digits.front() == '-';
+  if (digits.front() == '+' || negative) digits.remove_prefix(1);
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error == std::errc::result_out_of_range)
+    value = DecimalMagnitude(digits) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  return negative ? -value : value;
 }
 
 double Val(std::string_view text) { return ValLocal(text, '.'); }

@@ -2,16 +2,21 @@
 //
 // Exit status: 0 every quote was made; 1 the program showed a message (a refused code, lane
 // or line; the message is on standard error, or in the error column of a batch); 2 the
-// command line was wrong; 3 the program could not start (settings, engine).
+// command line was wrong; 3 the program could not start (settings, engine); 4 the printed
+// page could not be written. Notices that let the quote go on (a rural point) go to standard
+// error too. The process locale comes from the environment as for the window program, so
+// LC_ALL=C gives "." in amounts and a comma locale gives ",".
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <nlohmann/json.hpp>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "base/number_format.h"
 #include "base/text.h"
 #include "cli/quote_run.h"
 #include "quote/printout.h"
@@ -43,6 +48,8 @@ void PrintJson(const QuoteOutput& out) {
   j["fields"] = fields;
   j["messages"] = nlohmann::json::array();
   for (const auto& m : out.messages) j["messages"].push_back(Cp(m));
+  j["notices"] = nlohmann::json::array();
+  for (const auto& m : out.notices) j["notices"].push_back(Cp(m));
   std::cout << j.dump(2) << '\n';
 }
 
@@ -119,6 +126,7 @@ int RunBatch(QuoteSession& session, const std::string& file, const QuoteInput& d
     if (error.empty()) {
       out = session.Quote(input);
       if (!out.ok()) error = out.messages.front();
+      for (const auto& m : out.notices) std::cerr << "row " << row << ": " << Cp(m) << '\n';
     }
     anyError = anyError || !error.empty();
     std::cout << row << ',' << CsvCell(input.origin) << ',' << CsvCell(input.destination) << ','
@@ -131,9 +139,18 @@ int RunBatch(QuoteSession& session, const std::string& file, const QuoteInput& d
   return anyError ? 1 : 0;
 }
 
+// A path given on the command line is the shell's, whatever directory the program moves to.
+std::string FromShell(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(path, ec);
+  return ec ? path : absolute.string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
   CLI::App app{"Tarvex on the command line: quotes LTL shipments with the carrier's data."};
   app.require_subcommand(1);
   std::string dataDir = ProgramDirOf(argv[0]);
@@ -179,6 +196,9 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
+  dataDir = FromShell(dataDir);
+  batch = FromShell(batch);
+  pdf = FromShell(pdf);
   input.intrastate = yesIntrastate;
   for (const std::string& a : accessorials) input.accessorials.push_back(tarvex::cli::ParseAccessorial(a));
   if (!singleShipment.empty()) input.singleShipment = singleShipment == "yes";
@@ -195,14 +215,16 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  QuoteSession session(dataDir);
+  QuoteSession session(dataDir, tarvex::base::LocaleDecimalSeparator());
   if (!session.startupMessages().empty()) {
     for (const auto& m : session.startupMessages()) std::cerr << Cp(m) << '\n';
     return 3;
   }
+  for (const auto& m : session.startupNotices()) std::cerr << Cp(m) << '\n';
   if (!batch.empty()) return RunBatch(session, batch, input);
   if (printQuote->parsed()) {
     const QuoteOutput out = session.Quote(input);
+    for (const auto& m : out.notices) std::cerr << Cp(m) << '\n';
     for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
     if (!out.ok()) return 1;
     const tarvex::quote::Printout page = tarvex::quote::BuildQuotePage(session.window());
@@ -225,6 +247,7 @@ int main(int argc, char** argv) {
   const QuoteOutput out = session.Quote(input);
   if (json) PrintJson(out);
   else PrintText(out);
+  for (const auto& m : out.notices) std::cerr << Cp(m) << '\n';
   for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
   return out.ok() ? 0 : 1;
 }

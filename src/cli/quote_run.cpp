@@ -1,5 +1,7 @@
 #include "cli/quote_run.h"
 
+#include <algorithm>
+
 #include "app/frm_singleshipment.h"
 #include "pricing/frm_accessorial_charges.h"
 #include "base/text.h"
@@ -24,13 +26,16 @@ std::pair<std::string, std::string> ParseAccessorial(const std::string& text) {
   return {base::Trim(text.substr(0, eq)), base::Trim(text.substr(eq + 1))};
 }
 
-QuoteSession::QuoteSession(const std::string& programDir)
+QuoteSession::QuoteSession(const std::string& programDir, char decimalSeparator)
     : dir_(programDir),
       engine_(dir_),
       program_(dir_, runtime_, engine_),
       main_(program_),
-      intro_(program_, main_, '.') {
+      intro_(program_, main_, decimalSeparator) {
   if (!engine_.loaded()) program_.engineUnavailable = engine_.error();
+  // Quoting beside an open window is allowed: one window per program directory is the
+  // window program's rule, and the engine's lock lets readers share the files.
+  program_.singleInstance = false;
   intro_.Show();
   if (desktop_.quit()) {
     startup_ = desktop_.TakeMessages();
@@ -38,9 +43,10 @@ QuoteSession::QuoteSession(const std::string& programDir)
     return;
   }
   driver_.FireTimer(intro_.Timer1);
-  // Notices of the start (a missing FAK table) are the quote's to report.
-  startup_.clear();
+  startupNotices_ = desktop_.TakeMessages();
 }
+
+QuoteSession::~QuoteSession() { program_.EndEngine(); }
 
 QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
   QuoteOutput out;
@@ -54,20 +60,32 @@ QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
   };
   desktop_.TakeMessages();
   driver_.Click(main_.cmdNewShipment);
-  // A message ends the quote: the window has sent the user back to fix something.
+  // A message ends the quote when the window has sent the user back to one of `fields` to
+  // fix something; otherwise it was a notice and the quote goes on, as on the screen.
+  auto stoppedAt = [&](std::initializer_list<const forms::Control*> fields) {
+    std::vector<std::string> said = desktop_.TakeMessages();
+    const forms::Control* focus = runtime_.ActiveControl();
+    const bool sentBack = std::find(fields.begin(), fields.end(), focus) != fields.end();
+    auto& into = sentBack || !out.messages.empty() ? out.messages : out.notices;
+    for (std::string& m : said) into.push_back(std::move(m));
+    return !out.messages.empty();
+  };
+  // In the accessorial window every message is a refusal of what the command line asked.
   auto stopped = [&] {
     for (std::string& m : desktop_.TakeMessages()) out.messages.push_back(std::move(m));
     return !out.messages.empty();
   };
+  const std::initializer_list<const forms::Control*> codeFields = {&main_.txtOrigin,
+                                                                   &main_.txtDestination};
   driver_.Type(main_.txtOrigin, input.origin);
   driver_.Tab();
-  if (stopped()) return out;
+  if (stoppedAt(codeFields)) return out;
   driver_.Type(main_.txtDestination, input.destination);
   driver_.Tab();
-  if (stopped()) return out;
+  if (stoppedAt(codeFields)) return out;
   if (input.inbound) {
     driver_.Click(main_.optApplyInboundPricing);
-    if (stopped()) return out;
+    if (stoppedAt(codeFields)) return out;
   }
   // The window keeps its ticks between quotes; each quote ticks only what it asks for.
   if (!input.accessorials.empty() || accessorialsTicked_) {
@@ -102,16 +120,18 @@ QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
   }
   for (std::size_t i = 0; i < input.lines.size(); ++i) {
     const int line = static_cast<int>(i);
+    const std::initializer_list<const forms::Control*> lineFields = {
+        &main_.txtOrigin, &main_.txtDestination, &main_.cboClass[line], &main_.txtWeight[line]};
     driver_.Replace(main_.cboClass[line], input.lines[i].first);
     driver_.Focus(main_.txtWeight[line]);
-    if (stopped()) return out;
+    if (stoppedAt(lineFields)) return out;
     driver_.Replace(main_.txtWeight[line], input.lines[i].second);
     driver_.Tab();
-    if (stopped()) return out;
+    if (stoppedAt(lineFields)) return out;
   }
   if (!input.units.empty() && main_.txtPPU.canFocus()) {
     driver_.Replace(main_.txtPPU, input.units);
-    if (stopped()) return out;
+    if (stoppedAt({&main_.txtPPU})) return out;
   }
   for (const forms::Control* c : main_.controls()) {
     // A class box of an empty line only holds the default class.

@@ -31,7 +31,11 @@ struct QuoteInput {
 struct QuoteOutput {
   // Every shown label or box of the quote window with its text, in window order.
   std::vector<std::pair<std::string, std::string>> fields;
+  // What the window said that sent the user back: no quote.
   std::vector<std::string> messages;
+  // What the window said on the way that let the quote go on (a rural point, a missing
+  // FAK table at start-up).
+  std::vector<std::string> notices;
   bool ok() const { return messages.empty(); }
   std::string Field(const std::string& name) const;
 };
@@ -45,9 +49,15 @@ std::optional<std::pair<std::string, std::string>> ParseLine(const std::string& 
 // One running program on a program directory; quotes one shipment after another.
 class QuoteSession {
  public:
-  explicit QuoteSession(const std::string& programDir);
+  // `decimalSeparator` is the user's, as the window program finds it at start-up.
+  QuoteSession(const std::string& programDir, char decimalSeparator);
+  ~QuoteSession();
+  QuoteSession(const QuoteSession&) = delete;
+  QuoteSession& operator=(const QuoteSession&) = delete;
   // Empty when the program started; otherwise what it said.
   const std::vector<std::string>& startupMessages() const { return startup_; }
+  // What the program said at start-up and then went on.
+  const std::vector<std::string>& startupNotices() const { return startupNotices_; }
   QuoteOutput Quote(const QuoteInput& input);
   // The quote window as the last quote left it, for its printed page.
   const app::frmCorvane1& window() const { return main_; }
@@ -62,6 +72,7 @@ class QuoteSession {
   app::frmIntro intro_;
   forms::Driver driver_{runtime_};
   std::vector<std::string> startup_;
+  std::vector<std::string> startupNotices_;
   bool accessorialsTicked_ = false;
 };
 

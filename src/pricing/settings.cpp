@@ -1,5 +1,6 @@
 #include "pricing/settings.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "base/files.h"
@@ -217,28 +218,24 @@ std::string FieldText(const SettingsRecord& s, const SettingsField& f) {
 
 namespace {
 
-bool ParseWhole(const std::string& text, long long lo, long long hi, long long& out) {
-  const std::string t = base::Trim(text);
+// The whole text must be the number, read the same in every process locale.
+template <typename Number>
+bool ParseAll(const std::string& text, Number& out) {
+  std::string_view t = text;
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
   if (t.empty()) return false;
-  std::size_t used = 0;
-  try {
-    out = std::stoll(t, &used);
-  } catch (...) {
-    return false;
-  }
-  return used == t.size() && out >= lo && out <= hi;
+  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), out);
+  return error == std::errc() && end == t.data() + t.size();
+}
+
+bool ParseWhole(const std::string& text, long long lo, long long hi, long long& out) {
+  return ParseAll(text, out) && out >= lo && out <= hi;
 }
 
 bool ParseReal(const std::string& text, double& out) {
-  const std::string t = base::Trim(text);
-  if (t.empty()) return false;
-  std::size_t used = 0;
-  try {
-    out = std::stod(t, &used);
-  } catch (...) {
-    return false;
-  }
-  return used == t.size() && std::isfinite(out);
+  return ParseAll(text, out) && std::isfinite(out);
 }
 
 std::vector<std::string> Split(const std::string& text, char sep) {

@@ -1,11 +1,11 @@
 // Tarvex on the desktop: the program directory is the executable's directory.
 #include <QApplication>
 #include <QFont>
-#include <QLocale>
 
 #include "app/frm_corvane1.h"
 #include "app/frm_intro.h"
 #include "app/program.h"
+#include "base/number_format.h"
 #include "engine/vorn_library.h"
 #include "forms/runtime.h"
 #include "ui/binder.h"
@@ -32,8 +32,9 @@ int main(int argc, char** argv) {
   desktop.setBinder(&binder);
   runtime.SetObserver([&binder] { binder.Sync(); });
 
-  // The user's decimal separator: how the locale writes one and a half.
-  const char separator = QLocale::system().toString(1.5).contains(',') ? ',' : '.';
+  // QApplication has set the process locale from the environment; the user's decimal
+  // separator is the only thing the program takes from it.
+  const char separator = tarvex::base::LocaleDecimalSeparator();
   tarvex::app::frmCorvane1 main(program);
   tarvex::app::frmIntro intro(program, main, separator);
   intro.Show();

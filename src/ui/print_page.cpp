@@ -1,9 +1,11 @@
 #include "ui/print_page.h"
 
-#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QFontDatabase>
 #include <QPainter>
 
+#include "base/files.h"
 #include "ui/qt_desktop.h"
 
 namespace tarvex::ui {
@@ -11,13 +13,19 @@ namespace tarvex::ui {
 QFont FixedPitchFont() {
   for (const QString& family : QFontDatabase::families())
     if (family.startsWith("Courier", Qt::CaseInsensitive)) {
-      QFont font(family, 9);
+      QFont font(family, kPagePointSize);
       font.setStyleHint(QFont::TypeWriter);
       return font;
     }
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(9);
+  font.setPointSize(kPagePointSize);
   return font;
+}
+
+void SetPageLayout(QPrinter& printer) {
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  // 96 columns of a 10-point fixed face are 8 inches: a quarter inch either side is left.
+  printer.setPageMargins(QMarginsF(6.35, 12.7, 6.35, 12.7), QPageLayout::Millimeter);
 }
 
 void RenderPages(QPrinter& printer, const forms::PrintDocument& document) {
@@ -49,15 +57,25 @@ void RenderPages(QPrinter& printer, const forms::PrintDocument& document) {
 }
 
 bool WritePdf(const forms::PrintDocument& document, const std::string& file, std::string* error) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(file));
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
-  printer.setDocName(FromModel(document.title));
-  RenderPages(printer, document);
-  if (!QFileInfo(QString::fromStdString(file)).isFile()) {
-    if (error != nullptr) *error = "The PDF file " + file + " could not be written.";
+  // The pages go to a scratch file first; the PDF then replaces its file in one step, so a
+  // full disk or a read-only folder never leaves half a file where a whole one stood.
+  const QTemporaryDir scratch;
+  const QString pages = scratch.filePath("pages.pdf");
+  std::string content;
+  if (scratch.isValid()) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pages);
+    SetPageLayout(printer);
+    printer.setDocName(FromModel(document.title));
+    RenderPages(printer, document);
+  }
+  QFile written(pages);
+  if (written.open(QIODevice::ReadOnly)) content = written.readAll().toStdString();
+  std::string why;
+  if (content.empty() || !base::WriteFileAtomic(file, content, &why)) {
+    if (error != nullptr)
+      *error = "The PDF file " + file + " could not be written" + (why.empty() ? "." : ": " + why);
     return false;
   }
   return true;

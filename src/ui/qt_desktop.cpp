@@ -81,6 +81,7 @@ bool QtDesktop::StartProgram(const std::string& program) {
 
 forms::PrintResult QtDesktop::Print(const forms::PrintDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
+  SetPageLayout(printer);
   printer.setDocName(FromModel(document.title));
   QPrintPreviewDialog preview(&printer, Parent());
   preview.setWindowTitle(FromModel(document.title));

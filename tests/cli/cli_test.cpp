@@ -43,7 +43,7 @@ class CliTest : public ::testing::Test {
 };
 
 TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
-  QuoteSession session(dir_.string());
+  QuoteSession session(dir_.string(), '.');
   ASSERT_TRUE(session.startupMessages().empty()) << session.startupMessages()[0];
   QuoteInput input;
   input.origin = "64120";
@@ -113,7 +113,7 @@ TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
 }
 
 TEST_F(CliTest, AccessorialsAreTickedForTheirQuoteOnly) {
-  QuoteSession session(dir_.string());
+  QuoteSession session(dir_.string(), '.');
   QuoteInput input;
   input.origin = "64120";
   input.destination = "30303";
