@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frm_singleshipment.h"
 #include "engine/engine_record.h"
@@ -184,6 +185,10 @@ class frmCorvane1 : public forms::Form {
   void mnuFileCalculator_Click();
   // A changed point needs a new lane check: clears the results of the old one.
   void ResetQuote();
+  // The origin check of leaving txtOrigin; false after "Invalid ZIP/Postal Code".
+  bool CheckOrigin();
+  // A refused lane leaves no quote of the lane checked before it to show or print.
+  void ClearRefusedLane();
   void ClearQuoteResults();
   // True when the focus is moving to another control of this window whose name does not
   // begin with one of the prefixes (leaving a field for a button does not check it).
@@ -226,7 +231,9 @@ class frmCorvane1 : public forms::Form {
   // Rating.
   void cboClass_LostFocus(int index);
   void txtWeight_LostFocus(int index);
-  void LoadLines();
+  // Copies the filled lines into the engine record; the screen line of each engine line
+  // (engine line n is element n - 1).
+  std::vector<int> LoadLines();
   // Rates the shown shipment again through the weight box of its last engine line.
   void RateAgain();
   void SetUpEngineDiscounts(bool mexican);

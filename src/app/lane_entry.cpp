@@ -96,25 +96,36 @@ void frmCorvane1::ResetQuote() {
   lblIntrastateTariff.setCaption("");
 }
 
+void frmCorvane1::ClearRefusedLane() {
+  program_.engineRecord.setText(engine::H11, "0");
+  program_.engineRecord.setText(engine::H9, "");
+  ClearQuoteResults();
+  lblRBN.setCaption("");
+}
+
 void frmCorvane1::txtOrigin_LostFocus() {
   if (!FocusMovingWithin({"grd", "cmd"})) return;
+  CheckOrigin();
+}
+
+bool frmCorvane1::CheckOrigin() {
   const std::string origin = base::Trim(txtOrigin.text());
   if (!geo::ValidatePostalCode(origin)) {
     runtime().MsgBox("Invalid ZIP/Postal Code");
     program_.ratingState = "N";
     txtOrigin.SetFocus();
-    return;
+    return false;
   }
   ResetQuote();
   program_.engineRecord.setText(engine::H7, EngineCode(origin));
   mnuCityLookup.setEnabled(false);
   ShowState(lblOriginState, origin);
-  if (!On(program_.settings.ServiceGuideOn)) return;
+  if (!On(program_.settings.ServiceGuideOn)) return true;
   laneService_.originTerminal = geo::FindServiceTerminal(
       program_.dir, origin, "O", laneService_.originIndicator, laneService_.originExtraDays);
   lblOriginTerminal.setCaption(geo::GetTerminalCode(program_.dir, laneService_.originTerminal));
-  if (base::Trim(txtDestination.text()).empty()) return;
-  MexicanDisplayRule();
+  if (!base::Trim(txtDestination.text()).empty()) MexicanDisplayRule();
+  return true;
 }
 
 double frmCorvane1::GetMiles() {
@@ -175,15 +186,26 @@ void frmCorvane1::txtDestination_LostFocus() {
   EngineRecord& r = program_.engineRecord;
   const std::string origin = base::Trim(txtOrigin.text());
   const std::string destination = base::Trim(txtDestination.text());
+  // An origin changed and then left for a button was never checked: check it now, so the
+  // lane is never the old origin's.
+  if (r.trimmed(engine::H7) != EngineCode(origin) && !CheckOrigin()) return;
+  // What this check shows is the new lane's, and a refusal leaves no total of the lane
+  // checked before it.
+  for (forms::Label* l : {&lblDestinationState, &lblDestinationTerminal, &lblServiceDays,
+                          &lblServiceType, &lblMiles, &lblRBN})
+    l->setCaption("");
+  auto refuse = [this](const std::string& message, forms::TextBox& field) {
+    runtime().MsgBox(message);
+    ClearRefusedLane();
+    field.SetFocus();
+  };
   if (!geo::ValidatePostalCode(destination)) {
-    runtime().MsgBox("Invalid ZIP/Postal Code");
-    txtDestination.SetFocus();
+    refuse("Invalid ZIP/Postal Code", txtDestination);
     return;
   }
   if (!geo::CheckZipCombination(program_.dir, geo::PostalPrefix(origin),
                                 geo::PostalPrefix(destination))) {
-    runtime().MsgBox("Invalid ZIP/Postal Code Combination");
-    txtOrigin.SetFocus();
+    refuse("Invalid ZIP/Postal Code Combination", txtOrigin);
     return;
   }
   r.setText(engine::H9, EngineCode(destination));
@@ -211,8 +233,7 @@ void frmCorvane1::txtDestination_LostFocus() {
   // Only the service guide fills the service days before this point; without it every lane
   // would be refused here.
   if (guide && base::Val(lblServiceDays.caption().substr(0, 1)) == 0.0) {
-    runtime().MsgBox(customerServiceMessage_);
-    txtOrigin.SetFocus();
+    refuse(customerServiceMessage_, txtOrigin);
     return;
   }
 
@@ -223,14 +244,16 @@ void frmCorvane1::txtDestination_LostFocus() {
 
   if ((laneService_.destinationIndicator == "I" && Canadian(r.trimmed(engine::H9))) ||
       (laneService_.originIndicator == "I" && Canadian(r.trimmed(engine::H7)))) {
-    runtime().MsgBox(internationalCustomerServiceMessage_);
     forms::TextBox& field = Canadian(r.trimmed(engine::H7)) ? txtOrigin : txtDestination;
+    runtime().MsgBox(internationalCustomerServiceMessage_);
+    ClearRefusedLane();
     field.setText("");
     field.SetFocus();
     return;
   }
 
   if (!SelectTariff()) {
+    ClearRefusedLane();
     txtOrigin.SetFocus();
     return;
   }
@@ -240,8 +263,7 @@ void frmCorvane1::txtDestination_LostFocus() {
   r.setText(engine::H29, "");
   program_.engine.RateShipment(r);
   if (!r.blank(engine::H2)) {
-    runtime().MsgBox(customerServiceMessage_);
-    txtOrigin.SetFocus();
+    refuse(customerServiceMessage_, txtOrigin);
     return;
   }
   lblRBN.setCaption("RBN = " + r.trimmed(engine::H13));

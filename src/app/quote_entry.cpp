@@ -90,7 +90,8 @@ void frmCorvane1::NumericKey(forms::Control& box, int& keyAscii, bool locked, in
     keyAscii = 0;
     return;
   }
-  pricing::SetNumericKey(runtime(), box, keyAscii, maxLength, decimals);
+  pricing::SetNumericKey(runtime(), box, keyAscii, maxLength, decimals,
+                         program_.decimalSeparator);
 }
 
 void frmCorvane1::cboClass_KeyPress(int index, int& keyAscii) {

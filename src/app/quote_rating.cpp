@@ -86,14 +86,16 @@ void frmCorvane1::cboClass_LostFocus(int index) {
   if (On(program_.settings.FakOn)) ShowFakLabel(index);
 }
 
-void frmCorvane1::LoadLines() {
+std::vector<int> frmCorvane1::LoadLines() {
   EngineRecord& r = program_.engineRecord;
+  std::vector<int> packed;
   const bool substitute =
       program_.fak.FakInEffect == 'Y' && (!MexicanLane() || program_.Mexico571Mode);
   int n = 0;
   for (std::size_t line = 0; line < 8; ++line) {
     if (!(program_.lineClass[line] > 0) || program_.lineWeight[line] <= 0) continue;
     ++n;
+    packed.push_back(static_cast<int>(line));
     std::string classText = EngineClassText(program_.lineClass[line]);
     if (substitute) {
       const auto fak = pricing::FakClassOf(classText, program_.classTable, program_.fak);
@@ -103,6 +105,7 @@ void frmCorvane1::LoadLines() {
     r.line(n).setText(engine::L3, std::to_string(program_.lineWeight[line]));
   }
   r.setText(engine::H11, (n < 10 ? "0" : "") + std::to_string(n));
+  return packed;
 }
 
 void frmCorvane1::txtWeight_LostFocus(int index) {
@@ -126,7 +129,13 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
         base::TruncateToWhole(base::ValLocal(txtWeight[index].text(), program_.decimalSeparator)));
   }
   EngineRecord& r = program_.engineRecord;
-  LoadLines();
+  const std::vector<int> packed = LoadLines();
+  if (packed.empty()) {
+    // Nothing left to rate: no total may stay on the screen, or be printed, for lines
+    // that are gone.
+    ClearQuoteResults();
+    return;
+  }
   SetUpEngineDiscounts(false);
   const bool mexican = MexicanLane();
   r.setText(engine::H3, program_.Mexico571Mode && mexican ? "   P" : " ME1");
@@ -177,15 +186,17 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
   ComposeCharges(false);
 
   if (program_.Mexico571Mode && mexican) {
-    for (int line = 1; line <= 8; ++line) {
-      std::string text = cboClass[line - 1].text();
+    // Engine line n holds the n-th filled screen line, as the first rating packed them.
+    for (int m = 1; m <= 8; ++m) {
+      const auto k = static_cast<std::size_t>(m - 1);
+      std::string text = k < packed.size() ? cboClass[packed[k]].text() : "";
       if (base::Trim(text).empty()) {
         text = "500";
       } else {
         text = text.substr(0, 3);
-        if (!text.empty() && text.back() == '.') text = text.substr(0, 2);
+        if (!text.empty() && (text.back() == '.' || text.back() == ',')) text = text.substr(0, 2);
       }
-      r.line(line).setText(engine::L2, text);
+      r.line(m).setText(engine::L2, text);
     }
     SetUpEngineDiscounts(true);
     r.setText(engine::H3, "   S");
@@ -197,8 +208,8 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
       txtOrigin.SetFocus();
       return;
     }
-    ComposeCharges(true);
     if (program_.decimalSeparator == ',') engine::ConvertResultAmounts(r, ',');
+    ComposeCharges(true);
   }
 
   SurchargesAndTotals();
@@ -504,7 +515,7 @@ void frmCorvane1::ClearShipment() {
     lblRate[i].setCaption("");
     lblCharge[i].setCaption("");
     lblFAK[i].setCaption("");
-    program_.lineClass[static_cast<std::size_t>(i)] = 500;
+    program_.lineClass[static_cast<std::size_t>(i)] = 0;
     program_.lineWeight[static_cast<std::size_t>(i)] = 0;
   }
   ClearQuoteResults();

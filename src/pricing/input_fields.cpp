@@ -15,7 +15,10 @@ int EnterAsTab(forms::Runtime& runtime, int keyAscii) {
 }
 
 void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyAscii,
-                   int maxLength, int decimals) {
+                   int maxLength, int decimals, char decimalSeparator) {
+  // In a comma locale the point key, as on a numeric keypad, types the user's separator.
+  const int point = static_cast<unsigned char>(decimalSeparator);
+  if (keyAscii == '.') keyAscii = point;
   const int d = decimals;
   const int h = d != 0 ? 1 : 0;
   if (maxLength - 2 <= d) {
@@ -33,11 +36,11 @@ void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyA
     keyAscii = 0;
     return;
   }
-  if (keyAscii == '.' && text.find('.') != std::string::npos && !wholeSelected) {
+  if (keyAscii == point && text.find(decimalSeparator) != std::string::npos && !wholeSelected) {
     keyAscii = 0;
     return;
   }
-  if (keyAscii != '.' && (keyAscii < '0' || keyAscii > '9')) {
+  if (keyAscii != point && (keyAscii < '0' || keyAscii > '9')) {
     keyAscii = 0;
     return;
   }
@@ -50,10 +53,10 @@ void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyA
         text.substr(static_cast<std::size_t>(box.selStart() + box.selLength()));
   else
     s = text + typed;
-  const auto point = s.find('.');
-  if (point != std::string::npos) {
-    const auto integerPart = static_cast<int>(point);
-    const auto decimalPart = static_cast<int>(s.size() - point - 1);
+  const auto at = s.find(decimalSeparator);
+  if (at != std::string::npos) {
+    const auto integerPart = static_cast<int>(at);
+    const auto decimalPart = static_cast<int>(s.size() - at - 1);
     if (integerPart > maxLength - d - h || decimalPart > d) {
       keyAscii = 0;
       return;
@@ -62,7 +65,7 @@ void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyA
     keyAscii = 0;
     return;
   }
-  if (keyAscii == '.' && d == 0) keyAscii = 0;
+  if (keyAscii == point && d == 0) keyAscii = 0;
 }
 
 bool IsValidClass(double& value, const ClassTable& classes) {
