@@ -18,6 +18,7 @@ frmIntro::frmIntro(Program& program, frmCorvane1& main, char localeDecimalSepara
 }
 
 void frmIntro::End() {
+  ending_ = true;
   runtime().desktop().SetWaitCursor(false);
   runtime().desktop().Quit();
   Unload();
@@ -62,6 +63,13 @@ void frmIntro::Form_Activate() {
   // The main window loads while still hidden, behind the splash.
   runtime().Load(main_);
   Timer1.setEnabled(true);
+}
+
+void frmIntro::Form_Unload(bool& /*cancel*/) {
+  if (handedOver_ || ending_) return;
+  handedOver_ = true;
+  Timer1.setEnabled(false);
+  main_.Show();
 }
 
 void frmIntro::CloseAndShowMain() {

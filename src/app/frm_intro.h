@@ -19,6 +19,9 @@ class frmIntro : public forms::Form {
 
   void Form_Load() override;
   void Form_Activate() override;
+  // Closed by the window manager's button: handed over as on a click, or an unseen program
+  // would go on holding the single-instance lock.
+  void Form_Unload(bool& cancel) override;
   void Form_Click() override { CloseAndShowMain(); }
   void Form_KeyPress(int& keyAscii) override {
     keyAscii = 0;
@@ -36,6 +39,7 @@ class frmIntro : public forms::Form {
   char localeDecimalSeparator_;
   bool activated_ = false;
   bool handedOver_ = false;
+  bool ending_ = false;
 };
 
 }  // namespace tarvex::app

@@ -16,6 +16,10 @@ void frmCorvane1::WireEvents() {
   mnuFileNewShipment.onClick = [this] { NewShipment(); };
   mnuViewTerminalInformation.onClick = [this] { mnuViewTerminalInformation_Click(); };
   mnuViewTerminalInformation.setEnabled(false);
+  // Even while the menu entry is disabled: the window then shows what the lane state holds.
+  for (forms::Label* label :
+       {&lblOriginTerminal, &lblDestinationTerminal, &lblServiceDays, &lblServiceType})
+    label->onDblClick = [this] { mnuViewTerminalInformation_Click(); };
   mnuEditFAK.onClick = [this] { mnuEditFAK_Click(); };
   mnuFilePrint.onClick = [this] { mnuFilePrint_Click(); };
   mnuEditAccessorialCharges.onClick = [this] { mnuEditAccessorialCharges_Click(); };

@@ -73,7 +73,8 @@ void Control::setValue(int value) {
 
 void Control::setListIndex(int index) {
   if (index < -1 || index >= listCount()) index = -1;
-  if (index == value_) return;
+  // Picking the item already chosen still shows it, whatever was typed over it since.
+  if (index == value_ && (index < 0 || text_ == items_[static_cast<std::size_t>(index)])) return;
   value_ = index;
   // Picking from the list shows the item without a Change, as a drop-down combo does.
   if (index >= 0) {

@@ -162,14 +162,31 @@ void Runtime::KeyPress(Control& control, int keyAscii) {
   });
 }
 
-void Runtime::UserEdit(Control& control, std::string_view text, int cursor) {
+void Runtime::UserEdit(Control& control, std::string_view text) {
+  // Paste, cut, undo, drag and drop and the context menu reach the model as the keys that
+  // make the same change, so key filters, maximum lengths and locks see them as typing.
   UserEvent([&] {
     if (!Editable(control)) return;
-    std::string edited(text);
-    if (control.maxLength() > 0 && edited.size() > static_cast<std::size_t>(control.maxLength()))
-      edited.resize(static_cast<std::size_t>(control.maxLength()));
-    control.setText(edited);
-    control.setSelection(cursor, 0);
+    const std::string old = control.text();
+    std::size_t prefix = 0;
+    while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < old.size() - prefix && suffix < text.size() - prefix &&
+           old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+      ++suffix;
+    const std::string_view inserted = text.substr(prefix, text.size() - prefix - suffix);
+    control.setSelection(static_cast<int>(prefix),
+                         static_cast<int>(old.size() - prefix - suffix));
+    if (inserted.empty()) {
+      if (control.selLength() > 0) KeyPress(control, keys::Backspace);
+      return;
+    }
+    for (const char ch : inserted) {
+      // Line breaks and tabs of a pasted text are no keys of a one-line box.
+      if (static_cast<unsigned char>(ch) < 32) continue;
+      KeyPress(control, static_cast<unsigned char>(ch));
+      if (focus_ != &control && focus_ != nullptr) break;
+    }
   });
 }
 

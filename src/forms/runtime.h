@@ -39,8 +39,9 @@ class Runtime {
   // User actions, as the Qt layer and the headless driver deliver them.
   void KeyDown(Control& control, int keyCode, int shift = 0);
   void KeyPress(Control& control, int keyAscii);
-  // A paste or other whole-text edit by the user.
-  void UserEdit(Control& control, std::string_view text, int cursor);
+  // A paste, cut, undo, drop or other whole-text edit by the user: played as the keys that
+  // make the same change.
+  void UserEdit(Control& control, std::string_view text);
   void Click(Control& control);
   void DblClick(Control& control);
   void SelectItem(Control& control, int index);

@@ -160,16 +160,7 @@ void Binder::BuildControl(FormWindow& window, Control& control) {
   switch (control.kind()) {
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(parent);
-      QObject::connect(edit, &QLineEdit::textEdited, this, [this, c, edit](const QString& text) {
-        if (!syncing_) runtime_->UserEdit(*c, ToModel(text), edit->cursorPosition());
-      });
-      QObject::connect(edit, &QLineEdit::selectionChanged, this, [this, c, edit] {
-        if (syncing_ || !edit->hasSelectedText()) return;
-        c->setSelection(edit->selectionStart(), static_cast<int>(edit->selectedText().size()));
-      });
-      QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, [this, c, edit](int, int pos) {
-        if (!syncing_ && !edit->hasSelectedText()) c->setSelection(pos, 0);
-      });
+      MirrorLineEdit(*c, edit);
       widget = edit;
       break;
     }
@@ -184,12 +175,7 @@ void Binder::BuildControl(FormWindow& window, Control& control) {
       QLineEdit* edit = combo->lineEdit();
       edit->installEventFilter(this);
       controls_[edit] = c;
-      QObject::connect(edit, &QLineEdit::textEdited, this, [this, c, edit](const QString& text) {
-        if (!syncing_) runtime_->UserEdit(*c, ToModel(text), edit->cursorPosition());
-      });
-      QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, [this, c, edit](int, int pos) {
-        if (!syncing_ && !edit->hasSelectedText()) c->setSelection(pos, 0);
-      });
+      MirrorLineEdit(*c, edit);
       widget = combo;
       break;
     }
@@ -257,6 +243,22 @@ void Binder::BuildControl(FormWindow& window, Control& control) {
   widget->installEventFilter(this);
   widgets_[c] = widget;
   controls_[widget] = c;
+}
+
+void Binder::MirrorLineEdit(Control& c, QLineEdit* edit) {
+  Control* control = &c;
+  QObject::connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) {
+    // What the model refuses goes away again when the runtime's observer syncs.
+    if (!syncing_) runtime_->UserEdit(*control, ToModel(text));
+  });
+  QObject::connect(edit, &QLineEdit::selectionChanged, this, [this, control, edit] {
+    if (syncing_ || !edit->hasSelectedText()) return;
+    control->setSelection(edit->selectionStart(), static_cast<int>(edit->selectedText().size()));
+  });
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, this,
+                   [this, control, edit](int, int pos) {
+                     if (!syncing_ && !edit->hasSelectedText()) control->setSelection(pos, 0);
+                   });
 }
 
 void Binder::ShowModalWindow(forms::Form& form) {
@@ -494,6 +496,13 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       if (HandleKey(*c, key)) return true;
       break;
     }
+    case QEvent::MouseButtonDblClick:
+      // Lists report their double clicks per item; other controls here.
+      if (c->kind() == ControlKind::Label || c->kind() == ControlKind::Image) {
+        runtime_->DblClick(*c);
+        return true;
+      }
+      break;
     case QEvent::ShortcutOverride: {
       // Tab and Enter belong to the runtime, not to Qt's focus chain or default buttons.
       const int key = static_cast<QKeyEvent*>(event)->key();

@@ -2,6 +2,7 @@
 // its widgets after each event and turns focus, keys, edits and clicks into model events.
 #pragma once
 
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QObject>
 #include <functional>
@@ -65,6 +66,8 @@ class Binder : public QObject {
  private:
   FormWindow& Build(forms::Form& form);
   void BuildControl(FormWindow& window, forms::Control& control);
+  // The text and selection of a box's line edit reach the model; edits go through the runtime.
+  void MirrorLineEdit(forms::Control& control, QLineEdit* edit);
   void SyncWindow(FormWindow& window);
   void SyncControl(forms::Control& control, QWidget* widget);
   void ApplyFocus();
