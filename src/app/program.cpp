@@ -32,6 +32,7 @@ Startup StartupInitialization(Program& program, char localeDecimalSeparator) {
     return Startup::Refused;
   }
   program.settings = read.record;
+  rt.setWindowIcon(program.IconPath());
 
   program.classTable = pricing::StandardClassTable();
   program.fak = pricing::FakState{};

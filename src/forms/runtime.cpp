@@ -266,6 +266,7 @@ bool Runtime::AskYesNo(const std::string& text) const { return desktop_->Questio
 void Runtime::Load(Form& form) {
   if (form.loaded_) return;
   form.loaded_ = true;
+  if (!windowIcon_.empty()) form.setIcon(windowIcon_);
   form.Form_Load();
 }
 

@@ -22,6 +22,9 @@ class Runtime {
   // The program's title, shown on every message box.
   const std::string& title() const { return title_; }
   void setTitle(std::string title) { title_ = std::move(title); }
+  // The program's window icon: every window takes it as it loads, unless it sets its own.
+  const std::string& windowIcon() const { return windowIcon_; }
+  void setWindowIcon(std::string path) { windowIcon_ = std::move(path); }
 
   // The control that has the focus (already the new one while LostFocus runs).
   Control* ActiveControl() const { return focus_; }
@@ -85,6 +88,7 @@ class Runtime {
 
   Desktop* desktop_;
   std::string title_;
+  std::string windowIcon_;
   std::vector<Form*> forms_;
   Form* activeForm_ = nullptr;
   Control* focus_ = nullptr;

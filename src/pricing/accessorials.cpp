@@ -71,6 +71,8 @@ std::string UnitLabel(const AccessorialRecord& r) {
   }
 }
 
+bool TakesInput(const AccessorialRecord& r) { return r.type == 1 || r.type == 5 || r.type == 6; }
+
 std::string InputLabel(const AccessorialRecord& r) {
   switch (r.type) {
     case 1: return "$ Value";

@@ -38,6 +38,8 @@ std::string CaptionOf(const AccessorialRecord& record);
 // The unit label and the input box label of a type ("" when the type takes no input).
 std::string UnitLabel(const AccessorialRecord& record);
 std::string InputLabel(const AccessorialRecord& record);
+// Whether the row's charge needs a value typed into its input box (types 1, 5 and 6).
+bool TakesInput(const AccessorialRecord& record);
 
 // What a shipment needs to price its charges.
 struct AccessorialShipment {

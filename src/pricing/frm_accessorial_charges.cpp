@@ -92,11 +92,11 @@ void frmAccessorialCharges::Form_Load() {
              &chkAccessorialCharge[k], &lblAccessorialCharge[k], &lblAccessorialType[k],
              &lblAccessorialChargeMin[k], &lblAccessorialChargeMax[k]})
       c->setVisible(true);
-    const std::string input = InputLabel(r);
-    if (!input.empty()) {
+    // Types 1, 5 and 6 are priced from a typed value, even a type 6 whose unit is blank.
+    if (TakesInput(r)) {
       txtUserInput[k].setVisible(true);
       lblAccessorialLabel[k].setVisible(true);
-      lblAccessorialLabel[k].setCaption(input);
+      lblAccessorialLabel[k].setCaption(InputLabel(r));
     }
   }
   desktop.SetWaitCursor(false);
