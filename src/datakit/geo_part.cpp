@@ -605,7 +605,7 @@ Tariffs LoadTariffs(Checker& k) {
     return out;
   };
   for (const auto& line : lines(base::FileToString(list))) {
-    if (line.size() < 10) continue;
+    if (line.size() < 3) continue;
     const std::string kind = base::ToUpper(line.substr(0, 2));
     const std::string name = base::ToUpper(base::Trim(line.substr(2, 8)));
     names.push_back(name);
@@ -617,16 +617,14 @@ Tariffs LoadTariffs(Checker& k) {
   for (const auto& name : names) {
     if (name.empty() || t.byName.count(name) != 0) continue;
     const fs::path f = k.file((name + std::string(vorn::kTariffExtension)).c_str());
-    std::string error;
-    const auto tariff = fs::exists(f) ? vorn::ParseTariff(base::FileToString(f), &error)
-                                      : std::optional<vorn::Tariff>();
-    if (!tariff) {
-      k.report.fault(f.string(), "tariffs.dat or taripntr.dat names " + name +
-                                     (fs::exists(f) ? ", which cannot be read: " + error
-                                                    : ", which is missing"));
+    if (!fs::exists(f)) {
+      k.report.fault(f.string(),
+                     "tariffs.dat or taripntr.dat names " + name + ", which is missing");
       continue;
     }
-    t.byName.emplace(name, *tariff);
+    // A damaged tariff is the tariff part's finding; here it only serves nothing.
+    if (const auto tariff = vorn::ParseTariff(base::FileToString(f)))
+      t.byName.emplace(name, *tariff);
   }
   return t;
 }
