@@ -188,7 +188,10 @@ void frmCorvane1::txtDestination_LostFocus() {
   const std::string destination = base::Trim(txtDestination.text());
   // An origin changed and then left for a button was never checked: check it now, so the
   // lane is never the old origin's.
-  if (r.trimmed(engine::H7) != EngineCode(origin) && !CheckOrigin()) return;
+  if (r.trimmed(engine::H7) != EngineCode(origin) && !CheckOrigin()) {
+    ClearRefusedLane();
+    return;
+  }
   // What this check shows is the new lane's, and a refusal leaves no total of the lane
   // checked before it.
   for (forms::Label* l : {&lblDestinationState, &lblDestinationTerminal, &lblServiceDays,

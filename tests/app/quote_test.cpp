@@ -577,3 +577,196 @@ TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
 
 }  // namespace
 }  // namespace tarvex::app
+
+namespace tarvex::app {
+namespace {
+
+// The portion ratings of a Mexican lane: each records the classes it was sent and answers
+// with its own net.
+struct Portions {
+  std::vector<std::string> classesOfS;
+  testing::ScriptedEngine::RatingReply Reply(const std::string& netP, const std::string& netS) {
+    return [this, netP, netS](EngineRecord& r) {
+      Rated(r);
+      const bool second = r.trimmed(engine::H3) == "S";
+      if (second)
+        for (int n = 1; n <= base::Val(r.trimmed(engine::H11)); ++n)
+          classesOfS.push_back(r.line(n).trimmed(engine::L2));
+      r.setText(engine::H20, second ? netS : netP);
+    };
+  }
+};
+
+TEST_F(QuoteTest, MexicanPortionRatesTheClassesOfThePackedLines) {
+  settings.VersionText = "Version 4.2.571.3";
+  settings.UseFloorTables = 0;
+  settings.FakOn = 0;
+  Session& s = Quote();
+  Lane(s, "64120", "06600M");
+  Portions portions;
+  s.engine.SetDefaultRating(portions.Reply("300.00", "200.00"));
+  // Line 1 has a class and no weight: the first rating packs lines 0 and 2 together.
+  for (const auto& [line, cls, weight] :
+       {std::tuple{0, "100", "1200"}, std::tuple{1, "50", ""}, std::tuple{2, "300", "500"}}) {
+    s.driver.Replace(s.main.cboClass[line], cls);
+    s.driver.Focus(s.main.txtWeight[line]);
+    s.driver.Replace(s.main.txtWeight[line], weight);
+    s.driver.Tab();
+  }
+  ASSERT_GE(portions.classesOfS.size(), 2U);
+  const std::vector<std::string> last(portions.classesOfS.end() - 2, portions.classesOfS.end());
+  EXPECT_EQ(last, (std::vector<std::string>{"100", "300"}));
+}
+
+TEST_F(QuoteTest, MexicanPanelKeepsItsCentsWithTheDecimalComma) {
+  settings.VersionText = "Version 4.2.571.3";
+  settings.UseFloorTables = 0;
+  Settings(settings);
+  Session& s = StartQuoting(',');
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    r.setText(engine::H2, "");
+    r.setText(engine::H13, "1234");
+  });
+  Lane(s, "64120", "06600M");
+  Portions portions;
+  s.engine.SetDefaultRating(portions.Reply("300.40", "541.60"));
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  EXPECT_EQ(s.main.lblNet.caption(), "300,40 ");
+  EXPECT_EQ(s.main.lblNetMX.caption(), "541,60 ");
+}
+
+TEST_F(QuoteTest, NoLineLeftClearsTheTotals) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  ASSERT_TRUE(s.main.lblTotalChargeLabel.visible());
+  const int ratings = s.engine.count("RateShipment");
+  // The only class box emptied: nothing is left to rate, and nothing may stay printable.
+  s.driver.Replace(s.main.cboClass[0], "");
+  s.driver.Press(s.main.cboClass[0], forms::keys::Backspace);
+  s.driver.Tab();
+  EXPECT_EQ(s.engine.count("RateShipment"), ratings);
+  EXPECT_EQ(s.main.lblTotalCharge.caption(), "");
+  EXPECT_FALSE(s.main.lblTotalChargeLabel.visible());
+  EXPECT_EQ(s.main.lblNet.caption(), "");
+}
+
+TEST_F(QuoteTest, AfterNewShipmentAWeightUnderAnEmptyClassRatesNothing) {
+  settings.DefaultClass = "";
+  Session& s = Quote();
+  s.driver.Click(s.main.cmdNewShipment);
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  const int ratings = s.engine.count("RateShipment");
+  s.driver.Focus(s.main.txtWeight[1]);
+  s.driver.Type(s.main.txtWeight[1], "800");
+  s.driver.Tab();
+  EXPECT_EQ(s.engine.count("RateShipment"), ratings);
+  EXPECT_EQ(s.main.lblTotalCharge.caption(), "");
+}
+
+TEST_F(QuoteTest, AnOriginLeftForAButtonIsCheckedWithTheDestination) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  ASSERT_TRUE(s.desktop.Messages().empty());
+  s.driver.Replace(s.main.txtOrigin, "9");
+  s.driver.Focus(s.main.cmdClose);  // a button: the origin goes unchecked
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+  EXPECT_EQ(s.main.lblRBN.caption(), "");
+}
+
+TEST_F(QuoteTest, ARefusedLaneLeavesNothingOfTheLaneBeforeIt) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  ASSERT_EQ(s.main.lblDestinationState.caption(), "GA");
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Replace(s.main.txtDestination, "A0A");  // not a code
+  s.driver.Tab();
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
+  for (const forms::Label* l : {&s.main.lblDestinationState, &s.main.lblDestinationTerminal,
+                                &s.main.lblMiles, &s.main.lblRBN, &s.main.lblTotalCharge})
+    EXPECT_EQ(l->caption(), "") << l->name();
+  EXPECT_FALSE(s.main.lblTotalChargeLabel.visible());
+}
+
+TEST_F(QuoteTest, EditsOtherThanTypingPassTheKeyRules) {
+  settings.ClassLocked = 1;
+  settings.WeightLocked = 0;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  const std::string lockedClass = s.main.cboClass[0].text();
+  // A paste over a locked class is refused as typing it is.
+  s.runtime.UserEdit(s.main.cboClass[0], "300");
+  EXPECT_EQ(s.main.cboClass[0].text(), lockedClass);
+  s.driver.Focus(s.main.txtWeight[0]);
+  // A pasted number too large for the box keeps what the key filter lets through.
+  s.runtime.UserEdit(s.main.txtWeight[0], "1e20");
+  EXPECT_EQ(s.main.txtWeight[0].text(), "120");
+  s.runtime.UserEdit(s.main.txtWeight[0], "12345678");
+  EXPECT_EQ(s.main.txtWeight[0].text(), "12345");
+  s.runtime.UserEdit(s.main.txtWeight[0], "123");  // a cut of the end
+  EXPECT_EQ(s.main.txtWeight[0].text(), "123");
+  s.program.settings.WeightLocked = 1;
+  s.runtime.UserEdit(s.main.txtWeight[0], "");
+  EXPECT_EQ(s.main.txtWeight[0].text(), "123");
+}
+
+TEST_F(QuoteTest, PickingAClassFromTheListThenTypingReplacesIt) {
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  const int item55 = 1;
+  ASSERT_EQ(s.main.cboClass[0].items()[item55], "55");
+  for (int round = 0; round < 2; ++round) {  // the same item picked again after typing
+    s.driver.Select(s.main.cboClass[0], item55);
+    EXPECT_EQ(s.main.cboClass[0].text(), "55");
+    s.runtime.KeyPress(s.main.cboClass[0], '7');
+    EXPECT_EQ(s.main.cboClass[0].text(), "7");
+  }
+}
+
+TEST_F(QuoteTest, DoubleClickingATerminalOrServiceLabelOpensTheTerminalWindow) {
+  Session& s = Quote();
+  // Even before a lane is accepted, when the menu entry is still disabled.
+  ASSERT_FALSE(s.main.mnuViewTerminalInformation.enabled());
+  for (forms::Label* label : {&s.main.lblOriginTerminal, &s.main.lblDestinationTerminal,
+                              &s.main.lblServiceDays, &s.main.lblServiceType}) {
+    s.desktop.log.clear();
+    s.driver.DblClick(*label);
+    EXPECT_EQ(std::count(s.desktop.log.begin(), s.desktop.log.end(),
+                         "modal: frmTerminalInformation"),
+              1)
+        << label->name();
+    EXPECT_EQ(s.program.ratingState, "Y");
+  }
+}
+
+TEST_F(QuoteTest, EveryWindowCarriesTheProgramIcon) {
+  settings.IconFile = "carrier.ico";
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.driver.DblClick(s.main.lblServiceDays);
+  const std::string icon = (dir / "carrier.ico").string();
+  for (const forms::Form* form : s.runtime.forms())
+    if (form->loaded() || form->name() == "frmTerminalInformation") {
+      EXPECT_EQ(form->icon(), icon) << form->name();
+    }
+}
+
+}  // namespace
+}  // namespace tarvex::app
