@@ -120,22 +120,30 @@ TEST_F(QuoteTest, EngineRefusalShowsTheCustomerServiceMessage) {
 }
 
 TEST_F(QuoteTest, SingleShipmentQuestionWhenAnEntryOnlyAppliesToSingleShipments) {
-  for (const char* t1 : {"10", "11"}) {
+  // The single-shipment entry may stand anywhere in the table, the first place included.
+  struct Case {
+    const char* t1;
+    std::int32_t firstAmount;
+    std::int32_t secondAmount;
+    bool asked;
+  };
+  for (const Case c : {Case{"10", 0, 4500, true}, Case{"11", 0, 4500, false},
+                       Case{"01", 4500, 0, true}, Case{"01", 0, 4500, false}}) {
     Session& s = Quote();
-    s.engine.SetDefaultRating([t1](EngineRecord& r) {
+    s.engine.SetDefaultRating([c](EngineRecord& r) {
       r.setText(engine::H2, "");
       r.setText(engine::H13, "1234");
       r.setValue(engine::T6, 2);
-      r.setText(engine::T1, t1);
-      r.setValue(engine::T4, 0, 0);
-      r.setValue(engine::T4, 1, 4500);
+      r.setText(engine::T1, c.t1);
+      r.setValue(engine::T4, 0, c.firstAmount);
+      r.setValue(engine::T4, 1, c.secondAmount);
     });
     s.desktop.modalScripts["frmSingleshipment"] = [&s](forms::Form& form) {
       s.runtime.KeyOnForm(form, 'y');
     };
     Lane(s, "64120", "30303");
-    const bool asked = std::string(t1) == "10";
-    SCOPED_TRACE(t1);
+    const bool asked = c.asked;
+    SCOPED_TRACE(std::string(c.t1) + " " + std::to_string(c.firstAmount));
     EXPECT_EQ(s.program.engineRecord.text(engine::H23), asked ? "Y" : "N");
     EXPECT_EQ(s.engine.count("RateShipment"), asked ? 3 : 2);  // miles, lane, once more
     session.reset();

@@ -70,6 +70,14 @@ TEST_F(StartupTest, AKeyOrClickOnTheSplashShowsTheMainWindowAtOnce) {
   EXPECT_TRUE(s.main.visible());
 }
 
+TEST_F(StartupTest, ClosingTheSplashWithItsCloseButtonShowsTheMainWindow) {
+  Session& s = Start();
+  forms::Driver(s.runtime).Close(s.intro);
+  EXPECT_FALSE(s.intro.loaded());
+  EXPECT_TRUE(s.main.visible());
+  EXPECT_FALSE(s.desktop.quit);
+}
+
 TEST_F(StartupTest, JpegPictureIsPreferredToBitmap) {
   WriteText(dir / "INTRO.JPG", "jpg");
   Session& s = Start();

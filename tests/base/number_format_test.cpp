@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+
+#include "base/text.h"
+
 namespace tarvex::base {
 namespace {
 
@@ -36,6 +42,10 @@ TEST(WholeNumbers, RoundHalfEvenWhereTheProgramRoundsAndCutWhereItCuts) {
   EXPECT_EQ(TruncateToWhole(-2.7), -2);
   EXPECT_EQ(TruncateToWhole(2.7), 2);
   EXPECT_EQ(FloorToWhole(-2.2), -3);
+  // A pasted 1e20 is no overflow.
+  EXPECT_EQ(TruncateToWhole(1e20), INT64_MAX);
+  EXPECT_EQ(TruncateToWhole(-1e300), INT64_MIN);
+  EXPECT_EQ(FloorToWhole(1e19), INT64_MAX);
 }
 
 TEST(NumberToText, GivesTheShortestPlainText) {
@@ -46,6 +56,29 @@ TEST(NumberToText, GivesTheShortestPlainText) {
   EXPECT_EQ(NumberToText(1.05 * 10000), "10500");
   EXPECT_EQ(NumberToText(0.1 + 0.2), "0.3");
   EXPECT_EQ(NumberToText(123456789012.5), "123456789012.5");
+  // Fifteen significant digits, rounded, as an adjustment factor's text is sent to the engine.
+  EXPECT_EQ(NumberToText(1234.5678901234567), "1234.56789012346");
+  EXPECT_EQ(NumberToText(1.005 * 1.1), "1.1055");
+}
+
+// The process locale, which Qt sets from the environment, changes nothing but what
+// LocaleDecimalSeparator reports.
+TEST(Numbers, AreTheSameInADecimalCommaProcessLocale) {
+  ::setenv("LC_ALL", "fr_CA.UTF-8", 1);
+  ASSERT_NE(std::setlocale(LC_ALL, "fr_CA.UTF-8"), nullptr)
+      << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
+  EXPECT_EQ(LocaleDecimalSeparator(), ',');
+  EXPECT_EQ(FormatMask(2.345, "0.00"), "2.35");
+  EXPECT_EQ(FormatMask(1234.5, "0.00 ", ','), "1234,50 ");
+  EXPECT_EQ(RoundForDisplay(1.005, 2), 1.01);
+  EXPECT_EQ(NumberToText(12.5), "12.5");
+  EXPECT_EQ(NumberToText(1234.5678901234567), "1234.56789012346");
+  EXPECT_EQ(Val("46.5"), 46.5);
+  EXPECT_EQ(ValLocal("65,5", ','), 65.5);
+  ::setenv("LC_ALL", "C", 1);
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(LocaleDecimalSeparator(), '.');
+  ::unsetenv("LC_ALL");
 }
 
 }  // namespace

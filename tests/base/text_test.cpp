@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tarvex::base {
 namespace {
 
@@ -17,6 +19,10 @@ TEST(Val, TakesTheLongestNumericPrefixAndZeroForNone) {
       {"  0012", 12},     {"12 34", 12},     {"$12", 0},     {"5.", 5},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
+  // Beyond a double, as the C library reads it: infinite, or 0 below the smallest.
+  EXPECT_EQ(Val("1e400"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(Val("-1e400"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(Val("1e-400"), 0.0);
 }
 
 TEST(Val, LocalSeparatorReadsTheUsersDecimalComma) {
@@ -58,6 +64,10 @@ TEST(Cp1252, RoundTripsTheCodePageAndMarksWhatItCannotHold) {
   EXPECT_EQ(Utf8ToCp1252("日本"), "??");
   EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // cut sequence
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "?");  // a byte the code page leaves empty
+  // A supplier's city name that is not UTF-8 shows where it went wrong, not less.
+  EXPECT_EQ(Utf8ToCp1252("Caf\xFF Ville"), "Caf? Ville");
+  EXPECT_EQ(Utf8ToCp1252("a\x80" "b"), "a?b");
+  EXPECT_EQ(Utf8ToCp1252("\xC3(x"), "?(x");
 }
 
 }  // namespace

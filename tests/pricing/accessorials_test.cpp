@@ -129,6 +129,17 @@ TEST_F(AccessorialWindowTest, RowsChecksCancelAndReset) {
   EXPECT_TRUE(window_.Ticked().empty());
 }
 
+TEST_F(AccessorialWindowTest, AChargePerUnitWithABlankUnitCanStillBePriced) {
+  File({Charge("Pallets", 6, 12.5, 0, 0, "")});
+  Open([&](forms::Driver& d) {
+    ASSERT_TRUE(window_.txtUserInput[1].visible());
+    d.Click(window_.chkAccessorialCharge[1]);
+    d.Type(window_.txtUserInput[1], "4");
+    d.Click(window_.cmdOK);
+  });
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, window_.Ticked(), shipment_), 50);
+}
+
 TEST_F(AccessorialWindowTest, MoreThanFifteenChargesAreSaidOnce) {
   std::vector<AccessorialRecord> many;
   for (int i = 0; i < 17; ++i) many.push_back(Charge("Charge " + std::to_string(i), 3, 10, 0, 0));

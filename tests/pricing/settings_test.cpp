@@ -80,6 +80,33 @@ TEST_F(SettingsFile, RoundTripsEveryFieldAtItsOffset) {
   EXPECT_DOUBLE_EQ(back.record.FuelSurchargeLTLMX, 21.75);
 }
 
+// Every field with a value of its own: a field written or read at another's place shows.
+TEST_F(SettingsFile, EveryOneOfTheFieldsComesBackAsWritten) {
+  SettingsRecord s;
+  std::vector<std::string> written;
+  for (const SettingsField& f : SettingsLayout()) {
+    const int n = f.number;
+    std::string text;
+    switch (f.kind) {
+      case FieldKind::Text: text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size); break;
+      case FieldKind::Int16: text = std::to_string(n * 3 - 100); break;
+      case FieldKind::Int32: text = std::to_string(n * 1000 + 7); break;
+      case FieldKind::Double: text = std::to_string(n) + ".25"; break;
+      case FieldKind::DoubleArray4: text = "1,2.5,3.5," + std::to_string(n); break;
+      case FieldKind::TextArray4: text = "a|b" + std::to_string(n) + "|c|d"; break;
+    }
+    ASSERT_TRUE(SetFieldText(s, f, text)) << f.name << " " << text;
+    written.push_back(FieldText(s, f));
+  }
+  ASSERT_TRUE(WriteSettings(file_, s));
+  const auto back = ReadSettings(file_);
+  ASSERT_TRUE(back.ok());
+  std::size_t i = 0;
+  for (const SettingsField& f : SettingsLayout())
+    EXPECT_EQ(FieldText(back.record, f), written[i++]) << f.name;
+  EXPECT_EQ(i, 58U);
+}
+
 TEST_F(SettingsFile, OlderShortFileTakesMexicanFuelFromLtlAndSavesFull) {
   SettingsRecord s;
   s.FuelSurchargeLTL = 31.2;

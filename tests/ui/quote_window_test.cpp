@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/frm_corvane1.h"
 #include "app/frm_intro.h"
 #include "app/program.h"
+#include "base/number_format.h"
 #include "engine/vorn_library.h"
 #include "forms/driver.h"
 #include "support/scripted_desktop.h"
@@ -33,9 +37,9 @@ fs::path DemoCopy(const std::string& name) {
 }
 
 struct Quote {
-  explicit Quote(const fs::path& path)
+  explicit Quote(const fs::path& path, char separator = '.')
       : dir(path), engine(dir), program(dir, runtime, engine), main(program),
-        intro(program, main, '.') {}
+        intro(program, main, separator) {}
   testing::ScriptedDesktop desktop;
   forms::Runtime runtime{desktop};
   base::ProgramDir dir;
@@ -60,53 +64,123 @@ std::vector<std::string> Labels(const app::frmCorvane1& main) {
   return texts;
 }
 
+// The quote typed headless, as the window logic sees it without a desktop.
+void TypeHeadless(Quote& q, const char* weight) {
+  q.intro.Show();
+  forms::Driver driver(q.runtime);
+  driver.FireTimer(q.intro.Timer1);
+  driver.Type(q.main.txtOrigin, "64120");
+  driver.PressEnter(q.main.txtOrigin);
+  driver.Type(q.main.txtDestination, "30303");
+  driver.Tab();
+  driver.Replace(q.main.cboClass[0], "85");
+  driver.Tab();
+  driver.Type(q.main.txtWeight[0], weight);
+  driver.PressEnter(q.main.txtWeight[0]);
+}
+
+// The real window of a program, with the keyboard's focus in it.
+struct Window {
+  explicit Window(Quote& q) : binder(q.runtime) {
+    RegisterWindowBuilders(binder);
+    q.runtime.SetObserver([this] { binder.Sync(); });
+    q.intro.Show();
+    forms::Driver(q.runtime).FireTimer(q.intro.Timer1);
+    widget = binder.WindowOf(q.main);
+    widget->activateWindow();
+  }
+  static void Keys(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+  static void Key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), k, m);
+  }
+  void TypeQuote(const char* weight) const {
+    Keys("64120");
+    Key(Qt::Key_Return);
+    Keys("30303");
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Keys("85");
+    Key(Qt::Key_Tab);
+    Keys(weight);
+    Key(Qt::Key_Return);
+  }
+  Binder binder;
+  QWidget* widget = nullptr;
+};
+
 TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
   const fs::path headlessDir = DemoCopy("headless");
   Quote headless(headlessDir);
-  headless.intro.Show();
-  forms::Driver driver(headless.runtime);
-  driver.FireTimer(headless.intro.Timer1);
-  driver.Type(headless.main.txtOrigin, "64120");
-  driver.PressEnter(headless.main.txtOrigin);
-  driver.Type(headless.main.txtDestination, "30303");
-  driver.Tab();
-  driver.Replace(headless.main.cboClass[0], "85");
-  driver.Tab();
-  driver.Type(headless.main.txtWeight[0], "900");
-  driver.PressEnter(headless.main.txtWeight[0]);
+  TypeHeadless(headless, "900");
   ASSERT_TRUE(headless.desktop.Messages().empty());
 
   const fs::path qtDir = DemoCopy("qt");
   Quote qt(qtDir);
-  Binder binder(qt.runtime);
-  RegisterWindowBuilders(binder);
-  qt.runtime.SetObserver([&binder] { binder.Sync(); });
-  qt.intro.Show();
-  forms::Driver(qt.runtime).FireTimer(qt.intro.Timer1);
-  QWidget* window = binder.WindowOf(qt.main);
-  ASSERT_NE(window, nullptr);
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  auto keys = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); };
-  auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-  keys("64120");
-  key(Qt::Key_Return);
-  keys("30303");
-  key(Qt::Key_Tab);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-  keys("85");
-  key(Qt::Key_Tab);
-  keys("900");
-  key(Qt::Key_Return);
+  Window window(qt);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
+  window.TypeQuote("900");
 
   EXPECT_TRUE(qt.desktop.Messages().empty());
   EXPECT_EQ(Labels(qt.main), Labels(headless.main));
   EXPECT_FALSE(qt.main.lblTotalCharge.caption().empty());
-  auto* total = qobject_cast<QLabel*>(binder.WidgetOf(qt.main.lblTotalCharge));
+  auto* total = qobject_cast<QLabel*>(window.binder.WidgetOf(qt.main.lblTotalCharge));
   ASSERT_NE(total, nullptr);
   EXPECT_EQ(total->text().toStdString(), qt.main.lblTotalCharge.caption());
   fs::remove_all(headlessDir);
   fs::remove_all(qtDir);
+}
+
+// The process locale really set to a decimal-comma locale, as Qt sets it from the
+// environment of a French-Canadian desktop.
+class CommaDesktop {
+ public:
+  CommaDesktop() {
+    ::setenv("LC_ALL", "fr_CA.UTF-8", 1);
+    set_ = std::setlocale(LC_ALL, "fr_CA.UTF-8") != nullptr;
+  }
+  ~CommaDesktop() {
+    ::unsetenv("LC_ALL");
+    std::setlocale(LC_ALL, "C");
+  }
+  bool set() const { return set_; }
+
+ private:
+  bool set_ = false;
+};
+
+TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator) {
+  const fs::path pointDir = DemoCopy("point");
+  Quote point(pointDir);
+  TypeHeadless(point, "1200");
+  ASSERT_TRUE(point.desktop.Messages().empty());
+
+  CommaDesktop comma;
+  ASSERT_TRUE(comma.set()) << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
+  const char separator = base::LocaleDecimalSeparator();
+  ASSERT_EQ(separator, ',');
+  const fs::path commaDir = DemoCopy("comma");
+  Quote qt(commaDir, separator);
+  Window window(qt);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
+  window.TypeQuote("1200");
+  EXPECT_TRUE(qt.desktop.Messages().empty());
+  std::vector<std::string> expected = Labels(point.main);
+  for (std::string& text : expected)
+    if (text.rfind("lblMiles", 0) != 0 && text.rfind("lblRBN", 0) != 0)
+      std::replace(text.begin(), text.end(), '.', ',');
+  EXPECT_EQ(Labels(qt.main), expected);
+  EXPECT_EQ(qt.main.txtDiscount[1].text(), "50,00");
+
+  // A fractional discount typed with the comma, or with the point key, is 65.5 %.
+  for (const char* typed : {"65,5", "65.5"}) {
+    QTest::mouseClick(window.binder.WidgetOf(qt.main.txtDiscount[1]), Qt::LeftButton);
+    Window::Key(Qt::Key_A, Qt::ControlModifier);
+    Window::Keys(typed);
+    EXPECT_EQ(qt.main.txtDiscount[1].text(), "65,5") << typed;
+    EXPECT_EQ(qt.program.engineRecord.discount(1).trimmed(engine::D2, 0), "6550") << typed;
+  }
+  fs::remove_all(pointDir);
+  fs::remove_all(commaDir);
 }
 
 }  // namespace
