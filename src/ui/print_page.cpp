@@ -72,8 +72,11 @@ bool WritePdf(const forms::PrintDocument& document, const std::string& file, std
   }
   QFile written(pages);
   if (written.open(QIODevice::ReadOnly)) content = written.readAll().toStdString();
+  // The PDF writer says nothing of a full disk: a whole PDF ends with its trailer.
+  const auto trailer = content.rfind("%%EOF");
+  const bool whole = trailer != std::string::npos && content.size() - trailer <= 7;
   std::string why;
-  if (content.empty() || !base::WriteFileAtomic(file, content, &why)) {
+  if (!whole || !base::WriteFileAtomic(file, content, &why)) {
     if (error != nullptr)
       *error = "The PDF file " + file + " could not be written" + (why.empty() ? "." : ": " + why);
     return false;

@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
+#include "app/instance_lock.h"
 #include "base/files.h"
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
@@ -31,9 +33,16 @@ class CliTest : public ::testing::Test {
       if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
         fs::copy_file(entry.path(), dir_ / entry.path().filename());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  int Run(const std::string& arguments, const fs::path& out) {
-    const std::string command = (dir_ / "tarvex-cli").string() + " --data " + dir_.string() +
+  void TearDown() override {
+    // A session in this process made the program directory the current one.
+    fs::current_path(fs::temp_directory_path());
+    fs::remove_all(dir_);
+  }
+  int Run(const std::string& arguments, const fs::path& out) { return Run("", arguments, out); }
+  // `before` goes ahead of the command in the shell: variables, ulimit, traps.
+  int Run(const std::string& before, const std::string& arguments, const fs::path& out) {
+    const std::string command = before + " " + (dir_ / "tarvex-cli").string() + " --data " +
+                                dir_.string() +
                                 " " + arguments + " > " + out.string() + " 2> " +
                                 (dir_ / "stderr.txt").string();
     const int status = std::system(command.c_str());
@@ -138,6 +147,82 @@ TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
   EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100:500 --json",
                 dir_ / "out.json"), 0);
   EXPECT_NE(base::FileToString(dir_ / "out.json").find("\"lblTotalCharge\""), std::string::npos);
+}
+
+TEST_F(CliTest, ACommaLocaleGivesTheSameAmountsWithItsSeparator) {
+  const std::string quote = "quote --origin 64120 --destination 30303 --line 85:1200";
+  ASSERT_EQ(Run("LC_ALL=C", quote, dir_ / "point.txt"), 0);
+  ASSERT_EQ(Run("LC_ALL=fr_CA.UTF-8", quote, dir_ / "comma.txt"), 0);
+  std::string point = base::FileToString(dir_ / "point.txt");
+  const std::string comma = base::FileToString(dir_ / "comma.txt");
+  ASSERT_NE(point.find("lblTotalCharge = "), std::string::npos);
+  EXPECT_NE(comma.find("txtDiscount(1) = 50,00"), std::string::npos);
+  // The amounts differ by their separator only; texts such as the version do not differ.
+  std::istringstream pointLines(point);
+  std::istringstream commaLines(comma);
+  std::string p;
+  std::string c;
+  int amounts = 0;
+  while (std::getline(pointLines, p) && std::getline(commaLines, c)) {
+    const std::string value = p.substr(p.find(" = ") + 3);
+    if (value.find_first_not_of("0123456789.%") == std::string::npos &&
+        value.find('.') != std::string::npos) {
+      std::replace(p.begin(), p.end(), '.', ',');
+      ++amounts;
+    }
+    EXPECT_EQ(c, p);
+  }
+  EXPECT_GE(amounts, 6);
+}
+
+TEST_F(CliTest, NoticesGoToStandardErrorAndTheQuoteGoesOn) {
+  // A rural point is a notice on the screen, not a refusal.
+  EXPECT_EQ(Run("quote --origin 57521 --destination 64120 --line 70:500", dir_ / "out.txt"), 0);
+  EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find("RURAL"), std::string::npos);
+  EXPECT_NE(base::FileToString(dir_ / "out.txt").find("lblTotalCharge"), std::string::npos);
+  // So is a FAK table gone missing at start-up.
+  fs::remove(dir_ / "fak.dat");
+  EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 50:500", dir_ / "out.txt"), 0);
+  EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find("FAK table"), std::string::npos);
+}
+
+TEST_F(CliTest, RelativePathsAreTheShells) {
+  const std::string command = "cd " + dir_.parent_path().string() + " && " +
+                              (dir_ / "tarvex-cli").string() + " --data " +
+                              dir_.filename().string() +
+                              " print-quote --origin 64120 --destination 30303 --line 100:500 "
+                              "--pdf " + dir_.filename().string() + "/relative.pdf > /dev/null";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(base::FileToString(dir_ / "relative.pdf").substr(0, 4), "%PDF");
+}
+
+TEST_F(CliTest, APdfThatCannotBeWrittenLeavesTheEarlierOneAndExitsFour) {
+  const fs::path pdf = dir_ / "quote.pdf";
+  base::WriteFileAtomic(pdf, "%PDF earlier");
+  // A disk that fills up: no file may grow past a few blocks (and the signal is ignored, so
+  // the write fails as on a full disk).
+  EXPECT_EQ(Run("trap '' XFSZ; ulimit -f 4;",
+                "print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
+                    pdf.string(),
+                dir_ / "out.txt"),
+            4);
+  EXPECT_EQ(base::FileToString(pdf), "%PDF earlier");
+  EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find(pdf.string()), std::string::npos);
+}
+
+TEST_F(CliTest, QuotesBesideAnOpenWindowProgram) {
+  // The window program of the same directory holds its single-instance lock and, as a
+  // reader, the engine's files.
+  app::InstanceLock window(dir_);
+  ASSERT_FALSE(window.heldByAnother());
+  engine::VornLibrary engine{base::ProgramDir(dir_)};
+  ASSERT_TRUE(engine.loaded());
+  ASSERT_NE(engine.InitializeVorn(dir_.string() + "/"), engine::kStatusFilesLocked);
+  EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100:500", dir_ / "out.txt"), 0)
+      << base::FileToString(dir_ / "stderr.txt");
+  engine.EndVorn();
 }
 
 TEST_F(CliTest, PrintedQuoteAsPdf) {
