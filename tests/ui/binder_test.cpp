@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,6 +145,34 @@ TEST(BinderTest, EnterAndClicksGoThroughTheRuntime) {
 
   EXPECT_EQ(qt.log, headless.log);
   EXPECT_EQ(qt.log.back(), "cmdCancel Click");
+}
+
+TEST(BinderTest, APasteOrACutPassesTheKeyRulesOfTyping) {
+  Rig qt(true);
+  // The origin box takes upper-case letters from its key handler, at most six of them.
+  qt.form.txtOrigin.setMaxLength(6);
+  qt.form.txtOrigin.onKeyPress = [](int& key) {
+    if (key >= 'a' && key <= 'z') key -= 32;
+    if (key == '-') key = 0;
+  };
+  auto* edit = static_cast<QLineEdit*>(qt.Widget(qt.form.txtOrigin));
+  QApplication::clipboard()->setText("k1a-2b3xyz");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(qt.form.txtOrigin.text(), "K1A2B3");
+  EXPECT_EQ(edit->text(), "K1A2B3");
+  edit->setSelection(1, 2);
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);  // a cut: a Backspace on the selection
+  EXPECT_EQ(qt.form.txtOrigin.text(), "K2B3");
+  EXPECT_EQ(edit->text(), "K2B3");
+  // A pick from the list, then a key: the key replaces the picked class.
+  auto* combo = static_cast<QComboBox*>(qt.Widget(qt.form.cboClass));
+  qt.runtime.SetFocus(qt.form.cboClass);
+  qt.binder->Sync();
+  combo->setCurrentIndex(1);
+  emit combo->activated(1);
+  EXPECT_EQ(qt.form.cboClass.text(), "55");
+  QTest::keyClicks(combo->lineEdit(), "6");
+  EXPECT_EQ(qt.form.cboClass.text(), "6");
 }
 
 TEST(BinderTest, ModelChangesReachTheWidgets) {
