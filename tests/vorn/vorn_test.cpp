@@ -7,13 +7,16 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <random>
 
 #include "base/files.h"
+#include "datakit/kit.h"
 #include "datakit/tariff_part.h"
 #include "engine/engine_record.h"
 #include "engine/vorn_abi.h"
+#include "vorn/files_lock.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::vorn {
@@ -287,27 +290,82 @@ TEST_F(VornTest, TablesOfATariff) {
   EXPECT_EQ(t.value(K3), 0);
 }
 
-TEST_F(VornTest, SecondProcessFindsTheFilesLockedUntilTheFirstDies) {
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    Vorn_EndVorn();
-    char ok = Vorn_InitializeVorn(path_.c_str()) == 0 ? 'y' : 'n';
-    (void)!::write(ready[1], &ok, 1);
-    ::pause();
-    ::_exit(0);
+// A child process that takes something (a lock), reports one byte on a pipe once it holds
+// it, and waits to be killed; the parent reads the byte before it looks, so nothing races.
+class Holder {
+ public:
+  explicit Holder(const std::function<char()>& take) {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(fds[0]);
+      const char answer = take();
+      (void)!::write(fds[1], &answer, 1);
+      for (;;) ::pause();
+    }
+    ::close(fds[1]);
+    if (pid_ > 0 && ::read(fds[0], &answer_, 1) != 1) answer_ = '?';
+    ::close(fds[0]);
   }
-  Vorn_EndVorn();  // the parent lets go so that the child can take the lock
-  char ok = 0;
-  ASSERT_EQ(::read(ready[0], &ok, 1), 1);
-  EXPECT_EQ(ok, 'y');
+  ~Holder() { Kill(); }
+  char answer() const { return answer_; }
+  // Returns once the child is gone, and with it its lock.
+  void Kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  char answer_ = 0;
+};
+
+TEST_F(VornTest, ReadersShareTheFilesAndAWriterHoldsThemAlone) {
+  // This process reads (SetUp); a second reader comes in beside it.
+  Holder reader([this] {
+    Vorn_EndVorn();  // the copy of this process's lock the child inherited
+    return Vorn_InitializeVorn(path_.c_str()) == 0 ? 'y' : 'n';
+  });
+  EXPECT_EQ(reader.answer(), 'y');
+
+  // While anyone reads, the data kit may not replace the files, and says who reads them.
+  FilesLock writer;
+  EXPECT_EQ(writer.Take(dir_, FilesLock::Kind::kWriter), FilesLock::Outcome::kBusy);
+  datakit::Report report;
+  EXPECT_FALSE(datakit::BuildProgramDirectory(TARVEX_SOURCE_DIR "/data/demo", dir_, report));
+  ASSERT_EQ(report.faults().size(), 1u);
+  EXPECT_NE(report.faults()[0].find("in use by"), std::string::npos) << report.faults()[0];
+  EXPECT_NE(report.faults()[0].find("(process " + std::to_string(::getpid()) + ")"),
+            std::string::npos)
+      << report.faults()[0];
+  EXPECT_TRUE(fs::exists(dir_ / "TEST0001.vtf"));  // nothing was replaced
+  reader.Kill();
+  Vorn_EndVorn();
+  EXPECT_EQ(writer.Take(dir_, FilesLock::Kind::kWriter), FilesLock::Outcome::kHeld);
+  writer.Release();
+
+  // A writer at work makes every reader find the files locked, until it dies.
+  Holder kit([this] {
+    FilesLock lock;
+    const bool held = lock.Take(dir_, FilesLock::Kind::kWriter) == FilesLock::Outcome::kHeld;
+    static FilesLock kept;  // held until the child is killed
+    kept = std::move(lock);
+    return held ? 'y' : 'n';
+  });
+  ASSERT_EQ(kit.answer(), 'y');
   EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), VORN_STATUS_FILES_LOCKED);
-  ::kill(child, SIGKILL);
-  ::waitpid(child, nullptr, 0);
+  EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), VORN_STATUS_FILES_LOCKED);
+  kit.Kill();
   EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), 0);
-  ::close(ready[0]);
-  ::close(ready[1]);
+  EXPECT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+}
+
+TEST_F(VornTest, AnEnginePathThatCannotHoldTheLockFile) {
+  EXPECT_EQ(Vorn_InitializeVorn((dir_ / "no" / "such" / "").string().c_str()), 11);
+  EXPECT_EQ(Vorn_InitializeVorn(nullptr), 11);
 }
 
 TEST_F(VornTest, MissingAndDamagedTariffFilesGiveStatuses) {
