@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "base/text.h"
 #include "fmt/format.h"
@@ -20,6 +22,7 @@ std::string ReadAll(const std::filesystem::path& file, bool& ok) {
   ok = static_cast<bool>(in);
   std::ostringstream s;
   s << in.rdbuf();
+  ok = ok && !in.bad();
   return s.str();
 }
 
@@ -28,7 +31,9 @@ double Cents(double dollars) {
   return std::round(c + (c >= 0 ? 1e-7 : -1e-7)) / 100;
 }
 
-std::string Money(double dollars) { return fmt::format("{:.2f}", Cents(dollars)); }
+std::string Money(double dollars) {
+  return fmt::format("{:.2f}", Cents(dollars));
+}
 
 void Refuse(EngineRecordView& r, int code) {
   char text[8];
@@ -70,33 +75,58 @@ void Engine::Clear() {
 std::int16_t Engine::Load(const std::filesystem::path& dataPath) {
   Clear();
   std::int16_t status = kLoaded;
+  auto report = [this](const std::filesystem::path& file, const std::string& what) {
+    loadReport_ += file.string() + ": " + what + "\n";
+  };
+  // In name order, so that of two files naming one tariff the same one always wins.
+  std::vector<std::filesystem::path> files;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(dataPath, ec)) {
-    const std::string name = entry.path().filename().string();
-    if (!entry.is_regular_file(ec)) continue;
-    if (base::EqualsNoCase(name, kPointsFileName)) {
-      bool ok = false;
-      std::string error;
-      const auto table = PointTable::Parse(ReadAll(entry.path(), ok), &error);
-      if (table) points_ = *table;
-      else loadReport_ += name + ": " + error + "\n";
-      continue;
-    }
-    if (name.size() <= kTariffExtension.size() ||
-        !base::EqualsNoCase(name.substr(name.size() - kTariffExtension.size()), kTariffExtension))
+    std::error_code entryError;
+    if (entry.is_regular_file(entryError)) files.push_back(entry.path());
+  }
+  if (ec) report(dataPath, "cannot be read: " + ec.message());
+  std::sort(files.begin(), files.end());
+  bool pointsFound = false;
+  for (const std::filesystem::path& file : files) {
+    const std::string name = file.filename().string();
+    const bool points = base::EqualsNoCase(name, kPointsFileName);
+    if (!points &&
+        (name.size() <= kTariffExtension.size() ||
+         !base::EqualsNoCase(name.substr(name.size() - kTariffExtension.size()), kTariffExtension)))
       continue;
     bool ok = false;
+    const std::string text = ReadAll(file, ok);
     std::string error;
-    auto tariff = ParseTariff(ReadAll(entry.path(), ok), &error);
+    if (points) {
+      pointsFound = true;
+      const auto table = ok ? PointTable::Parse(text, &error) : std::nullopt;
+      if (table && !table->empty())
+        points_ = *table;
+      else
+        report(file, !ok ? "cannot be read" : table ? "holds no points" : error);
+      continue;
+    }
+    auto tariff = ok ? ParseTariff(text, &error) : std::nullopt;
     if (!tariff) {
-      loadReport_ += name + ": " + error + "\n";
+      report(file, ok ? error : "cannot be read");
       status = kDamagedTariff;
       continue;
     }
-    tariffs_[tariff->name] = std::move(*tariff);
+    if (tariffs_.count(tariff->name) != 0) {
+      report(file, "names tariff " + tariff->name + ", which another file already holds");
+      status = kDamagedTariff;
+      continue;
+    }
+    const std::string key = tariff->name;
+    tariffs_.emplace(key, std::move(*tariff));
   }
+  if (!pointsFound) report(dataPath / std::string(kPointsFileName), "missing");
   if (points_.empty()) return kNoPoints;
-  if (tariffs_.empty()) return kNoTariffs;
+  if (tariffs_.empty()) {
+    report(dataPath, "no tariff file (*" + std::string(kTariffExtension) + ")");
+    return kNoTariffs;
+  }
   return status;
 }
 
@@ -142,14 +172,19 @@ void Engine::Rate(EngineRecordView& r) const {
   auto from = points_.Find(origin);
   auto to = points_.Find(destination);
   if (!from || !to) return Refuse(r, kNoDistance);
-  // A Mexican lane rated in portions meets at the tariff's border crossing.
+  // A Mexican lane rated in portions meets at the tariff's crossing nearest the Mexican point.
   const std::string portion = r.trimmed(H3);
   const bool mexicanOrigin = CountryOf(origin) == 3;
   const bool mexicanDestination = CountryOf(destination) == 3;
-  if (t.border && (mexicanOrigin != mexicanDestination) && (portion == "P" || portion == "S")) {
-    const bool usPortion = portion == "P";
-    if (mexicanOrigin == usPortion) from = t.border;
-    else to = t.border;
+  if (mexicanOrigin != mexicanDestination && (portion == "P" || portion == "S")) {
+    if (const BorderCrossing* c = t.NearestCrossing(mexicanOrigin ? *from : *to)) {
+      const std::pair<double, double> crossing{c->latitude, c->longitude};
+      const bool usPortion = portion == "P";
+      if (mexicanOrigin == usPortion)
+        from = crossing;
+      else
+        to = crossing;
+    }
   }
   const Band& band = t.BandFor(RoadMiles(*from, *to));
   r.setText(H13, band.rbn);
@@ -166,7 +201,10 @@ void Engine::Rate(EngineRecordView& r) const {
   const int classCount = static_cast<int>(t.classes.size());
   const int breakCount = static_cast<int>(t.breaks.size());
   const MinimumEntry* baseMinimum = MinimumFor(band, 0);
-  r.setValue(X2, 0, baseMinimum != nullptr ? static_cast<std::int32_t>(std::lround(baseMinimum->cents * adjustment)) : 0);
+  r.setValue(X2, 0,
+             baseMinimum != nullptr
+                 ? static_cast<std::int32_t>(std::lround(baseMinimum->cents * adjustment))
+                 : 0);
   for (int c = 0; c < 20; ++c)
     r.setText(X3, c, c < classCount ? t.classes[static_cast<std::size_t>(c)] : "");
   for (int w = 0; w < 20; ++w)
@@ -282,7 +320,8 @@ void Engine::Rate(EngineRecordView& r) const {
       }
 
   const MinimumEntry* minimumEntry = MinimumFor(band, total);
-  const double minimum = minimumEntry != nullptr ? Cents(minimumEntry->cents * adjustment / 100) : 0;
+  const double minimum =
+      minimumEntry != nullptr ? Cents(minimumEntry->cents * adjustment / 100) : 0;
   const double minimumDiscount = engineDiscount ? Cents(minimum * Percent(r, 0) / 100) : 0;
 
   r.setText(H14, std::to_string(static_cast<long>(total)));

@@ -43,7 +43,7 @@ class Engine {
 
   const std::map<std::string, Tariff>& tariffs() const { return tariffs_; }
   const PointTable& points() const { return points_; }
-  // Problems found by the last Load, one per line.
+  // Problems found by the last Load, one per line, each naming its file.
   const std::string& loadReport() const { return loadReport_; }
 
  private:
