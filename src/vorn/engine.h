@@ -29,6 +29,7 @@ enum Refusal : int {
   kBadWeight = 222,
   kMissingRate = 223,
   kBadLineCount = 224,
+  kAmountTooWide = 225,
   kUnplacedPoint = 230,
 };
 

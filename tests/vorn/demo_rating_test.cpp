@@ -1,5 +1,6 @@
-// The engine on the demo carrier's own tariffs, built by the data kit: Mexican lanes cross
-// at the nearest border crossing.
+// The engine on the demo carrier's own tariffs, built by the data kit: what a customer pays
+// never falls as the shipment gets heavier, and Mexican lanes cross at the nearest border
+// crossing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,11 +10,9 @@
 #include <vector>
 
 #include "base/files.h"
-#include "base/program_dir.h"
 #include "base/text.h"
 #include "datakit/tariff_part.h"
 #include "engine/engine_record.h"
-#include "engine/tariffs.h"
 #include "engine/vorn_abi.h"
 #include "vorn/tariff.h"
 
@@ -96,6 +95,79 @@ class DemoRatingTest : public ::testing::Test {
 };
 
 fs::path* DemoRatingTest::dir_ = nullptr;
+
+struct SweptLane {
+  const char* name;
+  const char* tariff;
+  const char* origin;
+  const char* destination;
+  const char* portion;
+  const char* basis;  // the customer's 65.5 % on rates or on charges
+};
+
+class NetSweepTest : public DemoRatingTest, public ::testing::WithParamInterface<SweptLane> {};
+
+// Every pound from 1 to 45,000 lb (the tariffs' own limit; the program's limit off).
+TEST_P(NetSweepTest, TheNetNeverFallsAsTheWeightRises) {
+  const SweptLane& lane = GetParam();
+  EngineRecord r = Request(lane.tariff, lane.origin, lane.destination, lane.basis, 6550);
+  r.setText(H3, lane.portion);
+  std::int64_t previous = 0;
+  int failures = 0;
+  for (int weight = 1; weight <= 45000 && failures < 5; ++weight) {
+    Rate(r, weight);
+    ASSERT_TRUE(r.blank(H2)) << weight << " lb: " << r.text(H2);
+    const std::int64_t net = Net(r);
+    if (net < previous) {
+      ++failures;
+      ADD_FAILURE() << weight << " lb nets " << net << " cents, " << weight - 1 << " lb "
+                    << previous;
+    }
+    // The shown line and deficit charges add up to the billed amount.
+    const std::int64_t billed = Cents(r, H20) + Cents(r, H35);
+    if (Cents(r.line(1).trimmed(L5)) + Cents(r, H19) != billed) {
+      ++failures;
+      ADD_FAILURE() << weight << " lb: line " << r.line(1).trimmed(L5) << " and deficit "
+                    << r.trimmed(H19) << " against " << billed << " cents";
+    }
+    previous = net;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DemoLanes, NetSweepTest,
+    ::testing::Values(
+        // Kansas City to Atlanta, to Toronto, and to Monterrey (its US portion).
+        SweptLane{"UsOnRates", "KRUS2026", "64120", "30303", " ME1", "R"},
+        SweptLane{"UsOnCharges", "KRUS2026", "64120", "30303", " ME1", "C"},
+        SweptLane{"CanadianOnRates", "KRCD2026", "64120", "M5V3L9", " ME1", "R"},
+        SweptLane{"CanadianOnCharges", "KRCD2026", "64120", "M5V3L9", " ME1", "C"},
+        SweptLane{"MexicanOnRates", "KRMX2026", "64120", "64000M", "   P", "R"},
+        SweptLane{"MexicanOnCharges", "KRMX2026", "64120", "64000M", "   P", "C"}),
+    [](const ::testing::TestParamInfo<SweptLane>& lane) { return std::string(lane.param.name); });
+
+TEST_F(DemoRatingTest, OnePoundMoreCostsLessThanADollarMore) {
+  // Kansas City to Atlanta, class 100, the demo customer's 50 % on rates. 15,484 lb used to
+  // be billed as 20,000 lb, where the customer has no discount: 1,823.90 became 3,648.00.
+  // 425 and 426 lb are both billed as 500 lb (60.04 less 50 %), rounded once.
+  struct Case {
+    int lighter;
+    const char* lighterNet;
+    const char* heavierNet;
+  };
+  const Case cases[] = {{15483, "1823.90", "1824.02"}, {425, "150.10", "150.10"}};
+  for (const Case& c : cases) {
+    EngineRecord r = Request("KRUS2026", "64120", "30303", "R", 5000);
+    Rate(r, c.lighter);
+    ASSERT_TRUE(r.blank(H2));
+    const std::int64_t lighter = Net(r);
+    EXPECT_EQ(r.trimmed(H20), c.lighterNet) << c.lighter;
+    Rate(r, c.lighter + 1);
+    EXPECT_EQ(r.trimmed(H20), c.heavierNet) << c.lighter + 1;
+    EXPECT_GE(Net(r), lighter);
+    EXPECT_LT(Net(r) - lighter, 100) << c.lighter;
+  }
+}
 
 TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
   const auto tariff = ParseTariff(base::FileToString(*dir_ / "KRMX2026.vtf"));

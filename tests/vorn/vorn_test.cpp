@@ -267,6 +267,79 @@ TEST_F(VornTest, MexicanLaneInPortionsMeetsAtTheCrossingNearestTheMexicanPoint) 
   EXPECT_EQ(Tariff{}.NearestCrossing({32.90, -117.10}), nullptr);
 }
 
+TEST_F(VornTest, AHigherBreakIsBilledOnlyWhenCheaperAfterItsBracketsDiscount) {
+  // small.tariff, class 100 within 300 miles: 20.00 below 500 lb, 16.00 from 500, 14.00 from
+  // 1,000. D2(1) is below 500 lb, D2(2) 500 to 999, D2(3) 1,000 to 1,999, D2(4) from 2,000.
+  struct Case {
+    const char* what;
+    const char* basis;
+    std::vector<const char*> d2;  // D2(0) ... D2(4); the rest as the last
+    int weight;
+    const char* billed;
+    const char* net;  // H20
+  };
+  const Case cases[] = {
+      // 450 lb: 90.00 less 50 % is 45.00; 500 lb with no discount would be 80.00.
+      {"a discounted break beats an undiscounted deficit",
+       "C",
+       {"0", "5000", "0"},
+       450,
+       "450",
+       "45.00"},
+      {"the same on rates", "R", {"0", "5000", "0"}, 450, "450", "45.00"},
+      // 450 lb: 45.00; 500 lb less 60 % is 32.00 (the minimum, 50.00 less 50 %, is below).
+      {"a better bracket wins", "R", {"5000", "5000", "6000"}, 450, "500", "32.00"},
+      // 1,900 lb at 14.00 is 266.00; 2,000 lb less 50 % is 140.00, although the tariff has
+      // no break at 2,000 lb.
+      {"a discount bracket is billed like a break",
+       "C",
+       {"0", "0", "0", "0", "5000"},
+       1900,
+       "2000",
+       "140.00"},
+      {"without a better discount nothing changes", "C", {"0", "0"}, 1900, "1900", "266.00"},
+  };
+  for (const Case& c : cases) {
+    EngineRecord r = Rate({{"100", c.weight}});
+    r.setText(H26, "Y");
+    r.setText(H33, c.basis);
+    for (int i = 0; i <= 9; ++i)
+      r.discount(1).setText(
+          D2, i, c.d2[std::min<std::size_t>(static_cast<std::size_t>(i), c.d2.size() - 1)]);
+    Send(r);
+    ASSERT_TRUE(r.blank(H2)) << c.what;
+    EXPECT_EQ(r.trimmed(H15), c.billed) << c.what;
+    EXPECT_EQ(r.trimmed(H20), c.net) << c.what;
+  }
+}
+
+TEST_F(VornTest, LineAndDeficitChargesAddUpToTheBilledAmount) {
+  // With the adjustment factor 1.0006 class 100 costs 20.01 below 500 lb and 16.01 from 500:
+  // every weight from 440 to 499 lb is billed as 500 lb at 16.01, which is 80.05, whatever
+  // the line and the deficit charges round to on their own (450 lb: 72.045 and 8.005).
+  for (int weight = 440; weight < 500; ++weight) {
+    EngineRecord r = Rate({{"100", weight}});
+    r.setText(H37, "10006");
+    Send(r);
+    ASSERT_EQ(r.trimmed(H15), "500") << weight;
+    EXPECT_EQ(r.line(1).trimmed(L4), "16.01");
+    EXPECT_EQ(r.trimmed(H17), "16.01");
+    EXPECT_EQ(r.trimmed(H20), "80.05") << weight;
+    EXPECT_NEAR(std::stod(r.line(1).trimmed(L5)) + std::stod(r.trimmed(H19)), 80.05, 1e-9)
+        << weight;
+  }
+  // Two classes: 24.0759 and 82.0449 shown as 24.08 and 82.04, 100 lb at 7.23 more, 113.35
+  // in all.
+  EngineRecord r = Rate({{"50", 333}, {"100", 567}});
+  r.setText(H37, "10333");
+  Send(r);
+  ASSERT_EQ(r.trimmed(H15), "1000");
+  EXPECT_EQ(r.line(1).trimmed(L5), "24.08");
+  EXPECT_EQ(r.line(2).trimmed(L5), "82.04");
+  EXPECT_EQ(r.trimmed(H19), "7.23");
+  EXPECT_EQ(r.trimmed(H20), "113.35");
+}
+
 TEST_F(VornTest, MileageBetweenWellKnownCities) {
   EngineRecord r;
   r.setText(H4, "MILE0001");
@@ -429,6 +502,23 @@ TEST_F(VornTest, DamagedFilesAreReportedByName) {
   fs::remove(dir_ / "vornpts.vtf");
   EXPECT_EQ(engine.Load(dir_), kNoPoints);
   EXPECT_NE(engine.loadReport().find("vornpts.vtf: missing"), std::string::npos);
+}
+
+TEST_F(VornTest, AnAmountTooWideForItsFieldIsRefused) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->bands[0].rates[1] = {kMaxRateCents, kMaxRateCents, kMaxRateCents};
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  EngineRecord r = Rate({{"100", 100}});
+  Send(r);
+  EXPECT_TRUE(r.blank(H2));  // 9,999.99 per hundred pounds fits
+  EXPECT_EQ(r.line(1).trimmed(L4), "9999.99");
+  r.setText(H37, "20000");  // 19,999.98 does not fit the rate's seven characters
+  Send(r);
+  EXPECT_EQ(r.text(H2), " 225");
 }
 
 // A sound compiled tariff, one line per feature the reader knows.
