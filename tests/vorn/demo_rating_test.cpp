@@ -1,6 +1,6 @@
 // The engine on the demo carrier's own tariffs, built by the data kit: what a customer pays
-// never falls as the shipment gets heavier, and Mexican lanes cross at the nearest border
-// crossing.
+// never falls as the shipment gets heavier, Mexican lanes cross at the nearest border
+// crossing, and Canada-Mexico lanes are rated.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/program_dir.h"
 #include "base/text.h"
 #include "datakit/tariff_part.h"
 #include "engine/engine_record.h"
+#include "engine/tariffs.h"
 #include "engine/vorn_abi.h"
 #include "vorn/tariff.h"
 
@@ -211,6 +213,30 @@ TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
   miles.setText(H11, "00");
   Vorn_RateShipment(miles.data());
   EXPECT_LT(base::Val(miles.trimmed(H13)), 40);
+}
+
+TEST_F(DemoRatingTest, ACanadaMexicoLaneTakesTheCmTariffLineAndIsRated) {
+  // The program's tariff selection over the demo tariff list, then the engine.
+  const base::ProgramDir demoFiles(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo" / "files");
+  for (const auto& [origin, destination] : std::vector<std::pair<const char*, const char*>>{
+           {"M5V3L9", "64000M"}, {"64000M", "H3B1A1"}}) {
+    EngineRecord r = Request("", origin, destination, "C", 6500);
+    ASSERT_TRUE(SelectTariff(demoFiles, r, TariffRequest{"", "", true, nullptr, nullptr}).ok);
+    EXPECT_EQ(r.trimmed(H4), "KRMX2026") << origin << " to " << destination;
+    std::vector<std::string> rbns;
+    for (const char* portion : {" ME1", "   P", "   S"}) {
+      r.setText(H3, portion);
+      Rate(r, 2500);
+      ASSERT_TRUE(r.blank(H2)) << origin << portion << r.text(H2);
+      rbns.push_back(r.trimmed(H13));
+      EXPECT_EQ(r.trimmed(H14), "2500");
+      EXPECT_GT(Net(r), 0);
+    }
+    // Toronto or Montreal to Monterrey is about 2,000 road miles; the Mexican portion from
+    // the crossing near Monterrey is short.
+    EXPECT_EQ(rbns[0].substr(0, 3), "KR2");
+    EXPECT_EQ(rbns[2], "KR0250");
+  }
 }
 
 }  // namespace
