@@ -62,18 +62,25 @@ std::string LockHolders(const std::filesystem::path& dir) {
   const std::filesystem::path file = dir / std::string(kLockFileName);
   if (::stat(file.c_str(), &st) != 0) return "";
   // Lines of /proc/locks: "1: FLOCK  ADVISORY  READ 1234 08:01:5678 0 EOF"; waiting
-  // requests carry "->" and hold nothing.
-  const std::string device =
-      fmt::format("{:02x}:{:02x}:{}", major(st.st_dev), minor(st.st_dev), st.st_ino);
+  // requests carry "->" and hold nothing. Some file systems show another device number
+  // than stat gives, so the inode alone decides when the device finds nobody.
+  const std::string device = fmt::format("{:02x}:{:02x}:", major(st.st_dev), minor(st.st_dev));
+  const std::string inode = std::to_string(st.st_ino);
   std::ifstream locks("/proc/locks");
-  std::set<long> pids;
+  std::set<long> exact;
+  std::set<long> sameInode;
   for (std::string line; std::getline(locks, line);) {
     std::istringstream in(line);
     std::string id, type, advisory, mode, where;
     long pid = 0;
-    if (!(in >> id >> type) || type == "->" || type != "FLOCK") continue;
-    if (in >> advisory >> mode >> pid >> where && where == device && pid > 0) pids.insert(pid);
+    if (!(in >> id >> type) || type != "FLOCK") continue;
+    if (!(in >> advisory >> mode >> pid >> where) || pid <= 0) continue;
+    const auto colon = where.rfind(':');
+    if (colon == std::string::npos || where.substr(colon + 1) != inode) continue;
+    sameInode.insert(pid);
+    if (where == device + inode) exact.insert(pid);
   }
+  const std::set<long>& pids = exact.empty() ? sameInode : exact;
   std::string holders;
   for (const long pid : pids) {
     std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
