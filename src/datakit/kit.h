@@ -40,4 +40,10 @@ struct Part {
 // Every part of the kit, in build order.
 const std::vector<Part>& Parts();
 
+// Builds every part from `source` into the program directory `out`, creating it, while
+// holding the engine's lock file alone so that no program rates from half-replaced files.
+// Refused, naming the programs that hold the files, while one reads them.
+bool BuildProgramDirectory(const std::filesystem::path& source, const std::filesystem::path& out,
+                           Report& report);
+
 }  // namespace tarvex::datakit

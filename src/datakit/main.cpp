@@ -25,15 +25,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   Report report;
   if (command == "build" && argc == 4) {
-    const fs::path source = argv[2];
-    const fs::path out = argv[3];
-    std::error_code ec;
-    fs::create_directories(out, ec);
-    if (ec) {
-      std::cerr << "tarvex-datakit: cannot create " << out << ": " << ec.message() << '\n';
-      return 1;
-    }
-    for (const auto& part : Parts()) part.build(source, out, report);
+    tarvex::datakit::BuildProgramDirectory(argv[2], argv[3], report);
   } else if (command == "check" && argc == 3) {
     for (const auto& part : Parts()) part.check(argv[2], report);
   } else if (command == "dump" && argc == 3) {

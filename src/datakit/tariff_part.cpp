@@ -1,5 +1,6 @@
 #include "datakit/tariff_part.h"
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -47,10 +48,18 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
+// A whole word as a finite number, whatever the process locale.
 bool Number(const std::string& text, double& value) {
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return end != nullptr && *end == '\0' && !text.empty() && std::isfinite(value);
+  const char* first = text.data();
+  if (!text.empty() && text[0] == '+') ++first;
+  const auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+  return !text.empty() && ec == std::errc() && end == text.data() + text.size() &&
+         std::isfinite(value);
+}
+
+// A number that a whole-number field of the tariff can hold.
+bool Within(double value, double low, double high) {
+  return value >= low && value <= high;
 }
 
 }  // namespace
@@ -88,20 +97,27 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
           t.name = base::ToUpper(value);
           if (t.name.empty() || t.name.size() > 8) fault(lineNo, "a name of 1 to 8 characters");
         } else if (key == "max_weight") {
-          if (!Number(value, a) || a < 0) fault(lineNo, "max_weight is a number of pounds");
-          t.maxWeight = static_cast<std::int32_t>(a);
+          if (!Number(value, a) || !Within(a, 0, vorn::kMaxWeight))
+            fault(lineNo, "max_weight is a number of pounds up to 999999");
+          else
+            t.maxWeight = static_cast<std::int32_t>(a);
         } else if (key == "classes") {
           t.classes = values;
         } else if (key == "breaks") {
           for (const std::string& v : values) {
-            if (!Number(v, a) || a < 0 || (!t.breaks.empty() && a <= t.breaks.back()))
-              fault(lineNo, "breaks are rising pound weights");
-            t.breaks.push_back(static_cast<std::int32_t>(a));
+            if (!Number(v, a) || !Within(a, 0, vorn::kMaxWeight) ||
+                (!t.breaks.empty() && a <= t.breaks.back()))
+              fault(lineNo, "breaks are rising pound weights up to 999999");
+            else
+              t.breaks.push_back(static_cast<std::int32_t>(a));
           }
         } else if (key == "border") {
-          if (values.size() != 2 || !Number(values[0], a) || !Number(values[1], b))
+          // One crossing, the way sources before [crossings] named it.
+          if (values.size() != 2 || !Number(values[0], a) || !Number(values[1], b) ||
+              !Within(a, -90, 90) || !Within(b, -180, 180))
             fault(lineNo, "border is latitude and longitude");
-          t.border = {a, b};
+          else
+            t.crossings.push_back({a, b, {}});
         } else {
           fault(lineNo, "unknown key " + key);
         }
@@ -112,10 +128,22 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
           continue;
         }
         t.served.push_back({w[0][0] - '0', base::ToUpper(w[1]), base::ToUpper(w[2]), w[3][0]});
+      } else if (s.name == "crossings") {
+        if (w.size() < 3 || !Number(w[0], a) || !Number(w[1], b) || !Within(a, -90, 90) ||
+            !Within(b, -180, 180)) {
+          fault(lineNo, "expected latitude longitude name");
+          continue;
+        }
+        vorn::BorderCrossing crossing{a, b, w[2]};
+        for (std::size_t i = 3; i < w.size(); ++i) crossing.name += " " + w[i];
+        t.crossings.push_back(std::move(crossing));
       } else if (s.name == "bands") {
         if (w.size() != 4 || !Number(w[0], a) || !Number(w[2], b) || !Number(w[3], c) ||
-            w[1].size() > 11 || (!t.bands.empty() && a <= t.bands.back().upToMiles)) {
-          fault(lineNo, "expected rising up_to_miles, rbn, base_rate, minimum_cents");
+            w[1].empty() || w[1].size() > vorn::kMaxRbn || !Within(a, 1e-9, vorn::kMaxMiles) ||
+            !Within(b, 0, vorn::kMaxRateCents) || !Within(c, 0, vorn::kMaxChargeCents) ||
+            (!t.bands.empty() && a <= t.bands.back().upToMiles)) {
+          fault(lineNo,
+                "expected rising up_to_miles, rbn, base_rate and minimum_cents up to 999999");
           continue;
         }
         vorn::Band band;
@@ -125,16 +153,22 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
         rules[band.rbn] = {b};
         t.bands.push_back(band);
       } else if (s.name == "class_factors") {
-        if (w.size() != 2 || !Number(w[1], a) || a <= 0) fault(lineNo, "expected class factor");
-        else classFactor[w[0]] = a;
+        if (w.size() != 2 || !Number(w[1], a) || !Within(a, 1e-6, 1000))
+          fault(lineNo, "expected class factor");
+        else
+          classFactor[w[0]] = a;
       } else if (s.name == "break_factors") {
-        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) || b <= 0)
+        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) ||
+            !Within(a, 0, vorn::kMaxWeight) || !Within(b, 1e-6, 1000))
           fault(lineNo, "expected break factor");
-        else breakFactor[static_cast<std::int32_t>(a)] = b;
+        else
+          breakFactor[static_cast<std::int32_t>(a)] = b;
       } else if (s.name == "single_shipment") {
-        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) || a < 0 || b < 0)
-          fault(lineNo, "expected up_to_weight cents");
-        else single.push_back({0, static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)});
+        if (w.size() != 2 || !Number(w[0], a) || !Number(w[1], b) ||
+            !Within(a, 0, vorn::kMaxWeight) || !Within(b, 0, vorn::kMaxChargeCents))
+          fault(lineNo, "expected up_to_weight cents, each up to 999999");
+        else
+          single.push_back({0, static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)});
       } else if (s.name.rfind("rates ", 0) == 0) {
         explicitRates[base::Trim(s.name.substr(6))].push_back(w);
       } else {
@@ -161,11 +195,17 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
         const auto bf = breakFactor.find(t.breaks[wi]);
         if (cf == classFactor.end() || bf == breakFactor.end()) {
           report.fault(where, "no factor for class " + t.classes[ci] + " or break " +
-                                  std::to_string(t.breaks[wi]) + ", and no [rates " + band.rbn + "]");
+                                  std::to_string(t.breaks[wi]) + ", and no [rates " + band.rbn +
+                                  "]");
           return std::nullopt;
         }
-        band.rates[ci][wi] = static_cast<std::int32_t>(
-            std::lround(rules[band.rbn].baseRate * cf->second * bf->second));
+        const double rate = std::round(rules[band.rbn].baseRate * cf->second * bf->second);
+        if (!Within(rate, 0, vorn::kMaxRateCents)) {
+          report.fault(where, "band " + band.rbn + ": a rate beyond 999999 cents for class " +
+                                  t.classes[ci]);
+          return std::nullopt;
+        }
+        band.rates[ci][wi] = static_cast<std::int32_t>(rate);
       }
     }
     if (given == explicitRates.end()) continue;
@@ -177,8 +217,9 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
       }
       for (std::size_t wi = 0; wi < t.breaks.size(); ++wi) {
         double v = 0;
-        if (!Number(row[wi + 1], v) || v < 0) {
-          report.fault(where, "[rates " + band.rbn + "]: rates are cents per hundred pounds");
+        if (!Number(row[wi + 1], v) || !Within(std::round(v), 0, vorn::kMaxRateCents)) {
+          report.fault(where,
+                       "[rates " + band.rbn + "]: rates are cents per hundred pounds up to 999999");
           return std::nullopt;
         }
         band.rates[static_cast<std::size_t>(ci)][wi] = static_cast<std::int32_t>(std::lround(v));
@@ -186,17 +227,22 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
     }
   }
   for (const auto& [rbn, rows] : explicitRates)
-    if (rules.find(rbn) == rules.end())
-      report.fault(where, "[rates " + rbn + "] names no band");
+    if (rules.find(rbn) == rules.end()) report.fault(where, "[rates " + rbn + "] names no band");
   if (report.faults().size() != faultsBefore) return std::nullopt;
+  // The engine must load what is built: whatever its reader refuses is a fault here.
+  std::string error;
+  if (!vorn::ParseTariff(vorn::WriteTariff(t), &error)) {
+    report.fault(where, "the engine would refuse the built tariff: " + error);
+    return std::nullopt;
+  }
   return t;
 }
 
 std::string BasePointList(const vorn::Tariff& tariff) {
   std::string out;
   for (const vorn::ServedRange& r : tariff.served)
-    out += std::to_string(r.country) + base::PadRight(r.low, 5) + base::PadRight(r.high, 5) +
-           " " + r.service + "\r\n";
+    out += std::to_string(r.country) + base::PadRight(r.low, 5) + base::PadRight(r.high, 5) + " " +
+           r.service + "\r\n";
   return out;
 }
 
@@ -262,7 +308,8 @@ void Check(const fs::path& dir, Report& report) {
   for (const auto& entry : fs::directory_iterator(dir, ec)) {
     const std::string name = entry.path().filename().string();
     std::string error;
-    if (base::EqualsNoCase(entry.path().extension().string(), std::string(vorn::kTariffExtension))) {
+    if (base::EqualsNoCase(entry.path().extension().string(),
+                           std::string(vorn::kTariffExtension))) {
       if (base::EqualsNoCase(name, std::string(vorn::kPointsFileName))) {
         if (!vorn::PointTable::Parse(base::FileToString(entry.path()), &error))
           report.fault(entry.path().string(), error);
@@ -273,10 +320,14 @@ void Check(const fs::path& dir, Report& report) {
   }
 }
 
-bool Dump(const fs::path&, std::ostream&, Report&) { return false; }
+bool Dump(const fs::path&, std::ostream&, Report&) {
+  return false;
+}
 
 }  // namespace
 
-Part TariffPart() { return {"tariffs", &Build, &Check, &Dump}; }
+Part TariffPart() {
+  return {"tariffs", &Build, &Check, &Dump};
+}
 
 }  // namespace tarvex::datakit

@@ -23,15 +23,17 @@
 #define VORN_ENGINE_RECORD_LENGTH 2160
 #define VORN_TABLE_RECORD_LENGTH 224
 
-/* Vorn_InitializeVorn: the engine's files are held by another process. */
+/* Vorn_InitializeVorn: a program replacing the engine's files (the data kit) holds them.
+ * Readers share the files: any number of programs may have the engine initialised. */
 #define VORN_STATUS_FILES_LOCKED 10
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-/* Opens the engine's own files under engine_path; 0 on success, VORN_STATUS_FILES_LOCKED
- * when another process holds them, another documented status when they are unusable. */
+/* Opens the engine's own files under engine_path for reading; 0 on success,
+ * VORN_STATUS_FILES_LOCKED while a writer holds them, another documented status when they
+ * are unusable. */
 int16_t Vorn_InitializeVorn(const char* engine_path);
 
 /* Loads the tariffs under data_path; the status is kept by the program but not acted on. */

@@ -29,6 +29,7 @@ enum Refusal : int {
   kBadWeight = 222,
   kMissingRate = 223,
   kBadLineCount = 224,
+  kAmountTooWide = 225,
   kUnplacedPoint = 230,
 };
 
@@ -43,7 +44,7 @@ class Engine {
 
   const std::map<std::string, Tariff>& tariffs() const { return tariffs_; }
   const PointTable& points() const { return points_; }
-  // Problems found by the last Load, one per line.
+  // Problems found by the last Load, one per line, each naming its file.
   const std::string& loadReport() const { return loadReport_; }
 
  private:

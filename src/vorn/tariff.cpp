@@ -1,10 +1,12 @@
 #include "vorn/tariff.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <sstream>
+#include <set>
 
 #include "base/text.h"
+#include "fmt/format.h"
 
 namespace tarvex::vorn {
 
@@ -39,160 +41,262 @@ const Band& Tariff::BandFor(double miles) const {
   return bands.back();
 }
 
+const BorderCrossing* Tariff::NearestCrossing(std::pair<double, double> mexicanPoint) const {
+  const BorderCrossing* nearest = nullptr;
+  double best = 0;
+  for (const BorderCrossing& c : crossings) {
+    const double miles = RoadMiles(mexicanPoint, {c.latitude, c.longitude});
+    if (nearest == nullptr || miles < best) {
+      nearest = &c;
+      best = miles;
+    }
+  }
+  return nearest;
+}
+
 namespace {
+
+constexpr std::string_view kTariffHeader = "VORN-TARIFF 2";
+constexpr std::string_view kOldTariffHeader = "VORN-TARIFF 1";  // one crossing, unnamed
+constexpr std::string_view kPointsHeader = "VORN-POINTS 1";
 
 bool Fail(std::string* error, int line, const std::string& what) {
   if (error != nullptr) *error = "line " + std::to_string(line) + ": " + what;
   return false;
 }
 
-bool ReadInt(std::istringstream& in, std::int32_t& value) {
-  long long v = 0;
-  if (!(in >> v) || v < 0 || v > 99999999) return false;
+// The words of a line, split at blanks and tabs.
+std::vector<std::string_view> Words(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    if (i > start) words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+// A whole word as a whole number within [low, high], whatever the process locale.
+bool WholeNumber(std::string_view word, std::int64_t low, std::int64_t high, std::int32_t& value) {
+  std::int64_t v = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
+  if (ec != std::errc() || end != word.data() + word.size() || v < low || v > high) return false;
   value = static_cast<std::int32_t>(v);
   return true;
 }
 
-Band* FindBand(Tariff& t, const std::string& rbn) {
-  for (Band& b : t.bands)
-    if (b.rbn == rbn) return &b;
-  return nullptr;
+// A whole word as a finite number within [low, high], whatever the process locale.
+bool RealNumber(std::string_view word, double low, double high, double& value) {
+  double v = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
+  if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(v) || v < low ||
+      v > high)
+    return false;
+  value = v;
+  return true;
 }
 
-bool ParseLine(Tariff& t, const std::string& line, int lineNo, std::string* error) {
-  std::istringstream in(line);
-  std::string word;
-  in >> word;
-  if (word == "NAME") {
-    in >> t.name;
-    t.name = base::ToUpper(t.name);
-    return !t.name.empty() && t.name.size() <= 8 ? true : Fail(error, lineNo, "bad tariff name");
-  }
-  if (word == "MAXWEIGHT") return ReadInt(in, t.maxWeight) || Fail(error, lineNo, "bad weight");
-  if (word == "CLASSES") {
-    for (std::string c; in >> c;) t.classes.push_back(c);
-    return !t.classes.empty() && t.classes.size() <= kMaxClasses
-               ? true
-               : Fail(error, lineNo, "1 to 20 classes expected");
-  }
-  if (word == "BREAKS") {
-    std::int32_t b = 0;
-    while (ReadInt(in, b)) {
-      if (!t.breaks.empty() && b <= t.breaks.back())
-        return Fail(error, lineNo, "breaks must rise");
-      t.breaks.push_back(b);
+bool Coordinates(std::string_view latitude, std::string_view longitude,
+                 std::pair<double, double>& at) {
+  return RealNumber(latitude, -90, 90, at.first) && RealNumber(longitude, -180, 180, at.second);
+}
+
+// Reads one line after the header into the tariff; false with the fault in `error`.
+class TariffReader {
+ public:
+  explicit TariffReader(Tariff& t) : t_(t) {}
+
+  bool Line(const std::vector<std::string_view>& w, int lineNo, std::string* error) {
+    const std::string_view word = w[0];
+    const std::size_t n = w.size();
+    auto once = [&](const char* key) {
+      return seen_.insert(key).second || Fail(error, lineNo, std::string(key) + " given twice");
+    };
+    if (word == "NAME") {
+      if (!once("NAME")) return false;
+      if (n != 2 || w[1].size() > 8) return Fail(error, lineNo, "NAME of 1 to 8 characters");
+      t_.name = base::ToUpper(w[1]);
+      return true;
     }
-    return !t.breaks.empty() && t.breaks.size() <= kMaxBreaks && t.breaks.front() == 0
-               ? true
-               : Fail(error, lineNo, "1 to 9 breaks from 0 expected");
+    if (word == "MAXWEIGHT") {
+      if (!once("MAXWEIGHT")) return false;
+      return (n == 2 && WholeNumber(w[1], 0, kMaxWeight, t_.maxWeight)) ||
+             Fail(error, lineNo, "MAXWEIGHT of 0 to 999999 pounds");
+    }
+    if (word == "CLASSES") {
+      if (!once("CLASSES")) return false;
+      if (!t_.bands.empty()) return Fail(error, lineNo, "CLASSES after a BAND");
+      std::set<std::string_view> names;
+      for (std::size_t i = 1; i < n; ++i) {
+        if (w[i].size() > kMaxClassName || !names.insert(w[i]).second)
+          return Fail(error, lineNo, "class names of 1 to 3 characters, each once");
+        t_.classes.emplace_back(w[i]);
+      }
+      return (!t_.classes.empty() && t_.classes.size() <= kMaxClasses) ||
+             Fail(error, lineNo, "1 to 20 classes expected");
+    }
+    if (word == "BREAKS") {
+      if (!once("BREAKS")) return false;
+      if (!t_.bands.empty()) return Fail(error, lineNo, "BREAKS after a BAND");
+      for (std::size_t i = 1; i < n; ++i) {
+        std::int32_t b = 0;
+        if (!WholeNumber(w[i], 0, kMaxWeight, b) || (!t_.breaks.empty() && b <= t_.breaks.back()))
+          return Fail(error, lineNo, "breaks are rising weights of 0 to 999999 pounds");
+        t_.breaks.push_back(b);
+      }
+      return (!t_.breaks.empty() && t_.breaks.size() <= kMaxBreaks && t_.breaks.front() == 0) ||
+             Fail(error, lineNo, "1 to 9 breaks from 0 expected");
+    }
+    if (word == "SERVE") {
+      ServedRange r;
+      if (n != 5 || w[1].size() != 1 || w[1][0] < '1' || w[1][0] > '3' || w[2].size() != 3 ||
+          w[3].size() != 3 || w[2] > w[3] || (w[4] != "D" && w[4] != "I"))
+        return Fail(error, lineNo, "SERVE country low high D|I expected");
+      r.country = w[1][0] - '0';
+      r.low = std::string(w[2]);
+      r.high = std::string(w[3]);
+      r.service = w[4][0];
+      t_.served.push_back(std::move(r));
+      return true;
+    }
+    if (word == "BORDER") {
+      std::pair<double, double> at;
+      if (n < 3 || !Coordinates(w[1], w[2], at))
+        return Fail(error, lineNo, "BORDER latitude longitude [name] expected");
+      BorderCrossing c{at.first, at.second, {}};
+      for (std::size_t i = 3; i < n; ++i) c.name += (i > 3 ? " " : "") + std::string(w[i]);
+      t_.crossings.push_back(std::move(c));
+      return true;
+    }
+    if (word == "BAND") {
+      if (t_.classes.empty() || t_.breaks.empty())
+        return Fail(error, lineNo, "CLASSES and BREAKS must come first");
+      if (t_.classes.size() * t_.breaks.size() > static_cast<std::size_t>(kTableCells))
+        return Fail(error, lineNo, "classes times breaks must fit the lane table (171)");
+      Band b;
+      if (n != 3 || !RealNumber(w[1], 0, kMaxMiles, b.upToMiles) || b.upToMiles <= 0 ||
+          w[2].size() > kMaxRbn ||
+          (!t_.bands.empty() && b.upToMiles <= t_.bands.back().upToMiles) ||
+          FindBand(w[2]) != nullptr)
+        return Fail(error, lineNo, "BAND miles rbn expected, rising, rbn unique");
+      b.rbn = std::string(w[2]);
+      b.rates.assign(t_.classes.size(), {});
+      bandIndex_.emplace(b.rbn, t_.bands.size());
+      t_.bands.push_back(std::move(b));
+      return true;
+    }
+    if (word == "RATES") {
+      Band* b = n >= 3 ? FindBand(w[1]) : nullptr;
+      const int c = n >= 3 ? t_.ClassIndex(w[2]) : -1;
+      if (b == nullptr || c < 0) return Fail(error, lineNo, "RATES for an unknown band or class");
+      if (n != 3 + t_.breaks.size()) return Fail(error, lineNo, "one rate per break expected");
+      for (std::size_t i = 0; i < t_.breaks.size(); ++i)
+        if (!WholeNumber(w[3 + i], 0, kMaxRateCents, b->rates[static_cast<std::size_t>(c)][i]))
+          return Fail(error, lineNo, "rates are 0 to 999999 cents per hundred pounds");
+      return true;
+    }
+    if (word == "MINIMUM") {
+      Band* b = n == 5 ? FindBand(w[1]) : nullptr;
+      MinimumEntry m;
+      if (b == nullptr || !WholeNumber(w[2], 0, 9, m.digit) ||
+          !WholeNumber(w[3], 0, kMaxWeight, m.weight) ||
+          !WholeNumber(w[4], 0, kMaxChargeCents, m.cents) || b->minimum.size() >= kMaxChargeEntries)
+        return Fail(error, lineNo,
+                    "MINIMUM rbn digit weight cents expected (cents to 999999, 30 at most)");
+      b->minimum.push_back(m);
+      return true;
+    }
+    return Fail(error, lineNo, "unknown line " + std::string(word.substr(0, 20)));
   }
-  if (word == "SERVE") {
-    ServedRange r;
-    std::string service;
-    if (!(in >> r.country >> r.low >> r.high >> service) || r.country < 1 || r.country > 3 ||
-        r.low.size() != 3 || r.high.size() != 3 || (service != "D" && service != "I"))
-      return Fail(error, lineNo, "SERVE country low high D|I expected");
-    r.service = service[0];
-    t.served.push_back(r);
-    return true;
+
+ private:
+  // By an index, so that a file of many bands reads in time proportional to its size.
+  Band* FindBand(std::string_view rbn) {
+    const auto it = bandIndex_.find(rbn);
+    return it == bandIndex_.end() ? nullptr : &t_.bands[it->second];
   }
-  if (word == "BORDER") {
-    double lat = 0, lon = 0;
-    if (!(in >> lat >> lon) || std::fabs(lat) > 90 || std::fabs(lon) > 180)
-      return Fail(error, lineNo, "BORDER latitude longitude expected");
-    t.border = {lat, lon};
-    return true;
+
+  Tariff& t_;
+  std::set<std::string> seen_;
+  std::map<std::string, std::size_t, std::less<>> bandIndex_;
+};
+
+// Calls `each` with every line of the text (without its line end) and its number; stops
+// when `each` returns false.
+template <typename Each>
+void ForEachLine(std::string_view text, Each each) {
+  int lineNo = 0;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line = text.substr(at, end - at);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    at = end + 1;
+    if (!each(line, ++lineNo)) return;
   }
-  if (word == "BAND") {
-    Band b;
-    if (!(in >> b.upToMiles >> b.rbn) || b.upToMiles <= 0 || b.rbn.size() > 11 ||
-        (!t.bands.empty() && b.upToMiles <= t.bands.back().upToMiles) || FindBand(t, b.rbn))
-      return Fail(error, lineNo, "BAND miles rbn expected, rising, rbn unique");
-    b.rates.assign(t.classes.size(), {});
-    t.bands.push_back(std::move(b));
-    return true;
-  }
-  if (word == "RATES") {
-    std::string rbn, className;
-    in >> rbn >> className;
-    Band* b = FindBand(t, rbn);
-    const int c = t.ClassIndex(className);
-    if (b == nullptr || c < 0) return Fail(error, lineNo, "RATES for an unknown band or class");
-    for (std::size_t i = 0; i < t.breaks.size(); ++i)
-      if (!ReadInt(in, b->rates[static_cast<std::size_t>(c)][i]))
-        return Fail(error, lineNo, "one rate per break expected");
-    return true;
-  }
-  if (word == "MINIMUM") {
-    std::string rbn;
-    MinimumEntry m;
-    in >> rbn;
-    Band* b = FindBand(t, rbn);
-    if (b == nullptr || !(in >> m.digit) || m.digit < 0 || m.digit > 9 || !ReadInt(in, m.weight) ||
-        !ReadInt(in, m.cents) || b->minimum.size() >= 30)
-      return Fail(error, lineNo, "MINIMUM rbn digit weight cents expected (30 at most)");
-    b->minimum.push_back(m);
-    return true;
-  }
-  return Fail(error, lineNo, "unknown line " + word);
 }
 
 }  // namespace
 
 std::optional<Tariff> ParseTariff(std::string_view text, std::string* error) {
   Tariff t;
-  std::istringstream in{std::string(text)};
-  std::string line;
-  int lineNo = 0;
+  TariffReader reader(t);
   bool header = false;
   bool ended = false;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (base::Trim(line).empty()) continue;
+  bool damaged = false;
+  int lastLine = 0;
+  ForEachLine(text, [&](std::string_view line, int lineNo) {
+    lastLine = lineNo;
+    const std::vector<std::string_view> w = Words(line);
+    if (w.empty()) return true;
     if (!header) {
-      if (line != "VORN-TARIFF 1") return Fail(error, lineNo, "not a tariff file"), std::nullopt;
-      header = true;
-      continue;
+      const std::string first = base::Trim(line);
+      header = first == kTariffHeader || first == kOldTariffHeader;
+      damaged = !header && !Fail(error, lineNo, "not a tariff file");
+      return header;
     }
-    if (line == "END") {
+    if (w.size() == 1 && w[0] == "END") {
       ended = true;
-      break;
+      return false;
     }
-    // Classes and breaks come before anything that refers to them.
-    if ((line.rfind("BAND", 0) == 0 || line.rfind("RATES", 0) == 0) &&
-        (t.classes.empty() || t.breaks.empty()))
-      return Fail(error, lineNo, "CLASSES and BREAKS must come first"), std::nullopt;
-    if (!ParseLine(t, line, lineNo, error)) return std::nullopt;
-  }
-  if (!ended) return Fail(error, lineNo, "file ends before END"), std::nullopt;
+    damaged = !reader.Line(w, lineNo, error);
+    return !damaged;
+  });
+  if (damaged) return std::nullopt;
+  if (!header) return Fail(error, lastLine, "not a tariff file"), std::nullopt;
+  if (!ended) return Fail(error, lastLine, "file ends before END"), std::nullopt;
   if (t.name.empty() || t.bands.empty())
-    return Fail(error, lineNo, "a tariff needs a NAME and a BAND"), std::nullopt;
+    return Fail(error, lastLine, "a tariff needs a NAME and a BAND"), std::nullopt;
   return t;
 }
 
 std::string WriteTariff(const Tariff& t) {
-  std::ostringstream out;
-  out << "VORN-TARIFF 1\nNAME " << t.name << "\nMAXWEIGHT " << t.maxWeight << "\nCLASSES";
-  for (const auto& c : t.classes) out << ' ' << c;
-  out << "\nBREAKS";
-  for (const auto b : t.breaks) out << ' ' << b;
-  out << '\n';
+  std::string out =
+      fmt::format("{}\nNAME {}\nMAXWEIGHT {}\nCLASSES", kTariffHeader, t.name, t.maxWeight);
+  for (const auto& c : t.classes) out += " " + c;
+  out += "\nBREAKS";
+  for (const auto b : t.breaks) out += fmt::format(" {}", b);
+  out += '\n';
   for (const auto& r : t.served)
-    out << "SERVE " << r.country << ' ' << r.low << ' ' << r.high << ' ' << r.service << '\n';
-  if (t.border) out << "BORDER " << t.border->first << ' ' << t.border->second << '\n';
-  for (const Band& b : t.bands) out << "BAND " << b.upToMiles << ' ' << b.rbn << '\n';
+    out += fmt::format("SERVE {} {} {} {}\n", r.country, r.low, r.high, r.service);
+  for (const auto& c : t.crossings)
+    out += fmt::format("BORDER {} {}{}{}\n", c.latitude, c.longitude, c.name.empty() ? "" : " ",
+                       c.name);
+  for (const Band& b : t.bands) out += fmt::format("BAND {} {}\n", b.upToMiles, b.rbn);
   for (const Band& b : t.bands) {
-    for (std::size_t c = 0; c < t.classes.size(); ++c) {
-      out << "RATES " << b.rbn << ' ' << t.classes[c];
-      for (std::size_t w = 0; w < t.breaks.size(); ++w) out << ' ' << b.rates[c][w];
-      out << '\n';
+    for (std::size_t c = 0; c < t.classes.size() && c < b.rates.size(); ++c) {
+      out += "RATES " + b.rbn + " " + t.classes[c];
+      for (std::size_t w = 0; w < t.breaks.size() && w < kMaxBreaks; ++w)
+        out += fmt::format(" {}", b.rates[c][w]);
+      out += '\n';
     }
     for (const auto& m : b.minimum)
-      out << "MINIMUM " << b.rbn << ' ' << m.digit << ' ' << m.weight << ' ' << m.cents << '\n';
+      out += fmt::format("MINIMUM {} {} {} {}\n", b.rbn, m.digit, m.weight, m.cents);
   }
-  out << "END\n";
-  return out.str();
+  out += "END\n";
+  return out;
 }
 
 namespace {
@@ -216,36 +320,36 @@ std::optional<std::pair<double, double>> PointTable::Find(std::string_view code)
 }
 
 std::string PointTable::Write() const {
-  std::ostringstream out;
-  out.precision(8);
-  out << "VORN-POINTS 1\n";
+  std::string out = std::string(kPointsHeader) + "\n";
   for (const auto& [key, at] : points_)
-    out << key.substr(0, 1) << ' ' << key.substr(2) << ' ' << at.first << ' ' << at.second << '\n';
-  return out.str();
+    out += fmt::format("{} {} {} {}\n", key.substr(0, 1), key.substr(2), at.first, at.second);
+  return out;
 }
 
 std::optional<PointTable> PointTable::Parse(std::string_view text, std::string* error) {
   PointTable table;
-  std::istringstream in{std::string(text)};
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
+  bool damaged = false;
+  int lines = 0;
+  ForEachLine(text, [&](std::string_view line, int lineNo) {
+    lines = lineNo;
     if (lineNo == 1) {
-      if (base::Trim(line) != "VORN-POINTS 1") return Fail(error, 1, "not a points file"), std::nullopt;
-      continue;
+      damaged = base::Trim(line) != kPointsHeader && !Fail(error, 1, "not a points file");
+      return !damaged;
     }
-    if (base::Trim(line).empty()) continue;
-    std::istringstream fields(line);
-    int country = 0;
-    std::string key;
-    double lat = 0, lon = 0;
-    if (!(fields >> country >> key >> lat >> lon) || country < 1 || country > 3 ||
-        std::fabs(lat) > 90 || std::fabs(lon) > 180)
-      return Fail(error, lineNo, "country prefix latitude longitude expected"), std::nullopt;
-    table.Add(country, key, lat, lon);
-  }
-  if (lineNo == 0) return Fail(error, 0, "empty points file"), std::nullopt;
+    const std::vector<std::string_view> w = Words(line);
+    if (w.empty()) return true;
+    std::int32_t country = 0;
+    std::pair<double, double> at;
+    if (w.size() != 4 || !WholeNumber(w[0], 1, 3, country) || w[1].size() > 3 ||
+        !Coordinates(w[2], w[3], at)) {
+      damaged = !Fail(error, lineNo, "country prefix latitude longitude expected");
+      return false;
+    }
+    table.Add(country, std::string(w[1]), at.first, at.second);
+    return true;
+  });
+  if (damaged) return std::nullopt;
+  if (lines == 0) return Fail(error, 0, "empty points file"), std::nullopt;
   return table;
 }
 

@@ -1,6 +1,6 @@
 // The engine's tariffs as it loads them from the data path: served ranges, distance bands
-// with their rate basis numbers, class rates by weight break, minimum-charge entries, and the
-// coordinates it measures distance with.
+// with their rate basis numbers, class rates by weight break, minimum-charge entries, the
+// border crossings of Mexican lanes, and the coordinates it measures distance with.
 #pragma once
 
 #include <array>
@@ -21,6 +21,18 @@ inline constexpr std::string_view kMileageTariff = "MILE0001";
 inline constexpr double kCircuityFactor = 1.18;
 inline constexpr int kMaxClasses = 20;
 inline constexpr int kMaxBreaks = 9;
+
+// What a tariff value may hold to mean anything in the engine record's fields; a file
+// beyond them is damaged.
+inline constexpr std::int32_t kMaxWeight = 999999;       // six-character weight fields
+inline constexpr std::int32_t kMaxRateCents = 999999;    // 9,999.99 per hundred pounds
+inline constexpr std::int32_t kMaxChargeCents = 999999;  // a minimum of 9,999.99
+inline constexpr double kMaxMiles = 100000;
+inline constexpr std::size_t kMaxClassName = 3;  // the class field of a shipment line
+inline constexpr std::size_t kMaxRbn = 11;
+inline constexpr std::size_t kMaxChargeEntries = 30;
+// The lane's rate table X2(4 ... 174) holds classes x breaks rates.
+inline constexpr int kTableCells = 171;
 
 // 1 United States, 2 Canada, 3 Mexico, as the base-point lists number them.
 int CountryOf(std::string_view code);
@@ -48,22 +60,32 @@ struct Band {
   std::vector<MinimumEntry> minimum;
 };
 
+// A place where a Mexican lane crosses the border.
+struct BorderCrossing {
+  double latitude = 0;
+  double longitude = 0;
+  std::string name;  // for people reading the tariff
+};
+
 struct Tariff {
   std::string name;
   std::int32_t maxWeight = 0;
-  std::vector<std::string> classes;     // "50" ... "500"
-  std::vector<std::int32_t> breaks;     // ascending, first 0
+  std::vector<std::string> classes;  // "50" ... "500"
+  std::vector<std::int32_t> breaks;  // ascending, first 0
   std::vector<ServedRange> served;
-  std::vector<Band> bands;              // ascending by upToMiles
-  std::optional<std::pair<double, double>> border;  // Mexican crossing: latitude, longitude
+  std::vector<Band> bands;  // ascending by upToMiles
+  std::vector<BorderCrossing> crossings;
 
   int ClassIndex(std::string_view className) const;
   // The served range of a code, nothing when the tariff does not serve it.
   const ServedRange* Serving(std::string_view code) const;
   const Band& BandFor(double miles) const;
+  // The crossing nearest a Mexican point; nothing when the tariff names none.
+  const BorderCrossing* NearestCrossing(std::pair<double, double> mexicanPoint) const;
 };
 
-// Parses the compiled text of one tariff; nothing, with the line at fault, when it is damaged.
+// Parses the compiled text of one tariff; nothing, with the line at fault, when it is
+// damaged: unknown or repeated lines, or a number that is not finite or beyond its field.
 std::optional<Tariff> ParseTariff(std::string_view text, std::string* error = nullptr);
 // The text ParseTariff reads.
 std::string WriteTariff(const Tariff& tariff);

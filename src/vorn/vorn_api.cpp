@@ -1,14 +1,10 @@
 // The five entry points of libvorn.so. Nothing but the records and the statuses crosses
 // this boundary: every call catches whatever the engine might throw.
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string>
 
 #include "engine/vorn_abi.h"
 #include "vorn/engine.h"
+#include "vorn/files_lock.h"
 
 namespace {
 
@@ -18,17 +14,12 @@ constexpr int16_t kStatusFailed = 99;
 
 struct State {
   tarvex::vorn::Engine engine;
-  int lockFd = -1;
+  tarvex::vorn::FilesLock lock;
 };
 
 State& Current() {
   static State state;
   return state;
-}
-
-void ReleaseLock(State& s) {
-  if (s.lockFd >= 0) ::close(s.lockFd);
-  s.lockFd = -1;
 }
 
 }  // namespace
@@ -37,21 +28,22 @@ void ReleaseLock(State& s) {
 
 VORN_EXPORT int16_t Vorn_InitializeVorn(const char* engine_path) {
   try {
+    using tarvex::vorn::FilesLock;
     State& s = Current();
-    ReleaseLock(s);
+    s.lock.Release();
     s.engine.Clear();
     if (engine_path == nullptr) return kStatusNoEnginePath;
-    // The lock belongs to this process: a second one sees it, a crashed one leaves none.
-    const std::string lock = std::string(engine_path) + "vorn.lck";
-    const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return kStatusNoEnginePath;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-      const bool held = errno == EWOULDBLOCK;
-      ::close(fd);
-      return held ? VORN_STATUS_FILES_LOCKED : kStatusNoEnginePath;
+    // Readers share the lock, so the window program and tarvex-cli run side by side; only
+    // the data kit replacing the files holds it alone.
+    switch (s.lock.Take(engine_path, FilesLock::Kind::kReader)) {
+      case FilesLock::Outcome::kHeld:
+        return kStatusOk;
+      case FilesLock::Outcome::kBusy:
+        return VORN_STATUS_FILES_LOCKED;
+      case FilesLock::Outcome::kUnusable:
+        break;
     }
-    s.lockFd = fd;
-    return kStatusOk;
+    return kStatusNoEnginePath;
   } catch (...) {
     return kStatusFailed;
   }
@@ -92,7 +84,7 @@ VORN_EXPORT void Vorn_EndVorn(void) {
   try {
     State& s = Current();
     s.engine.Clear();
-    ReleaseLock(s);
+    s.lock.Release();
   } catch (...) {
   }
 }

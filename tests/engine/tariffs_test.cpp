@@ -17,8 +17,9 @@ class TariffsTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("tarvex-tariffs-" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    List("USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
-         "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
+    List(
+        "USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
+        "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
   }
   void TearDown() override { fs::remove_all(dir_); }
   void List(const std::string& text) { std::ofstream(dir_ / "tariffs.dat") << text; }
@@ -51,6 +52,30 @@ TEST_F(TariffsTest, LaneKindsAndTheLastApplicableLine) {
   List("USFIRST001 \r\nUSSECOND01 \r\n");
   Select("64120", "30303", "MO", "GA");
   EXPECT_EQ(record_.trimmed(H4), "SECOND01");
+}
+
+TEST_F(TariffsTest, CanadaMexicoLanesTakeTheCmLine) {
+  // The "CD" line also applies to a lane with a Canadian end; the later "CM" line wins it.
+  List(
+      "USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
+      "CMTARCM001 Canada and Mexico\r\n");
+  struct Case {
+    const char* origin;
+    const char* destination;
+    const char* tariff;
+  };
+  const Case cases[] = {
+      {"M5V3L9", "64000M", "TARCM001"},  // Toronto to Monterrey
+      {"06600M", "H3B1A1", "TARCM001"},  // Mexico City to Montreal
+      {"M5V3L9", "64120", "TARCD001"},   // Toronto to Kansas City: not Mexican
+      {"64120", "64000M", "TARMX001"},   // Kansas City to Monterrey: not Canadian
+      {"M5V3L9", "H3B1A1", "TARCD001"},  // both Canadian
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Select(c.origin, c.destination, "", "").ok);
+    EXPECT_EQ(record_.trimmed(H4), c.tariff) << c.origin << " to " << c.destination;
+    EXPECT_EQ(record_.text(H5), "N");
+  }
 }
 
 TEST_F(TariffsTest, IntrastateQuestionAndCaption) {

@@ -7,13 +7,17 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <random>
 
 #include "base/files.h"
+#include "datakit/kit.h"
 #include "datakit/tariff_part.h"
 #include "engine/engine_record.h"
 #include "engine/vorn_abi.h"
+#include "vorn/engine.h"
+#include "vorn/files_lock.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::vorn {
@@ -218,30 +222,122 @@ TEST_F(VornTest, MissingRateAndUnplacedPoint) {
   EXPECT_EQ(unplaced.text(H2), " 218");
 }
 
-TEST_F(VornTest, MexicanLaneInPortionsMeetsAtTheBorder) {
+TEST_F(VornTest, MexicanLaneInPortionsMeetsAtTheCrossingNearestTheMexicanPoint) {
   datakit::Report report;
   auto tariff = datakit::CompileTariff(
       base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
   ASSERT_TRUE(tariff);
   tariff->served.push_back({3, "010", "999", 'I'});
-  tariff->border = {38.60, -90.30};  // a crossing beside St. Louis, to make the bands plain
+  // Crossings placed to make the bands plain: one beside St. Louis, one far west.
+  tariff->crossings = {{33.00, -117.00, "west"}, {38.60, -90.30, "beside St. Louis"}};
   base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
   PointTable points;
   points.Add(1, "641", 39.10, -94.58);
-  points.Add(3, "06", 19.43, -99.13);  // Mexico City
+  points.Add(3, "06", 19.43, -99.13);   // Mexico City: nearer St. Louis than the west
+  points.Add(3, "22", 32.90, -117.10);  // beside the western crossing
   base::WriteFileAtomic(dir_ / "vornpts.vtf", points.Write());
   ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
-  std::map<std::string, std::string> rbn;
-  for (const char* portion : {" ME1", "   P", "   S"}) {
-    EngineRecord r = Rate({{"100", 400}}, "06600M");
-    r.setText(H3, portion);
+  struct Case {
+    const char* mexican;
+    const char* portion;
+    bool mexicanOrigin;
+    const char* rbn;
+  };
+  const Case cases[] = {
+      {"06600M", " ME1", false, "T999"},  // the whole lane
+      {"06600M", "   P", false, "T300"},  // Kansas City to the crossing by St. Louis
+      {"06600M", "   S", false, "T999"},  // that crossing to Mexico City
+      {"06600M", "   P", true, "T300"},   // the same from Mexico: the US end is the origin
+      {"22000M", "   P", false, "T999"},  // Kansas City to the western crossing
+      {"22000M", "   S", false, "T300"},  // the western crossing to its Mexican neighbour
+      {"22000M", "   S", true, "T300"},
+  };
+  for (const Case& c : cases) {
+    EngineRecord r = Rate({{"100", 400}}, c.mexican);
+    if (c.mexicanOrigin) {
+      r.setText(H7, c.mexican);
+      r.setText(H9, "64120");
+    }
+    r.setText(H3, c.portion);
     Send(r);
-    ASSERT_TRUE(r.blank(H2)) << portion;
-    rbn[portion] = r.trimmed(H13);
+    ASSERT_TRUE(r.blank(H2)) << c.mexican << c.portion;
+    EXPECT_EQ(r.trimmed(H13), c.rbn) << c.mexican << c.portion << c.mexicanOrigin;
   }
-  EXPECT_EQ(rbn[" ME1"], "T999");
-  EXPECT_EQ(rbn["   P"], "T300");  // Kansas City to the crossing
-  EXPECT_EQ(rbn["   S"], "T999");  // the crossing to Mexico City
+  EXPECT_EQ(tariff->NearestCrossing({32.90, -117.10})->name, "west");
+  EXPECT_EQ(Tariff{}.NearestCrossing({32.90, -117.10}), nullptr);
+}
+
+TEST_F(VornTest, AHigherBreakIsBilledOnlyWhenCheaperAfterItsBracketsDiscount) {
+  // small.tariff, class 100 within 300 miles: 20.00 below 500 lb, 16.00 from 500, 14.00 from
+  // 1,000. D2(1) is below 500 lb, D2(2) 500 to 999, D2(3) 1,000 to 1,999, D2(4) from 2,000.
+  struct Case {
+    const char* what;
+    const char* basis;
+    std::vector<const char*> d2;  // D2(0) ... D2(4); the rest as the last
+    int weight;
+    const char* billed;
+    const char* net;  // H20
+  };
+  const Case cases[] = {
+      // 450 lb: 90.00 less 50 % is 45.00; 500 lb with no discount would be 80.00.
+      {"a discounted break beats an undiscounted deficit",
+       "C",
+       {"0", "5000", "0"},
+       450,
+       "450",
+       "45.00"},
+      {"the same on rates", "R", {"0", "5000", "0"}, 450, "450", "45.00"},
+      // 450 lb: 45.00; 500 lb less 60 % is 32.00 (the minimum, 50.00 less 50 %, is below).
+      {"a better bracket wins", "R", {"5000", "5000", "6000"}, 450, "500", "32.00"},
+      // 1,900 lb at 14.00 is 266.00; 2,000 lb less 50 % is 140.00, although the tariff has
+      // no break at 2,000 lb.
+      {"a discount bracket is billed like a break",
+       "C",
+       {"0", "0", "0", "0", "5000"},
+       1900,
+       "2000",
+       "140.00"},
+      {"without a better discount nothing changes", "C", {"0", "0"}, 1900, "1900", "266.00"},
+  };
+  for (const Case& c : cases) {
+    EngineRecord r = Rate({{"100", c.weight}});
+    r.setText(H26, "Y");
+    r.setText(H33, c.basis);
+    for (int i = 0; i <= 9; ++i)
+      r.discount(1).setText(
+          D2, i, c.d2[std::min<std::size_t>(static_cast<std::size_t>(i), c.d2.size() - 1)]);
+    Send(r);
+    ASSERT_TRUE(r.blank(H2)) << c.what;
+    EXPECT_EQ(r.trimmed(H15), c.billed) << c.what;
+    EXPECT_EQ(r.trimmed(H20), c.net) << c.what;
+  }
+}
+
+TEST_F(VornTest, LineAndDeficitChargesAddUpToTheBilledAmount) {
+  // With the adjustment factor 1.0006 class 100 costs 20.01 below 500 lb and 16.01 from 500:
+  // every weight from 440 to 499 lb is billed as 500 lb at 16.01, which is 80.05, whatever
+  // the line and the deficit charges round to on their own (450 lb: 72.045 and 8.005).
+  for (int weight = 440; weight < 500; ++weight) {
+    EngineRecord r = Rate({{"100", weight}});
+    r.setText(H37, "10006");
+    Send(r);
+    ASSERT_EQ(r.trimmed(H15), "500") << weight;
+    EXPECT_EQ(r.line(1).trimmed(L4), "16.01");
+    EXPECT_EQ(r.trimmed(H17), "16.01");
+    EXPECT_EQ(r.trimmed(H20), "80.05") << weight;
+    EXPECT_NEAR(std::stod(r.line(1).trimmed(L5)) + std::stod(r.trimmed(H19)), 80.05, 1e-9)
+        << weight;
+  }
+  // Two classes: 24.0759 and 82.0449 shown as 24.08 and 82.04, 100 lb at 7.23 more, 113.35
+  // in all.
+  EngineRecord r = Rate({{"50", 333}, {"100", 567}});
+  r.setText(H37, "10333");
+  Send(r);
+  ASSERT_EQ(r.trimmed(H15), "1000");
+  EXPECT_EQ(r.line(1).trimmed(L5), "24.08");
+  EXPECT_EQ(r.line(2).trimmed(L5), "82.04");
+  EXPECT_EQ(r.trimmed(H19), "7.23");
+  EXPECT_EQ(r.trimmed(H20), "113.35");
 }
 
 TEST_F(VornTest, MileageBetweenWellKnownCities) {
@@ -287,27 +383,82 @@ TEST_F(VornTest, TablesOfATariff) {
   EXPECT_EQ(t.value(K3), 0);
 }
 
-TEST_F(VornTest, SecondProcessFindsTheFilesLockedUntilTheFirstDies) {
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    Vorn_EndVorn();
-    char ok = Vorn_InitializeVorn(path_.c_str()) == 0 ? 'y' : 'n';
-    (void)!::write(ready[1], &ok, 1);
-    ::pause();
-    ::_exit(0);
+// A child process that takes something (a lock), reports one byte on a pipe once it holds
+// it, and waits to be killed; the parent reads the byte before it looks, so nothing races.
+class Holder {
+ public:
+  explicit Holder(const std::function<char()>& take) {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(fds[0]);
+      const char answer = take();
+      (void)!::write(fds[1], &answer, 1);
+      for (;;) ::pause();
+    }
+    ::close(fds[1]);
+    if (pid_ > 0 && ::read(fds[0], &answer_, 1) != 1) answer_ = '?';
+    ::close(fds[0]);
   }
-  Vorn_EndVorn();  // the parent lets go so that the child can take the lock
-  char ok = 0;
-  ASSERT_EQ(::read(ready[0], &ok, 1), 1);
-  EXPECT_EQ(ok, 'y');
+  ~Holder() { Kill(); }
+  char answer() const { return answer_; }
+  // Returns once the child is gone, and with it its lock.
+  void Kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  char answer_ = 0;
+};
+
+TEST_F(VornTest, ReadersShareTheFilesAndAWriterHoldsThemAlone) {
+  // This process reads (SetUp); a second reader comes in beside it.
+  Holder reader([this] {
+    Vorn_EndVorn();  // the copy of this process's lock the child inherited
+    return Vorn_InitializeVorn(path_.c_str()) == 0 ? 'y' : 'n';
+  });
+  EXPECT_EQ(reader.answer(), 'y');
+
+  // While anyone reads, the data kit may not replace the files, and says who reads them.
+  FilesLock writer;
+  EXPECT_EQ(writer.Take(dir_, FilesLock::Kind::kWriter), FilesLock::Outcome::kBusy);
+  datakit::Report report;
+  EXPECT_FALSE(datakit::BuildProgramDirectory(TARVEX_SOURCE_DIR "/data/demo", dir_, report));
+  ASSERT_EQ(report.faults().size(), 1u);
+  EXPECT_NE(report.faults()[0].find("in use by"), std::string::npos) << report.faults()[0];
+  EXPECT_NE(report.faults()[0].find("(process " + std::to_string(::getpid()) + ")"),
+            std::string::npos)
+      << report.faults()[0];
+  EXPECT_TRUE(fs::exists(dir_ / "TEST0001.vtf"));  // nothing was replaced
+  reader.Kill();
+  Vorn_EndVorn();
+  EXPECT_EQ(writer.Take(dir_, FilesLock::Kind::kWriter), FilesLock::Outcome::kHeld);
+  writer.Release();
+
+  // A writer at work makes every reader find the files locked, until it dies.
+  Holder kit([this] {
+    FilesLock lock;
+    const bool held = lock.Take(dir_, FilesLock::Kind::kWriter) == FilesLock::Outcome::kHeld;
+    static FilesLock kept;  // held until the child is killed
+    kept = std::move(lock);
+    return held ? 'y' : 'n';
+  });
+  ASSERT_EQ(kit.answer(), 'y');
   EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), VORN_STATUS_FILES_LOCKED);
-  ::kill(child, SIGKILL);
-  ::waitpid(child, nullptr, 0);
+  EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), VORN_STATUS_FILES_LOCKED);
+  kit.Kill();
   EXPECT_EQ(Vorn_InitializeVorn(path_.c_str()), 0);
-  ::close(ready[0]);
-  ::close(ready[1]);
+  EXPECT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+}
+
+TEST_F(VornTest, AnEnginePathThatCannotHoldTheLockFile) {
+  EXPECT_EQ(Vorn_InitializeVorn((dir_ / "no" / "such" / "").string().c_str()), 11);
+  EXPECT_EQ(Vorn_InitializeVorn(nullptr), 11);
 }
 
 TEST_F(VornTest, MissingAndDamagedTariffFilesGiveStatuses) {
@@ -327,6 +478,183 @@ TEST_F(VornTest, MissingAndDamagedTariffFilesGiveStatuses) {
       "VORN-TARIFF 1\nNAME A\nCLASSES 50\nBREAKS 0\nBAND 10 X\nRATES X 50 100\nEND\n"));
   for (std::size_t cut = 0; cut < truncated.size(); cut += 7)
     EXPECT_FALSE(ParseTariff(truncated.substr(0, cut))) << cut;
+}
+
+TEST_F(VornTest, DamagedFilesAreReportedByName) {
+  // A rate that is not a number.
+  base::WriteFileAtomic(dir_ / "BROKEN01.vtf",
+                        "VORN-TARIFF 2\nNAME BROKEN01\nCLASSES 100\nBREAKS 0\nBAND 10 X\n"
+                        "RATES X 100 nan\nEND\n");
+  base::WriteFileAtomic(dir_ / "SECOND01.vtf", base::FileToString(dir_ / "TEST0001.vtf"));
+  Engine engine;
+  EXPECT_EQ(engine.Load(dir_), kDamagedTariff);
+  EXPECT_NE(engine.loadReport().find("BROKEN01.vtf: line 6:"), std::string::npos)
+      << engine.loadReport();
+  // Two files naming one tariff: the first by name is used, the second reported.
+  EXPECT_NE(engine.loadReport().find("TEST0001.vtf: names tariff TEST0001"), std::string::npos)
+      << engine.loadReport();
+  EXPECT_EQ(engine.tariffs().size(), 1u);
+
+  base::WriteFileAtomic(dir_ / "vornpts.vtf", "VORN-POINTS 1\n1 641 39.10 -94.58\n1 631 nan 0\n");
+  EXPECT_EQ(engine.Load(dir_), kNoPoints);
+  EXPECT_NE(engine.loadReport().find("vornpts.vtf: line 3:"), std::string::npos)
+      << engine.loadReport();
+  fs::remove(dir_ / "vornpts.vtf");
+  EXPECT_EQ(engine.Load(dir_), kNoPoints);
+  EXPECT_NE(engine.loadReport().find("vornpts.vtf: missing"), std::string::npos);
+}
+
+TEST_F(VornTest, AnAmountTooWideForItsFieldIsRefused) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->bands[0].rates[1] = {kMaxRateCents, kMaxRateCents, kMaxRateCents};
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  EngineRecord r = Rate({{"100", 100}});
+  Send(r);
+  EXPECT_TRUE(r.blank(H2));  // 9,999.99 per hundred pounds fits
+  EXPECT_EQ(r.line(1).trimmed(L4), "9999.99");
+  r.setText(H37, "20000");  // 19,999.98 does not fit the rate's seven characters
+  Send(r);
+  EXPECT_EQ(r.text(H2), " 225");
+}
+
+// A sound compiled tariff, one line per feature the reader knows.
+constexpr const char* kSoundTariff =
+    "VORN-TARIFF 2\n"                            // 1
+    "NAME A\n"                                   // 2
+    "MAXWEIGHT 5000\n"                           // 3
+    "CLASSES 50 100\n"                           // 4
+    "BREAKS 0 500\n"                             // 5
+    "SERVE 1 600 699 D\n"                        // 6
+    "BORDER 27.5 -99.5 Laredo / Nuevo Laredo\n"  // 7
+    "BAND 300 T300\n"                            // 8
+    "RATES T300 50 1000 800\n"                   // 9
+    "RATES T300 100 2000 1600\n"                 // 10
+    "MINIMUM T300 1 0 5000\n"                    // 11
+    "END\n";
+
+std::string WithLine(int number, const std::string& replacement) {
+  std::string text = kSoundTariff;
+  std::size_t at = 0;
+  for (int i = 1; i < number; ++i) at = text.find('\n', at) + 1;
+  return text.replace(at, text.find('\n', at) - at, replacement);
+}
+
+TEST(TariffFileTest, NumbersBeyondWhatTheirFieldsCanMeanAreDamage) {
+  ASSERT_TRUE(ParseTariff(kSoundTariff));
+  const std::pair<int, const char*> damaged[] = {
+      {10, "RATES T300 100 nan 1600"},
+      {10, "RATES T300 100 inf 1600"},
+      {10, "RATES T300 100 1e308 1600"},
+      {10, "RATES T300 100 -5 1600"},
+      {10, "RATES T300 100 1000000 1600"},
+      {10, "RATES T300 100 2000"},
+      {10, "RATES T300 100 2000 1600 7"},
+      {10, "RATES T300 100 20.5 1600"},
+      {3, "MAXWEIGHT 99999999999"},
+      {3, "MAXWEIGHT -1"},
+      {5, "BREAKS 0 1000000"},
+      {5, "BREAKS 0 500 500"},
+      {5, "BREAKS 10 500"},
+      {7, "BORDER nan -99.5"},
+      {7, "BORDER 91 -99.5"},
+      {7, "BORDER 27.5 -inf"},
+      {7, "BORDER 27.5"},
+      {8, "BAND inf T300"},
+      {8, "BAND nan T300"},
+      {8, "BAND 1e300 T300"},
+      {8, "BAND -5 T300"},
+      {8, "BAND 0 T300"},
+      {11, "MINIMUM T300 1 0 1e12"},
+      {11, "MINIMUM T300 1 0 nan"},
+      {11, "MINIMUM T300 12 0 5000"},
+      {11, "MINIMUM T300 1 9999999 5000"},
+      {4, "CLASSES 50 1000"},
+      {4, "CLASSES 50 50"},
+      {6, "SERVE 1 699 600 D"},
+      {6, "SERVE 4 600 699 D"},
+      {2, "NAME TOOLONGNAME"},
+      {2, "NAME"},
+      {1, "VORN-TARIFF 9"},
+      // Classes or breaks again after a band would leave its rates short.
+      {11, "CLASSES 50 100 150"},
+      {11, "BREAKS 0 500 1000"},
+      {11, "NAME B"},
+  };
+  for (const auto& [line, text] : damaged) {
+    std::string error;
+    EXPECT_FALSE(ParseTariff(WithLine(line, text), &error)) << text;
+    EXPECT_EQ(error.rfind("line " + std::to_string(line) + ":", 0), 0u) << text << ": " << error;
+  }
+  // 20 classes by 9 breaks overflow the lane's rate table of 171 cells.
+  std::string classes = "CLASSES";
+  for (int c = 1; c <= 20; ++c) classes += " " + std::to_string(c);
+  EXPECT_FALSE(ParseTariff("VORN-TARIFF 2\nNAME A\n" + classes +
+                           "\nBREAKS 0 1 2 3 4 5 6 7 8\nBAND 10 X\nEND\n"));
+}
+
+TEST(TariffFileTest, PointsBeyondTheGlobeAreDamage) {
+  ASSERT_TRUE(PointTable::Parse("VORN-POINTS 1\n1 641 39.1 -94.58\n"));
+  for (const char* line : {"1 641 nan -94.58", "1 641 39.1 inf", "1 641 91 0", "1 641 0 181",
+                           "4 641 0 0", "1 6411 0 0", "1 641 0", "1 641 0 0 0", "x 641 0 0"}) {
+    std::string error;
+    EXPECT_FALSE(PointTable::Parse(std::string("VORN-POINTS 1\n") + line + "\n", &error)) << line;
+    EXPECT_EQ(error.rfind("line 2:", 0), 0u) << line << ": " << error;
+  }
+  EXPECT_FALSE(PointTable::Parse(""));
+  EXPECT_FALSE(PointTable::Parse("VORN-POINTS 2\n"));
+}
+
+TEST(TariffFileTest, WhatIsReadWritesBackTheSameAndOldFilesStillRead) {
+  const auto tariff = ParseTariff(kSoundTariff);
+  ASSERT_TRUE(tariff);
+  ASSERT_EQ(tariff->crossings.size(), 1u);
+  EXPECT_EQ(tariff->crossings[0].name, "Laredo / Nuevo Laredo");
+  EXPECT_EQ(WriteTariff(*tariff), kSoundTariff);
+  // A file of the first version names one crossing without a name.
+  const auto old =
+      ParseTariff(WithLine(7, "BORDER 27.5036 -99.5075").replace(0, 13, "VORN-TARIFF 1"));
+  ASSERT_TRUE(old);
+  ASSERT_EQ(old->crossings.size(), 1u);
+  EXPECT_DOUBLE_EQ(old->crossings[0].longitude, -99.5075);
+  PointTable points;
+  points.Add(3, "22", 32.5149, -117.0382);
+  EXPECT_EQ(PointTable::Parse(points.Write())->Write(), points.Write());
+}
+
+TEST(TariffFileTest, TruncatedAndScrambledFilesAreRefusedWithoutHarm) {
+  const std::string sound = kSoundTariff;
+  // Every cut before the final END loses it.
+  for (std::size_t cut = 0; cut + 1 < sound.size(); ++cut)
+    EXPECT_FALSE(ParseTariff(sound.substr(0, cut))) << cut;
+  const std::string points = "VORN-POINTS 1\n1 641 39.1 -94.58\n2 M5V 43.64 -79.39\n";
+  std::mt19937 random(11);
+  for (int round = 0; round < 3000; ++round) {
+    std::string tariff = sound;
+    std::string table = points;
+    for (int flips = 1 + round % 4; flips > 0; --flips) {
+      tariff[random() % tariff.size()] = static_cast<char>(random());
+      table[random() % table.size()] = static_cast<char>(random());
+    }
+    // Whatever is still read keeps within the limits and writes back to itself.
+    if (const auto t = ParseTariff(tariff)) {
+      for (const Band& b : t->bands)
+        for (const auto& row : b.rates)
+          for (const std::int32_t rate : row) EXPECT_LE(rate, kMaxRateCents);
+      EXPECT_EQ(WriteTariff(*ParseTariff(WriteTariff(*t))), WriteTariff(*t));
+    }
+    if (const auto p = PointTable::Parse(table)) {
+      EXPECT_EQ(PointTable::Parse(p->Write())->Write(), p->Write());
+    }
+  }
+  std::string garbage(4096, '\0');
+  for (auto& c : garbage) c = static_cast<char>(random());
+  EXPECT_FALSE(ParseTariff(garbage));
+  EXPECT_FALSE(ParseTariff("VORN-TARIFF 2\n" + garbage));
+  EXPECT_FALSE(PointTable::Parse("VORN-POINTS 1\n" + garbage));
 }
 
 TEST(TariffSourceTest, FaultsNameTheLine) {
