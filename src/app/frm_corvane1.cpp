@@ -216,6 +216,20 @@ void frmCorvane1::Design() {
   Place(lblVersion, 6720, 120, 2700, kRowHeight);
   lblStatusBar.setContainer(&fraFooter);
   lblVersion.setContainer(&fraFooter);
+  lblStatusBar.setBorderStyle(forms::kBorderFixedSingle);
+  imgPicture.setAlignment(forms::Alignment::Center);
+  // Amounts line up on their right edge.
+  for (int i = 0; i < 8; ++i) {
+    lblRate[i].setAlignment(forms::Alignment::Right);
+    lblCharge[i].setAlignment(forms::Alignment::Right);
+  }
+  for (forms::Label* amount :
+       {&lblDeficitWeight, &lblDeficitRate, &lblDeficitCharge, &lblTotalWeight,
+        &lblUndiscountedChargeMX, &lblDiscountMX, &lblNetMX, &lblUndiscountedCharge, &lblDiscount,
+        &lblNet, &lblFuelSurcharge, &lblAccessorialCharge, &lblCrossBorderCharge, &lblHCSAFee,
+        &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge,
+        &lblPPU})
+    amount->setAlignment(forms::Alignment::Right);
 
   std::vector<forms::Control*> order = {&txtOrigin, &txtDestination};
   for (int i = 0; i < 8; ++i) {

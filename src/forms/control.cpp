@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "forms/form.h"
 #include "forms/runtime.h"
 
@@ -45,6 +46,7 @@ bool Control::canFocus() const {
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
     case ControlKind::CommandButton:
+    case ControlKind::VScrollBar:
       break;
     default:
       return false;
@@ -59,8 +61,13 @@ void Control::setValue(int value) {
     setListIndex(value);
     return;
   }
+  if (kind_ == ControlKind::VScrollBar) value = std::clamp(value, min_, max_);
   if (value == value_) return;
   value_ = value;
+  if (kind_ == ControlKind::VScrollBar) {
+    if (onChange) onChange();
+    return;
+  }
   if (kind_ == ControlKind::OptionButton && value != 0) {
     for (Control* other : form_->controls())
       if (other != this && other->kind_ == ControlKind::OptionButton &&
@@ -69,6 +76,16 @@ void Control::setValue(int value) {
   }
   if (kind_ == ControlKind::OptionButton && value == 0) return;
   if (onClick) onClick();
+}
+
+bool Control::fixedPitch() const {
+  return fontName_.size() >= 7 && base::EqualsNoCase(fontName_.substr(0, 7), "Courier");
+}
+
+void Control::setRange(int min, int max) {
+  min_ = min;
+  max_ = std::max(min, max);
+  if (value_ < min_ || value_ > max_) setValue(value_);
 }
 
 void Control::setListIndex(int index) {

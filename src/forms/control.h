@@ -24,7 +24,19 @@ enum class ControlKind {
   Menu,
   Image,
   Timer,
+  VScrollBar,
 };
+
+// Text alignment of a label or box.
+enum class Alignment { Left, Right, Center };
+
+// BorderStyle of a label or image: none, or the fixed single line of a sunken panel.
+inline constexpr int kBorderNone = 0;
+inline constexpr int kBorderFixedSingle = 1;
+
+// MousePointer over a control: the default arrow or the hourglass.
+inline constexpr int kPointerDefault = 0;
+inline constexpr int kPointerHourglass = 11;
 
 // Key codes the handlers see, as a classic forms runtime delivers them.
 namespace keys {
@@ -95,9 +107,29 @@ class Control {
   // A cancel button does not validate the control it takes the focus from.
   bool causesValidation() const { return causesValidation_; }
   void setCausesValidation(bool causes) { causesValidation_ = causes; }
-  // Bold font for labels, fixed by some windows.
+  // FontBold.
   bool bold() const { return bold_; }
   void setBold(bool bold) { bold_ = bold; }
+  // FontName: "" for the window's face; a "Courier" face is fixed pitch, so columns of
+  // text line up (lists of rates, minimum charges).
+  const std::string& fontName() const { return fontName_; }
+  void setFontName(std::string name) { fontName_ = std::move(name); }
+  bool fixedPitch() const;
+  Alignment alignment() const { return alignment_; }
+  void setAlignment(Alignment alignment) { alignment_ = alignment; }
+  int borderStyle() const { return borderStyle_; }
+  void setBorderStyle(int style) { borderStyle_ = style; }
+  int mousePointer() const { return mousePointer_; }
+  void setMousePointer(int pointer) { mousePointer_ = pointer; }
+  // A scroll bar's range and steps; its position is value(). Setting the value raises
+  // Change, as scrolling does, and keeps it within Min and Max.
+  int min() const { return min_; }
+  int max() const { return max_; }
+  void setRange(int min, int max);
+  int smallChange() const { return smallChange_; }
+  int largeChange() const { return largeChange_; }
+  void setSmallChange(int step) { smallChange_ = step; }
+  void setLargeChange(int step) { largeChange_ = step; }
   // Picture file of an image control or form (path in the program directory).
   const std::string& picture() const { return picture_; }
   void setPicture(std::string path) { picture_ = std::move(path); }
@@ -155,6 +187,14 @@ class Control {
   bool tabStop_ = true;
   bool causesValidation_ = true;
   bool bold_ = false;
+  std::string fontName_;
+  Alignment alignment_ = Alignment::Left;
+  int borderStyle_ = kBorderNone;
+  int mousePointer_ = kPointerDefault;
+  int min_ = 0;
+  int max_ = 32767;
+  int smallChange_ = 1;
+  int largeChange_ = 1;
   std::string picture_;
   int interval_ = 0;
   std::string shortcut_;
@@ -183,6 +223,7 @@ TARVEX_FORMS_CONTROL(Frame, Frame)
 TARVEX_FORMS_CONTROL(Menu, Menu)
 TARVEX_FORMS_CONTROL(Image, Image)
 TARVEX_FORMS_CONTROL(Timer, Timer)
+TARVEX_FORMS_CONTROL(VScrollBar, VScrollBar)
 #undef TARVEX_FORMS_CONTROL
 
 // A control array: one name, told apart by index 0 … count − 1.

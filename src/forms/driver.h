@@ -25,6 +25,7 @@ class Driver {
   void Click(Control& control) { runtime_->Click(control); }
   void DblClick(Control& control) { runtime_->DblClick(control); }
   void Select(Control& control, int index) { runtime_->SelectItem(control, index); }
+  void Scroll(Control& control, int value) { runtime_->Scroll(control, value); }
   void FireTimer(Control& timer) { runtime_->FireTimer(timer); }
   void Close(Form& form) { runtime_->CloseForm(form); }
 

@@ -237,6 +237,12 @@ void Runtime::SelectItem(Control& control, int index) {
   });
 }
 
+void Runtime::Scroll(Control& control, int value) {
+  UserEvent([&] {
+    if (control.enabled()) control.setValue(value);
+  });
+}
+
 void Runtime::FireTimer(Control& timer) {
   UserEvent([&] {
     if (timer.enabled() && timer.interval() > 0 && timer.onTimer) timer.onTimer();

@@ -48,6 +48,8 @@ class Runtime {
   void Click(Control& control);
   void DblClick(Control& control);
   void SelectItem(Control& control, int index);
+  // The user moved a scroll bar to `value`.
+  void Scroll(Control& control, int value);
   void FireTimer(Control& timer);
   void ClickForm(Form& form);
   void KeyOnForm(Form& form, int keyAscii);

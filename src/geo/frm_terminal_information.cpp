@@ -58,6 +58,11 @@ frmTerminalInformation::frmTerminalInformation(forms::Runtime& runtime, const ba
        lblDestinationPhone, lblDestinationFreePhone, lblDestinationFax, lblDestinationEmail,
        lblDestinationContactName, lblDestinationContactTitle},
   };
+  // The fixed captions stand out from the values.
+  for (const Captions& side : sides)
+    for (forms::Label* caption : {&side.terminal, &side.address, &side.phone, &side.freePhone,
+                                  &side.fax, &side.email, &side.contact})
+      caption->setBold(true);
   int top = 120;
   for (int s = 0; s < 2; ++s) {
     const Captions& c = sides[s];

@@ -1,22 +1,16 @@
 #include "ui/binder.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "base/text.h"
+#include "ui/control_adapter.h"
 #include "ui/qt_desktop.h"
 
 namespace tarvex::ui {
@@ -85,10 +79,6 @@ Binder::~Binder() {
   windows_.clear();
 }
 
-void Binder::RegisterBuilder(const std::string& formName, WindowBuilder builder) {
-  builders_[formName] = std::move(builder);
-}
-
 FormWindow* Binder::WindowOf(const forms::Form& form) const {
   const auto it = windows_.find(&form);
   return it == windows_.end() ? nullptr : it->second.get();
@@ -146,8 +136,6 @@ FormWindow& Binder::Build(forms::Form& form) {
     actions_[c] = action;
     QObject::connect(action, &QAction::triggered, this, [this, c] { runtime_->Click(*c); });
   }
-  const auto builder = builders_.find(form.name());
-  if (builder != builders_.end()) builder->second(w, *this);
   return w;
 }
 
@@ -155,94 +143,24 @@ void Binder::BuildControl(FormWindow& window, Control& control) {
   QWidget* parent = window.client();
   if (control.container() != nullptr && control.container()->kind() == ControlKind::Frame)
     parent = WidgetOf(*control.container());
-  QWidget* widget = nullptr;
   Control* c = &control;
-  switch (control.kind()) {
-    case ControlKind::TextBox: {
-      auto* edit = new QLineEdit(parent);
-      MirrorLineEdit(*c, edit);
-      widget = edit;
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
-      combo->setInsertPolicy(QComboBox::NoInsert);
-      combo->setCompleter(nullptr);
-      QObject::connect(combo, &QComboBox::activated, this, [this, c](int index) {
-        if (!syncing_) runtime_->SelectItem(*c, index);
-      });
-      QLineEdit* edit = combo->lineEdit();
-      edit->installEventFilter(this);
-      controls_[edit] = c;
-      MirrorLineEdit(*c, edit);
-      widget = combo;
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto* list = new QListWidget(parent);
-      QObject::connect(list, &QListWidget::currentRowChanged, this, [this, c](int row) {
-        if (!syncing_) runtime_->SelectItem(*c, row);
-      });
-      QObject::connect(list, &QListWidget::itemDoubleClicked, this,
-                       [this, c](QListWidgetItem*) { runtime_->DblClick(*c); });
-      widget = list;
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* box = new QCheckBox(parent);
-      box->setFocusPolicy(Qt::TabFocus);
-      QObject::connect(box, &QCheckBox::clicked, this, [this, c] { runtime_->Click(*c); });
-      widget = box;
-      break;
-    }
-    case ControlKind::OptionButton: {
-      auto* option = new QRadioButton(parent);
-      option->setAutoExclusive(false);
-      option->setFocusPolicy(Qt::TabFocus);
-      QObject::connect(option, &QRadioButton::clicked, this, [this, c] { runtime_->Click(*c); });
-      widget = option;
-      break;
-    }
-    case ControlKind::CommandButton: {
-      auto* button = new QPushButton(parent);
-      // A click moves the focus through the runtime, which validates once.
-      button->setFocusPolicy(Qt::TabFocus);
-      button->setAutoDefault(false);
-      QObject::connect(button, &QPushButton::clicked, this, [this, c] { runtime_->Click(*c); });
-      widget = button;
-      break;
-    }
-    case ControlKind::Frame:
-      widget = new QGroupBox(parent);
-      break;
-    case ControlKind::Label: {
-      auto* label = new QLabel(parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(control.height() > 300);
-      label->setAlignment(Qt::AlignLeft | (control.height() > 300 ? Qt::AlignTop : Qt::AlignVCenter));
-      widget = label;
-      break;
-    }
-    case ControlKind::Image: {
-      auto* image = new QLabel(parent);
-      image->setScaledContents(false);
-      widget = image;
-      break;
-    }
-    case ControlKind::Timer: {
-      auto* timer = new QTimer(this);
-      QObject::connect(timer, &QTimer::timeout, this, [this, c] { runtime_->FireTimer(*c); });
-      timers_[c] = timer;
-      return;
-    }
-    case ControlKind::Menu:
-      return;
+  if (control.kind() == ControlKind::Timer) {
+    auto* timer = new QTimer(this);
+    QObject::connect(timer, &QTimer::timeout, this, [this, c] { runtime_->FireTimer(*c); });
+    timers_[c] = timer;
+    return;
   }
+  const ControlAdapter* adapter = AdapterFor(control.kind());
+  if (adapter == nullptr) return;
+  QWidget* widget = adapter->Create(*this, control, parent);
   widget->setObjectName(QString::fromStdString(control.displayName()));
-  widget->installEventFilter(this);
+  Watch(widget, control);
   widgets_[c] = widget;
-  controls_[widget] = c;
+}
+
+void Binder::Watch(QObject* object, Control& control) {
+  object->installEventFilter(this);
+  controls_[object] = &control;
 }
 
 void Binder::MirrorLineEdit(Control& c, QLineEdit* edit) {
@@ -336,86 +254,19 @@ void Binder::SyncControl(Control& c, QWidget* w) {
   w->setGeometry(Px(c.left()), Px(c.top()), Px(c.width()), Px(c.height()));
   w->setVisible(c.visible());
   w->setEnabled(c.enabled());
-  if (c.bold() != w->font().bold()) {
-    QFont font = w->font();
-    font.setBold(c.bold());
-    w->setFont(font);
+  QFont font = w->font();
+  font.setBold(c.bold());
+  if (c.fixedPitch()) {
+    font.setFamily(FromModel(c.fontName()));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
   }
-  const QString text = FromModel(c.text());
-  switch (c.kind()) {
-    case ControlKind::TextBox: {
-      auto* edit = static_cast<QLineEdit*>(w);
-      if (edit->text() != text) edit->setText(text);
-      edit->setReadOnly(c.locked());
-      edit->setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);
-      if (c.selLength() > 0)
-        edit->setSelection(c.selStart(), c.selLength());
-      else
-        edit->setCursorPosition(c.selStart());
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* combo = static_cast<QComboBox*>(w);
-      QStringList items;
-      for (const std::string& item : c.items()) items << FromModel(item);
-      QStringList shown;
-      for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-      if (items != shown) {
-        combo->clear();
-        combo->addItems(items);
-      }
-      if (combo->currentText() != text) combo->setEditText(text);
-      QLineEdit* edit = combo->lineEdit();
-      edit->setReadOnly(c.locked());
-      if (c.selLength() > 0)
-        edit->setSelection(c.selStart(), c.selLength());
-      else
-        edit->setCursorPosition(c.selStart());
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto* list = static_cast<QListWidget*>(w);
-      QStringList items;
-      for (const std::string& item : c.items()) items << FromModel(item);
-      bool same = list->count() == items.size();
-      for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == items[i];
-      if (!same) {
-        list->clear();
-        list->addItems(items);
-      }
-      if (list->currentRow() != c.listIndex()) list->setCurrentRow(c.listIndex());
-      break;
-    }
-    case ControlKind::CheckBox:
-      static_cast<QCheckBox*>(w)->setText(text);
-      static_cast<QCheckBox*>(w)->setChecked(c.value() != 0);
-      break;
-    case ControlKind::OptionButton:
-      static_cast<QRadioButton*>(w)->setText(text);
-      static_cast<QRadioButton*>(w)->setChecked(c.value() != 0);
-      break;
-    case ControlKind::CommandButton:
-      static_cast<QPushButton*>(w)->setText(text);
-      break;
-    case ControlKind::Frame:
-      static_cast<QGroupBox*>(w)->setTitle(text);
-      break;
-    case ControlKind::Label:
-      if (static_cast<QLabel*>(w)->text() != text) static_cast<QLabel*>(w)->setText(text);
-      break;
-    case ControlKind::Image: {
-      auto* image = static_cast<QLabel*>(w);
-      const QString path = FromModel(c.picture());
-      if (image->property("picture").toString() != path) {
-        image->setPixmap(QPixmap(path));
-        image->setProperty("picture", path);
-      }
-      break;
-    }
-    case ControlKind::Timer:
-    case ControlKind::Menu:
-      break;
-  }
+  if (font != w->font()) w->setFont(font);
+  if (c.mousePointer() == forms::kPointerHourglass)
+    w->setCursor(Qt::WaitCursor);
+  else if (w->testAttribute(Qt::WA_SetCursor))
+    w->unsetCursor();
+  if (const ControlAdapter* adapter = AdapterFor(c.kind())) adapter->Mirror(c, w);
 }
 
 void Binder::ApplyFocus() {

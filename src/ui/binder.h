@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QObject>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -43,14 +42,16 @@ class FormWindow : public QMainWindow {
 
 class Binder : public QObject {
  public:
-  // Per window: adjusts the widgets the generic build made (fonts, styles).
-  using WindowBuilder = std::function<void(FormWindow&, Binder&)>;
-
   explicit Binder(forms::Runtime& runtime);
   ~Binder() override;
 
   forms::Runtime& runtime() const { return *runtime_; }
-  void RegisterBuilder(const std::string& formName, WindowBuilder builder);
+  // True while the binder itself writes into widgets: their signals are no user's doing.
+  bool syncing() const { return syncing_; }
+  // Keys, focus and double clicks on `object` reach the runtime as `control`'s.
+  void Watch(QObject* object, forms::Control& control);
+  // The text and selection of a box's line edit reach the model; edits go through the runtime.
+  void MirrorLineEdit(forms::Control& control, QLineEdit* edit);
 
   // Brings every window and widget in line with the model.
   void Sync();
@@ -66,15 +67,12 @@ class Binder : public QObject {
  private:
   FormWindow& Build(forms::Form& form);
   void BuildControl(FormWindow& window, forms::Control& control);
-  // The text and selection of a box's line edit reach the model; edits go through the runtime.
-  void MirrorLineEdit(forms::Control& control, QLineEdit* edit);
   void SyncWindow(FormWindow& window);
   void SyncControl(forms::Control& control, QWidget* widget);
   void ApplyFocus();
   bool HandleKey(forms::Control& control, QKeyEvent* event);
 
   forms::Runtime* runtime_;
-  std::map<std::string, WindowBuilder> builders_;
   std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
   std::map<const forms::Control*, QWidget*> widgets_;
   std::map<const QObject*, forms::Control*> controls_;

@@ -10,7 +10,6 @@
 #include "forms/runtime.h"
 #include "ui/binder.h"
 #include "ui/qt_desktop.h"
-#include "ui/windows.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -28,7 +27,6 @@ int main(int argc, char** argv) {
   if (!engine.loaded()) program.engineUnavailable = engine.error();
 
   tarvex::ui::Binder binder(runtime);
-  tarvex::ui::RegisterWindowBuilders(binder);
   desktop.setBinder(&binder);
   runtime.SetObserver([&binder] { binder.Sync(); });
 

@@ -292,3 +292,42 @@ TEST(ControlTest, ListIndexShowsTheItemAndRaisesClick) {
 
 }  // namespace
 }  // namespace tarvex::forms
+
+namespace tarvex::forms {
+namespace {
+
+TEST(ControlTest, ScrollBarStaysInItsRangeAndRaisesChangeWhenItMoves) {
+  testing::ScriptedDesktop desktop;
+  Runtime rt{desktop};
+  Form form(rt, "frmGrid");
+  VScrollBar bar{form, "VScroll1"};
+  int changes = 0;
+  bar.onChange = [&] { ++changes; };
+  bar.setRange(0, 40);
+  bar.setLargeChange(9);
+  form.Show();
+  Driver(rt).Scroll(bar, 12);
+  EXPECT_EQ(bar.value(), 12);
+  Driver(rt).Scroll(bar, 99);  // past Max: held at Max
+  EXPECT_EQ(bar.value(), 40);
+  Driver(rt).Scroll(bar, 40);  // no move, no Change
+  EXPECT_EQ(changes, 2);
+  bar.setRange(0, 20);  // a shorter range pulls the value in, as a move
+  EXPECT_EQ(bar.value(), 20);
+  EXPECT_EQ(changes, 3);
+}
+
+TEST(ControlTest, FixedPitchIsACourierFace) {
+  testing::ScriptedDesktop desktop;
+  Runtime rt{desktop};
+  Form form(rt, "frmList");
+  ListBox list{form, "lstMinimums"};
+  EXPECT_FALSE(list.fixedPitch());
+  list.setFontName("Courier New");
+  EXPECT_TRUE(list.fixedPitch());
+  list.setFontName("courier");
+  EXPECT_TRUE(list.fixedPitch());
+}
+
+}  // namespace
+}  // namespace tarvex::forms

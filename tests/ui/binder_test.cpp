@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -173,6 +175,50 @@ TEST(BinderTest, APasteOrACutPassesTheKeyRulesOfTyping) {
   EXPECT_EQ(qt.form.cboClass.text(), "55");
   QTest::keyClicks(combo->lineEdit(), "6");
   EXPECT_EQ(qt.form.cboClass.text(), "6");
+}
+
+// What a window states about its controls' look reaches the widgets, and scrolling reaches
+// the model.
+TEST(BinderTest, ClassicPropertiesAndScrollBars) {
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  forms::Form form(runtime, "frmLook");
+  form.setWidth(4000);
+  form.setHeight(3000);
+  forms::Label lblAmount{form, "lblAmount"};
+  forms::Label lblStatus{form, "lblStatus"};
+  forms::ListBox lstRates{form, "lstRates"};
+  forms::VScrollBar VScroll1{form, "VScroll1"};
+  lblAmount.move(120, 120, 1200, 240);
+  lblAmount.setAlignment(forms::Alignment::Right);
+  lblStatus.move(120, 480, 1200, 240);
+  lblStatus.setBorderStyle(forms::kBorderFixedSingle);
+  lblStatus.setMousePointer(forms::kPointerHourglass);
+  lstRates.move(120, 840, 1200, 900);
+  lstRates.setFontName("Courier New");
+  VScroll1.move(3000, 120, 255, 2000);
+  VScroll1.setRange(0, 40);
+  VScroll1.setLargeChange(9);
+  int changes = 0;
+  VScroll1.onChange = [&] { ++changes; };
+  Binder binder(runtime);
+  runtime.SetObserver([&binder] { binder.Sync(); });
+  form.Show();
+  auto* amount = static_cast<QLabel*>(binder.WidgetOf(lblAmount));
+  EXPECT_TRUE(amount->alignment() & Qt::AlignRight);
+  auto* status = static_cast<QLabel*>(binder.WidgetOf(lblStatus));
+  EXPECT_EQ(status->frameStyle(), QFrame::Panel | QFrame::Sunken);
+  EXPECT_EQ(status->cursor().shape(), Qt::WaitCursor);
+  EXPECT_TRUE(binder.WidgetOf(lstRates)->font().fixedPitch());
+  auto* bar = static_cast<QScrollBar*>(binder.WidgetOf(VScroll1));
+  EXPECT_EQ(bar->maximum(), 40);
+  EXPECT_EQ(bar->pageStep(), 9);
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(VScroll1.value(), 9);
+  EXPECT_EQ(changes, 1);
+  VScroll1.setValue(30);
+  binder.Sync();
+  EXPECT_EQ(bar->value(), 30);
 }
 
 TEST(BinderTest, ModelChangesReachTheWidgets) {

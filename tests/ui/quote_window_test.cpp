@@ -19,7 +19,6 @@
 #include "support/scripted_desktop.h"
 #include "ui/binder.h"
 #include "ui/qt_desktop.h"
-#include "ui/windows.h"
 
 namespace tarvex::ui {
 namespace {
@@ -82,7 +81,6 @@ void TypeHeadless(Quote& q, const char* weight) {
 // The real window of a program, with the keyboard's focus in it.
 struct Window {
   explicit Window(Quote& q) : binder(q.runtime) {
-    RegisterWindowBuilders(binder);
     q.runtime.SetObserver([this] { binder.Sync(); });
     q.intro.Show();
     forms::Driver(q.runtime).FireTimer(q.intro.Timer1);
