@@ -1,5 +1,7 @@
 #include "app/frm_singleshipment.h"
 
+#include "forms/layout.h"
+
 namespace tarvex::app {
 
 frmSingleshipment::frmSingleshipment(forms::Runtime& runtime)
@@ -8,13 +10,13 @@ frmSingleshipment::frmSingleshipment(forms::Runtime& runtime)
   setWidth(3900);
   setHeight(2100);
   setKeyPreview(true);
-  lblQuestion.move(240, 120, 3360, 240);
+  using namespace forms::layout;
+  lblQuestion.move(2 * kGap, kGap, 3360, kLabelHeight);
   lblQuestion.setCaption("Is this a single shipment?");
-  optSSYes.move(360, 480, 1200, 300);
+  Column(3 * kGap, 480, {{&optSSYes, 1200}, {&optSSNo, 1200}}, 360);
   optSSYes.setCaption("&Yes");
-  optSSNo.move(360, 840, 1200, 300);
   optSSNo.setCaption("&No");
-  cmdOK.move(2280, 600, 1200, 420);
+  Buttons(2280, 600, {&cmdOK});
   cmdOK.setCaption("OK");
   cmdOK.onClick = [this] { Hide(); };
 }

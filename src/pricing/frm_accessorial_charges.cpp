@@ -3,6 +3,7 @@
 #include "base/files.h"
 #include "base/number_format.h"
 #include "base/text.h"
+#include "forms/layout.h"
 #include "forms/runtime.h"
 #include "pricing/input_fields.h"
 
@@ -19,24 +20,29 @@ frmAccessorialCharges::frmAccessorialCharges(forms::Runtime& runtime, const base
   setCaption("Accessorial Charges");
   setWidth(10200);
   setKeyPreview(true);
+  using namespace forms::layout;
+  // The headings stand over the columns of the rows.
+  constexpr int kCharge = 3420;
+  constexpr int kAmount = 840;
+  constexpr int kUnit = 1140;
   const std::pair<forms::Label*, const char*> headings[] = {
       {&lblChargeHeading, "Charge"}, {&lblRateHeading, "Rate"}, {&lblUnitHeading, "Unit"},
       {&lblMinHeading, "Minimum"},   {&lblMaxHeading, "Maximum"}};
-  const int headingLeft[] = {360, 3600, 4500, 5700, 6600};
-  for (int i = 0; i < 5; ++i) {
-    headings[i].first->move(headingLeft[i], 120, 1080, 240);
-    headings[i].first->setCaption(headings[i].second);
-    headings[i].first->setBold(true);
+  for (const auto& [heading, caption] : headings) {
+    heading->setCaption(caption);
+    heading->setBold(true);
   }
+  Row(kGap, kGap - kLabelDrop,
+      {{&lblChargeHeading, kCharge}, {&lblRateHeading, kAmount}, {&lblUnitHeading, kUnit},
+       {&lblMinHeading, kAmount}, {&lblMaxHeading, kAmount}},
+      kNarrowGap);
   for (int k = 0; k <= kAccessorialRows; ++k) {
-    const int top = kFirstRowTop + (k - 1) * kRowPitch;
-    chkAccessorialCharge[k].move(120, top, 3420, 300);
-    lblAccessorialCharge[k].move(3600, top + 30, 840, 240);
-    lblAccessorialType[k].move(4500, top + 30, 1140, 240);
-    lblAccessorialChargeMin[k].move(5700, top + 30, 840, 240);
-    lblAccessorialChargeMax[k].move(6600, top + 30, 840, 240);
-    lblAccessorialLabel[k].move(7560, top + 30, 1200, 240);
-    txtUserInput[k].move(8820, top, 1140, 300);
+    Row(kGap, kFirstRowTop + (k - 1) * kRowPitch,
+        {{&chkAccessorialCharge[k], kCharge}, {&lblAccessorialCharge[k], kAmount},
+         {&lblAccessorialType[k], kUnit}, {&lblAccessorialChargeMin[k], kAmount},
+         {&lblAccessorialChargeMax[k], kAmount}, {&lblAccessorialLabel[k], 1200},
+         {&txtUserInput[k], 1140}},
+        kNarrowGap);
     txtUserInput[k].setMaxLength(8);
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              &chkAccessorialCharge[k], &lblAccessorialCharge[k], &lblAccessorialType[k],
@@ -48,17 +54,15 @@ frmAccessorialCharges::frmAccessorialCharges(forms::Runtime& runtime, const base
       SetNumericKey(this->runtime(), txtUserInput[k], key, txtUserInput[k].maxLength(), 2);
     };
   }
-  const int buttonsTop = kFirstRowTop + kAccessorialRows * kRowPitch + 120;
-  cmdOK.move(240, buttonsTop, 1200, 420);
+  const int buttonsTop = kFirstRowTop + kAccessorialRows * kRowPitch + kGap;
+  Buttons(2 * kGap, buttonsTop, {&cmdOK, &cmdClose, &cmdClear});
+  Row(6600, buttonsTop, {{&cmdViewKRVLRulesTariff, 3360}});
   cmdOK.setCaption("OK");
-  cmdClose.move(1560, buttonsTop, 1200, 420);
   cmdClose.setCaption("&Cancel");
   cmdClose.setCausesValidation(false);
-  cmdClear.move(2880, buttonsTop, 1200, 420);
   cmdClear.setCaption("&Reset");
-  cmdViewKRVLRulesTariff.move(6600, buttonsTop, 3360, 420);
   cmdViewKRVLRulesTariff.setCaption("&View Online Rules Tariff");
-  setHeight(buttonsTop + 420 + 600);
+  setHeight(buttonsTop + kButtonHeight + 600);
   cmdOK.onClick = [this] { cmdOK_Click(); };
   cmdClose.onClick = [this] { Hide(); };
   cmdClear.onClick = [this] { cmdClear_Click(); };

@@ -2,6 +2,7 @@
 
 #include "base/number_format.h"
 #include "base/text.h"
+#include "forms/layout.h"
 #include "pricing/input_fields.h"
 
 namespace tarvex::pricing {
@@ -28,15 +29,13 @@ frmFAK::frmFAK(forms::Runtime& runtime, const base::ProgramDir& dir, const Class
   setCaption("FAK");
   setWidth(5400);
   setHeight(4860);
-  fraFAK.move(120, kFrameTop, 5040, 9 * kRowHeight + 360);
+  using namespace forms::layout;
+  fraFAK.move(kGap, kFrameTop, 5040, 9 * kRowHeight + 360);
+  // Two columns of nine classes, each caption right beside its box.
   for (int i = 0; i < 18; ++i) {
-    const int column = i / 9;
-    const int top = 270 + (i % 9) * kRowHeight;
-    lblClass[i].setContainer(&fraFAK);
-    lblClass[i].move(120 + column * 2520, top + 30, 1140, 240);
-    lblClass[i].setCaption(kClassCaptions[i]);
-    cboClass[i].setContainer(&fraFAK);
-    cboClass[i].move(1260 + column * 2520, top, 1020, 300);
+    Contain(fraFAK, {&lblClass[i], &cboClass[i]});
+    CaptionBeside(lblClass[i], kClassCaptions[i], 1140, cboClass[i], 1020, kGap + (i / 9) * 2520,
+                  270 + (i % 9) * kRowHeight, 0);
     cboClass[i].onGotFocus = [this, i] { SelectAllTextInArray(cboClass, i); };
     cboClass[i].onKeyPress = [this, i](int& key) {
       key = EnterAsTab(this->runtime(), key);
@@ -46,7 +45,7 @@ frmFAK::frmFAK(forms::Runtime& runtime, const base::ProgramDir& dir, const Class
   }
   lblDisclaimer.setCaption(
       "FAK values will apply only to the portion of the shipment moving within the US or Canada");
-  lblDisclaimer.move(120, 60, 5040, 240);
+  lblDisclaimer.move(kGap, 60, 5040, kLabelHeight);
   cmdSaveFAK.setCaption("&Save");
   cmdIgnore.setCaption("&Cancel");
   cmdIgnore.setCausesValidation(false);
@@ -65,9 +64,8 @@ void frmFAK::Form_Load() {
   fraFAK.setTop(frameTop);
   setHeight(height);
   lblDisclaimer.setVisible(mexico571Mode_);
-  const int buttonsTop = frameTop + fraFAK.height() + 120;
-  cmdSaveFAK.move(1500, buttonsTop, 1200, 420);
-  cmdIgnore.move(2820, buttonsTop, 1200, 420);
+  forms::layout::Buttons(1500, frameTop + fraFAK.height() + forms::layout::kGap,
+                         {&cmdSaveFAK, &cmdIgnore});
   Centre();
   setIcon(iconPath_);
   for (int i = 0; i < 18; ++i) {
