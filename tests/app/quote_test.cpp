@@ -1,5 +1,7 @@
 // The quote window headless on the demo carrier's data, with a scripted engine.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
 
 #include "app_session.h"
 #include "base/number_format.h"
@@ -443,7 +445,8 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   EXPECT_EQ(ca.main.lblCaliforniaSurcharge.caption(), "12.50 ");
   EXPECT_TRUE(ca.main.lblCaliforniaSurchargeLabel.visible());
   // The rows close up below the fuel surcharge: accessorials, then California, then the total.
-  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(), ca.main.lblAccessorialChargeLabel.top() + 240);
+  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(),
+            ca.main.lblAccessorialChargeLabel.top() + 240);
   EXPECT_EQ(ca.main.lblTotalChargeLabel.top(), ca.main.lblCaliforniaSurchargeLabel.top() + 240);
 }
 
@@ -496,7 +499,8 @@ TEST_F(QuoteTest, FakClassesStayUnsubstitutedOnAMexicanLaneOutsideMexicoMode) {
     s.driver.Type(s.main.txtWeight[0], "300");
     s.driver.Tab();
     EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2),
-              std::string(destination) == "30303" ? "65" : "50") << destination;
+              std::string(destination) == "30303" ? "65" : "50")
+        << destination;
   }
 }
 
@@ -756,12 +760,39 @@ TEST_F(QuoteTest, DoubleClickingATerminalOrServiceLabelOpensTheTerminalWindow) {
                               &s.main.lblServiceDays, &s.main.lblServiceType}) {
     s.desktop.log.clear();
     s.driver.DblClick(*label);
-    EXPECT_EQ(std::count(s.desktop.log.begin(), s.desktop.log.end(),
-                         "modal: frmTerminalInformation"),
-              1)
+    EXPECT_EQ(
+        std::count(s.desktop.log.begin(), s.desktop.log.end(), "modal: frmTerminalInformation"), 1)
         << label->name();
     EXPECT_EQ(s.program.ratingState, "Y");
   }
+}
+
+TEST_F(QuoteTest, PricePerUnitOfTheCanadianTotalGoesWithTheQuote) {
+  settings.PricePerUnitOn = 1;
+  settings.PromptPricePerUnit = 1;
+  settings.FakOn = 0;
+  settings.UseFloorTables = 0;
+  settings.FuelSurchargeLTL = 1.0;
+  settings.CanadianExchangeFactor = 40;
+  Session& s = Quote();
+  Lane(s, "64120", "M5V3L9");
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H20, "125.00");
+  });
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  ASSERT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
+  s.driver.Replace(s.main.txtPPU, "4");
+  EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");
+  // An edited destination takes the quote away, and its price per unit with it.
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Press(s.main.txtDestination, forms::keys::Backspace);
+  ASSERT_EQ(s.main.txtDestination.text(), "");
+  EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "");
+  EXPECT_THAT(s.main.lblPPU.caption(), ::testing::AnyOf("", "0.00 "));
 }
 
 TEST_F(QuoteTest, EveryWindowCarriesTheProgramIcon) {
