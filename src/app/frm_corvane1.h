@@ -15,6 +15,7 @@
 #include "pricing/frm_accessorial_charges.h"
 #include "quote/charges.h"
 #include "quote/lines.h"
+#include "quote/quote_sheet.h"
 
 namespace tarvex::app {
 
@@ -51,6 +52,8 @@ class frmCorvane1 : public forms::Form {
   void NewShipment();
   // The distance of the lane H7 to H9 from the engine, or -1 when there is none.
   double GetMiles();
+  // The quote as the window shows it, for the printed page.
+  quote::QuoteSheet Snapshot() const;
 
   // Menus; a parent is the container of its entries.
   forms::Menu mnuFile{*this, "mnuFile"};
