@@ -315,26 +315,32 @@ void frmCorvane1::ConfigureScreen() {
     c->setEnabled(false);
 }
 
-void frmCorvane1::mnuFileCalculator_Click() {
+void frmCorvane1::OpenWindow(const std::function<void()>& open) {
   program_.ratingState = "N";
-  if (!runtime().desktop().StartProgram("calc.exe"))
-    runtime().MsgBox("Calculator not found", "Error");
+  open();
   program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuFileCalculator_Click() {
+  OpenWindow([this] {
+    if (!runtime().desktop().StartProgram("calc.exe"))
+      runtime().MsgBox("Calculator not found", "Error");
+  });
 }
 
 void frmCorvane1::mnuViewTerminalInformation_Click() {
-  program_.ratingState = "N";
-  terminalInformation_.ShowModal();
-  terminalInformation_.Unload();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    terminalInformation_.ShowModal();
+    terminalInformation_.Unload();
+  });
 }
 
 void frmCorvane1::mnuEditFAK_Click() {
-  program_.ratingState = "N";
-  pricing::frmFAK window(runtime(), program_.dir, program_.classTable, program_.fak,
-                         program_.Mexico571Mode, program_.IconPath());
-  window.ShowModal();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    pricing::frmFAK window(runtime(), program_.dir, program_.classTable, program_.fak,
+                           program_.Mexico571Mode, program_.IconPath());
+    window.ShowModal();
+  });
   for (int i = 0; i < 8; ++i)
     if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
   RateAgain();
@@ -415,9 +421,7 @@ void frmCorvane1::ShowAccessorialCharges() {
 }
 
 void frmCorvane1::mnuEditAccessorialCharges_Click() {
-  program_.ratingState = "N";
-  ShowAccessorialCharges();
-  program_.ratingState = "Y";
+  OpenWindow([this] { ShowAccessorialCharges(); });
   RateAgain();
 }
 
@@ -433,10 +437,10 @@ void frmCorvane1::mnuCityLookup_Click() {
 }
 
 void frmCorvane1::mnuViewMap_Click() {
-  program_.ratingState = "N";
-  geo::frmMap window(runtime(), program_.dir, program_.IconPath());
-  window.ShowModal();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    geo::frmMap window(runtime(), program_.dir, program_.IconPath());
+    window.ShowModal();
+  });
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

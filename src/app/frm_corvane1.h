@@ -1,6 +1,7 @@
 // The main quote window: its full control set and the behaviour that is built so far.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -186,6 +187,9 @@ class frmCorvane1 : public forms::Form {
   void mnuEditAccessorialCharges_Click();
   void mnuCityLookup_Click();
   void mnuViewMap_Click();
+  // Runs a command that opens another window with the rating-state flag at "N", so the box
+  // losing the focus to it rates nothing, and at "Y" again afterwards.
+  void OpenWindow(const std::function<void()>& open);
   // Shows the accessorial charges window, creating it on first use.
   void ShowAccessorialCharges();
   void mnuFileCalculator_Click();

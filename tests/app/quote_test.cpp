@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 
 #include "app_session.h"
 #include "base/number_format.h"
@@ -765,6 +766,49 @@ TEST_F(QuoteTest, DoubleClickingATerminalOrServiceLabelOpensTheTerminalWindow) {
         << label->name();
     EXPECT_EQ(s.program.ratingState, "Y");
   }
+}
+
+TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag) {
+  settings.FakOn = 1;
+  settings.AccessorialsOn = 1;
+  settings.MapOn = 1;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  struct Command {
+    const char* window;
+    std::function<void()> open;
+  };
+  const Command commands[] = {
+      {"frmMap", [&] { s.driver.Click(s.main.mnuViewMap); }},
+      {"frmFAK", [&] { s.driver.Click(s.main.mnuEditFAK); }},
+      {"frmAccessorialCharges", [&] { s.driver.Click(s.main.mnuEditAccessorialCharges); }},
+      {"frmTerminalInformation", [&] { s.driver.DblClick(s.main.lblServiceDays); }},
+  };
+  for (const auto& [window, open] : commands) {
+    SCOPED_TRACE(window);
+    // Opened from the origin box, the window finds the flag at "N".
+    s.driver.Focus(s.main.txtOrigin);
+    std::string flagInside;
+    s.desktop.modalScripts[window] = [&](forms::Form&) { flagInside = s.program.ratingState; };
+    open();
+    EXPECT_EQ(flagInside, "N");
+    EXPECT_EQ(s.program.ratingState, "Y");
+    // Opened while a typed weight still has the focus: leaving the box for it rates nothing.
+    s.driver.Replace(s.main.cboClass[0], "100");
+    s.driver.Focus(s.main.txtWeight[0]);
+    s.driver.Replace(s.main.txtWeight[0], "500");
+    const int before = s.engine.count("RateShipment");
+    int inside = -1;
+    s.desktop.modalScripts[window] = [&](forms::Form&) { inside = s.engine.count("RateShipment"); };
+    open();
+    EXPECT_EQ(inside, before);
+    EXPECT_EQ(s.program.ratingState, "Y");
+  }
+  s.driver.Focus(s.main.txtOrigin);
+  s.driver.Click(s.main.mnuFileCalculator);
+  EXPECT_EQ(s.desktop.started, (std::vector<std::string>{"calc.exe"}));
+  EXPECT_EQ(s.program.ratingState, "Y");
 }
 
 TEST_F(QuoteTest, PricePerUnitOfTheCanadianTotalGoesWithTheQuote) {
