@@ -131,24 +131,8 @@ void frmCorvane1::Design() {
   Place(lblTotalWeight, 1620, belowLines + kRowHeight, 900, kRowHeight);
 
   // Totals panel: rows are stacked from 4140 when a quote is shown.
-  forms::Label* panel[][2] = {
-      {&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX},
-      {&lblDiscountMXLabel, &lblDiscountMX},
-      {&lblNetMXLabel, &lblNetMX},
-      {&lblUndiscountedChargeLabel, &lblUndiscountedCharge},
-      {&lblDiscountLabel, &lblDiscount},
-      {&lblNetLabel, &lblNet},
-      {&lblFuelSurchargeLabel, &lblFuelSurcharge},
-      {&lblAccessorialChargeLabel, &lblAccessorialCharge},
-      {&lblCrossBorderChargeLabel, &lblCrossBorderCharge},
-      {&lblHCSAFeeLabel, &lblHCSAFee},
-      {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge},
-      {&lblTotalChargeLabel, &lblTotalCharge},
-      {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange},
-      {&lblTotalCanChargeLabel, &lblTotalCanCharge},
-  };
   int row = 0;
-  for (auto& [caption, amount] : panel) {
+  for (auto& [caption, amount] : PanelLabels()) {
     const int top = 4140 + row++ * kRowHeight;
     Place(*caption, kPanelLeft, top, kPanelCaptionWidth, kRowHeight);
     Place(*amount, kPanelLeft + kPanelCaptionWidth, top, kPanelValueWidth, kRowHeight);
@@ -227,6 +211,23 @@ void frmCorvane1::Design() {
                 &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
     order.push_back(c);
   SetTabOrder(order);
+}
+
+std::array<std::pair<forms::Label*, forms::Label*>, 14> frmCorvane1::PanelLabels() {
+  return {{{&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX},
+           {&lblDiscountMXLabel, &lblDiscountMX},
+           {&lblNetMXLabel, &lblNetMX},
+           {&lblUndiscountedChargeLabel, &lblUndiscountedCharge},
+           {&lblDiscountLabel, &lblDiscount},
+           {&lblNetLabel, &lblNet},
+           {&lblFuelSurchargeLabel, &lblFuelSurcharge},
+           {&lblAccessorialChargeLabel, &lblAccessorialCharge},
+           {&lblCrossBorderChargeLabel, &lblCrossBorderCharge},
+           {&lblHCSAFeeLabel, &lblHCSAFee},
+           {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge},
+           {&lblTotalChargeLabel, &lblTotalCharge},
+           {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange},
+           {&lblTotalCanChargeLabel, &lblTotalCanCharge}}};
 }
 
 std::string frmCorvane1::FileToString(const std::string& fileName) const {

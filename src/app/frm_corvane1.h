@@ -1,6 +1,7 @@
 // The main quote window: its full control set and the behaviour that is built so far.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -252,6 +253,8 @@ class frmCorvane1 : public forms::Form {
   void SurchargesAndTotals(const quote::ChargePanel& charges,
                            const std::optional<quote::ChargePanel>& mexico);
   void ShowTotals(const quote::QuoteTotals& totals);
+  // The totals panel's caption and amount labels, top to bottom.
+  std::array<std::pair<forms::Label*, forms::Label*>, 14> PanelLabels();
   void PricePerUnit();
   void ShowFakLabel(int index);
   void ClearShipment();

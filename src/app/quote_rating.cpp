@@ -36,7 +36,6 @@ void ShowRow(forms::Label& caption, forms::Label& amount, const quote::ChargeRow
 }
 
 constexpr int kPanelTop = 4140;
-constexpr int kPanelTopMexico = 4860;
 constexpr int kPanelPitch = 240;
 
 }  // namespace
@@ -275,54 +274,42 @@ void frmCorvane1::ShowTotals(const quote::QuoteTotals& t) {
   if (t.mexico) ShowCharges(*t.mexico, true);
   ShowCharges(t.charges, false);
   ShowRow(lblFuelSurchargeLabel, lblFuelSurcharge, t.fuelSurcharge, separator);
-  auto amount = [this](forms::Label& label, const std::optional<double>& value) {
+  auto showAmount = [this](forms::Label& label, const std::optional<double>& value) {
     label.setCaption(value ? Money(*value) : "");
   };
-  amount(lblAccessorialCharge, t.accessorialCharge);
-  amount(lblCrossBorderCharge, t.crossBorderCharge);
+  showAmount(lblAccessorialCharge, t.accessorialCharge);
+  showAmount(lblCrossBorderCharge, t.crossBorderCharge);
   lblSufferanceFeeMessage.setVisible(t.sufferanceNotice);
-  amount(lblHCSAFee, t.highCostFee);
-  amount(lblCaliforniaSurcharge, t.californiaSurcharge);
+  showAmount(lblHCSAFee, t.highCostFee);
+  showAmount(lblCaliforniaSurcharge, t.californiaSurcharge);
   lblTotalCharge.setCaption(Money(t.total.amount));
 
-  // The result rows, stacked top-down as far as they are shown.
-  struct Row {
-    forms::Label* caption;
-    forms::Label* amount;
-    bool shown;
-  };
-  const bool mexicoPanel = t.mexico.has_value();
-  const Row mexicoRows[] = {{&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX, mexicoPanel},
-                            {&lblDiscountMXLabel, &lblDiscountMX, mexicoPanel},
-                            {&lblNetMXLabel, &lblNetMX, mexicoPanel}};
+  // The result rows, stacked top-down from 4140 twips as far as they are shown; the US/Canada
+  // rows so start at 4860 below the Mexico panel.
+  const bool mexico = t.mexico.has_value();
+  const bool shown[] = {mexico,
+                        mexico,
+                        mexico,
+                        true,
+                        true,
+                        true,
+                        true,
+                        t.accessorialCharge.has_value(),
+                        t.crossBorderCharge.has_value(),
+                        t.highCostFee.has_value(),
+                        t.californiaSurcharge.has_value(),
+                        true,
+                        true,
+                        true};
   int top = kPanelTop;
-  for (const Row& row : mexicoRows) {
-    row.caption->setVisible(row.shown);
-    row.amount->setVisible(row.shown);
-    row.caption->setTop(top);
-    row.amount->setTop(top);
-    top += kPanelPitch;
-  }
-  const Row rows[] = {
-      {&lblUndiscountedChargeLabel, &lblUndiscountedCharge, true},
-      {&lblDiscountLabel, &lblDiscount, true},
-      {&lblNetLabel, &lblNet, true},
-      {&lblFuelSurchargeLabel, &lblFuelSurcharge, true},
-      {&lblAccessorialChargeLabel, &lblAccessorialCharge, t.accessorialCharge.has_value()},
-      {&lblCrossBorderChargeLabel, &lblCrossBorderCharge, t.crossBorderCharge.has_value()},
-      {&lblHCSAFeeLabel, &lblHCSAFee, t.highCostFee.has_value()},
-      {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge, t.californiaSurcharge.has_value()},
-      {&lblTotalChargeLabel, &lblTotalCharge, true},
-      {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange, true},
-      {&lblTotalCanChargeLabel, &lblTotalCanCharge, true},
-  };
-  top = mexicoPanel ? kPanelTopMexico : kPanelTop;
-  for (const Row& row : rows) {
-    row.caption->setVisible(row.shown);
-    row.amount->setVisible(row.shown);
-    if (!row.shown) continue;
-    row.caption->setTop(top);
-    row.amount->setTop(top);
+  std::size_t row = 0;
+  for (const auto& [caption, amount] : PanelLabels()) {
+    const bool show = shown[row++];
+    caption->setVisible(show);
+    amount->setVisible(show);
+    if (!show) continue;
+    caption->setTop(top);
+    amount->setTop(top);
     top += kPanelPitch;
   }
   lblTotalChargeLabel.setVisible(true);
@@ -365,41 +352,12 @@ void frmCorvane1::ClearQuoteResults() {
                           &lblTotalWeight, &lblPPU})
     l->setCaption("");
   lblTotalWeightLabel.setCaption("Total Weight");
-  for (forms::Label* l :
-       {&lblUndiscountedChargeMX, &lblDiscountMX, &lblNetMX, &lblUndiscountedCharge, &lblDiscount,
-        &lblNet, &lblFuelSurcharge, &lblAccessorialCharge, &lblCrossBorderCharge, &lblHCSAFee,
-        &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge})
-    l->setCaption("");
-  for (forms::Label* l : {&lblUndiscountedChargeMXLabel,
-                          &lblUndiscountedChargeMX,
-                          &lblDiscountMXLabel,
-                          &lblDiscountMX,
-                          &lblNetMXLabel,
-                          &lblNetMX,
-                          &lblUndiscountedChargeLabel,
-                          &lblUndiscountedCharge,
-                          &lblDiscountLabel,
-                          &lblDiscount,
-                          &lblNetLabel,
-                          &lblNet,
-                          &lblFuelSurchargeLabel,
-                          &lblFuelSurcharge,
-                          &lblAccessorialChargeLabel,
-                          &lblAccessorialCharge,
-                          &lblCrossBorderChargeLabel,
-                          &lblCrossBorderCharge,
-                          &lblHCSAFeeLabel,
-                          &lblHCSAFee,
-                          &lblCaliforniaSurchargeLabel,
-                          &lblCaliforniaSurcharge,
-                          &lblTotalChargeLabel,
-                          &lblTotalCharge,
-                          &lblCanCurrencyExchangeLabel,
-                          &lblCanCurrencyExchange,
-                          &lblTotalCanChargeLabel,
-                          &lblTotalCanCharge,
-                          &lblUSDMessage})
-    l->setVisible(false);
+  for (const auto& [caption, amount] : PanelLabels()) amount->setCaption("");
+  for (const auto& [caption, amount] : PanelLabels()) {
+    caption->setVisible(false);
+    amount->setVisible(false);
+  }
+  lblUSDMessage.setVisible(false);
   lblSufferanceFeeMessage.setVisible(false);
 }
 
