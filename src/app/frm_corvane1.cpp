@@ -77,8 +77,8 @@ void frmCorvane1::Design() {
   for (forms::Menu* m : {&mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
                          &mnuEditDiscountsMexican, &mnuEditFAK, &mnuEditAccessorialCharges})
     m->setContainer(&mnuEdit);
-  for (forms::Menu* m : {&mnuViewMap, &mnuViewRules, &mnuViewSpeedSheetAlternation,
-                         &mnuViewTerminalInformation})
+  for (forms::Menu* m :
+       {&mnuViewMap, &mnuViewRules, &mnuViewSpeedSheetAlternation, &mnuViewTerminalInformation})
     m->setContainer(&mnuView);
   for (forms::Menu* m : {&mnuHelpContents, &mnuHelpAbout}) m->setContainer(&mnuHelp);
   mnuFileNewShipment.setShortcut("Ctrl+N");
@@ -131,24 +131,8 @@ void frmCorvane1::Design() {
   Place(lblTotalWeight, 1620, belowLines + kRowHeight, 900, kRowHeight);
 
   // Totals panel: rows are stacked from 4140 when a quote is shown.
-  forms::Label* panel[][2] = {
-      {&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX},
-      {&lblDiscountMXLabel, &lblDiscountMX},
-      {&lblNetMXLabel, &lblNetMX},
-      {&lblUndiscountedChargeLabel, &lblUndiscountedCharge},
-      {&lblDiscountLabel, &lblDiscount},
-      {&lblNetLabel, &lblNet},
-      {&lblFuelSurchargeLabel, &lblFuelSurcharge},
-      {&lblAccessorialChargeLabel, &lblAccessorialCharge},
-      {&lblCrossBorderChargeLabel, &lblCrossBorderCharge},
-      {&lblHCSAFeeLabel, &lblHCSAFee},
-      {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge},
-      {&lblTotalChargeLabel, &lblTotalCharge},
-      {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange},
-      {&lblTotalCanChargeLabel, &lblTotalCanCharge},
-  };
   int row = 0;
-  for (auto& [caption, amount] : panel) {
+  for (auto& [caption, amount] : PanelLabels()) {
     const int top = 4140 + row++ * kRowHeight;
     Place(*caption, kPanelLeft, top, kPanelCaptionWidth, kRowHeight);
     Place(*amount, kPanelLeft + kPanelCaptionWidth, top, kPanelValueWidth, kRowHeight);
@@ -177,11 +161,11 @@ void frmCorvane1::Design() {
   Place(txtDiscount[2], 990, 240, 780, kBoxHeight);
   Place(lblLTLDiscountMXCaption, 90, 660, 900, kRowHeight, "Discount %");
   Place(txtDiscount[3], 990, 630, 780, kBoxHeight);
-  for (forms::Control* c : Controls{&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0],
-                                    &txtDiscount[1]})
+  for (forms::Control* c :
+       Controls{&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0], &txtDiscount[1]})
     c->setContainer(&fraDiscount);
-  for (forms::Control* c : Controls{&lblFloorMXCaption, &lblLTLDiscountMXCaption,
-                                    &txtDiscount[2], &txtDiscount[3]})
+  for (forms::Control* c :
+       Controls{&lblFloorMXCaption, &lblLTLDiscountMXCaption, &txtDiscount[2], &txtDiscount[3]})
     c->setContainer(&fraDiscountMX);
   fraDiscountMX.setVisible(false);
 
@@ -196,8 +180,7 @@ void frmCorvane1::Design() {
   Place(lblUnitsCaption, 90, 270, 720, kRowHeight, "Units");
   Place(txtPPU, 810, 240, 960, kBoxHeight);
   Place(lblPPU, 90, 600, 1680, kRowHeight);
-  for (forms::Control* c : Controls{&lblUnitsCaption, &txtPPU, &lblPPU})
-    c->setContainer(&fraPPU);
+  for (forms::Control* c : Controls{&lblUnitsCaption, &txtPPU, &lblPPU}) c->setContainer(&fraPPU);
   Place(cmdDensityClassCalculator, kRightLeft, h - 2385, kRightWidth, 420, "&Density Calculator");
   Place(cmdNewShipment, kPanelLeft, h - 1875, 1500, 420, "&New Shipment");
   Place(cmdPrint, kRightLeft, h - 1875, 900, 420, "&Print");
@@ -236,12 +219,29 @@ void frmCorvane1::Design() {
     order.push_back(&cboClass[i]);
     order.push_back(&txtWeight[i]);
   }
-  for (forms::Control* c : Controls{
-           &txtDiscount[0], &txtDiscount[1], &txtDiscount[2], &txtDiscount[3],
-           &optApplyOutboundPricing, &optApplyInboundPricing, &txtPPU, &cmdNewShipment,
-           &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
+  for (forms::Control* c :
+       Controls{&txtDiscount[0], &txtDiscount[1], &txtDiscount[2], &txtDiscount[3],
+                &optApplyOutboundPricing, &optApplyInboundPricing, &txtPPU, &cmdNewShipment,
+                &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
     order.push_back(c);
   SetTabOrder(order);
+}
+
+std::array<std::pair<forms::Label*, forms::Label*>, 14> frmCorvane1::PanelLabels() {
+  return {{{&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX},
+           {&lblDiscountMXLabel, &lblDiscountMX},
+           {&lblNetMXLabel, &lblNetMX},
+           {&lblUndiscountedChargeLabel, &lblUndiscountedCharge},
+           {&lblDiscountLabel, &lblDiscount},
+           {&lblNetLabel, &lblNet},
+           {&lblFuelSurchargeLabel, &lblFuelSurcharge},
+           {&lblAccessorialChargeLabel, &lblAccessorialCharge},
+           {&lblCrossBorderChargeLabel, &lblCrossBorderCharge},
+           {&lblHCSAFeeLabel, &lblHCSAFee},
+           {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge},
+           {&lblTotalChargeLabel, &lblTotalCharge},
+           {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange},
+           {&lblTotalCanChargeLabel, &lblTotalCanCharge}}};
 }
 
 std::string frmCorvane1::FileToString(const std::string& fileName) const {
@@ -322,47 +322,47 @@ void frmCorvane1::ConfigureScreen() {
   lblServiceLabel.setVisible(On(s.ServiceGuideOn));
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
-  for (forms::Control* c : Controls{
-           &mnuFileRateSheet, &mnuFileBillofLading,
-           &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-           &mnuEditDiscountsMexican,
-           &mnuViewRules, &mnuViewSpeedSheetAlternation,
-           &mnuHelpContents, &mnuHelpAbout,
-           &cmdDensityClassCalculator})
+  for (forms::Control* c :
+       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
+                &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
+                &mnuViewSpeedSheetAlternation, &mnuHelpContents, &mnuHelpAbout,
+                &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
-void frmCorvane1::mnuFileCalculator_Click() {
+void frmCorvane1::OpenWindow(const std::function<void()>& open) {
   program_.ratingState = "N";
-  if (!runtime().desktop().StartProgram("calc.exe")) runtime().MsgBox("Calculator not found", "Error");
+  open();
   program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuFileCalculator_Click() {
+  OpenWindow([this] {
+    if (!runtime().desktop().StartProgram("calc.exe"))
+      runtime().MsgBox("Calculator not found", "Error");
+  });
 }
 
 void frmCorvane1::mnuViewTerminalInformation_Click() {
-  program_.ratingState = "N";
-  terminalInformation_.ShowModal();
-  terminalInformation_.Unload();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    terminalInformation_.ShowModal();
+    terminalInformation_.Unload();
+  });
 }
 
 void frmCorvane1::mnuEditFAK_Click() {
-  program_.ratingState = "N";
-  pricing::frmFAK window(runtime(), program_.dir, program_.classTable, program_.fak,
-                         program_.Mexico571Mode, program_.IconPath());
-  window.ShowModal();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    pricing::frmFAK window(runtime(), program_.dir, program_.classTable, program_.fak,
+                           program_.Mexico571Mode, program_.IconPath());
+    window.ShowModal();
+  });
   for (int i = 0; i < 8; ++i)
     if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
   RateAgain();
 }
 
 void frmCorvane1::mnuFilePrint_Click() {
-  const quote::Printout page = quote::BuildQuotePage(*this);
-  if (!page.document) {
-    runtime().MsgBox(page.error);
-    return;
-  }
-  switch (runtime().desktop().Print(*page.document)) {
+  switch (runtime().desktop().Print(quote::BuildQuotePage(Snapshot()))) {
     case forms::PrintResult::Printed:
       runtime().MsgBox("Information Printed");
       break;
@@ -374,17 +374,69 @@ void frmCorvane1::mnuFilePrint_Click() {
   }
 }
 
+quote::QuoteSheet frmCorvane1::Snapshot() const {
+  // What a control shows: its text while shown, nothing while hidden.
+  auto text = [](const forms::Control& c) { return c.shown() ? c.text() : std::string(); };
+  auto shownCaption = [](const forms::Control& c) -> std::optional<std::string> {
+    if (!c.shown()) return std::nullopt;
+    return c.caption();
+  };
+  auto row = [&](const forms::Label& caption,
+                 const forms::Label& amount) -> std::optional<quote::PanelRow> {
+    if (!caption.shown()) return std::nullopt;
+    return quote::PanelRow{caption.caption(), text(amount)};
+  };
+  quote::QuoteSheet sheet;
+  sheet.title = caption();
+  sheet.terminalHeading = shownCaption(lblTerminalLabel);
+  sheet.serviceHeading = shownCaption(lblServiceLabel);
+  sheet.fakHeading = shownCaption(lblFAKLabel);
+  sheet.origin = {text(txtOrigin), text(lblOriginState), text(lblOriginTerminal),
+                  text(lblServiceDays)};
+  sheet.destination = {text(txtDestination), text(lblDestinationState),
+                       text(lblDestinationTerminal), text(lblServiceType)};
+  for (int i = 0; i < quote::kScreenLines; ++i)
+    sheet.lines.at(static_cast<std::size_t>(i)) = {text(cboClass[i]), text(lblFAK[i]),
+                                                   text(txtWeight[i]), text(lblRate[i]),
+                                                   text(lblCharge[i])};
+  sheet.intrastateTariff = text(lblIntrastateTariff);
+  if (lblDeficitLabel.shown())
+    sheet.deficit = quote::DeficitRow{lblDeficitLabel.caption(), text(lblDeficitWeight),
+                                      text(lblDeficitRate), text(lblDeficitCharge)};
+  if (lblTotalWeightLabel.shown())
+    sheet.totalWeight = quote::WeightRow{lblTotalWeightLabel.caption(), text(lblTotalWeight)};
+  quote::TotalsPanel& p = sheet.totals;
+  p.undiscountedChargeMX = row(lblUndiscountedChargeMXLabel, lblUndiscountedChargeMX);
+  p.discountMX = row(lblDiscountMXLabel, lblDiscountMX);
+  p.netMX = row(lblNetMXLabel, lblNetMX);
+  p.undiscountedCharge = row(lblUndiscountedChargeLabel, lblUndiscountedCharge);
+  p.discount = row(lblDiscountLabel, lblDiscount);
+  p.net = row(lblNetLabel, lblNet);
+  p.fuelSurcharge = row(lblFuelSurchargeLabel, lblFuelSurcharge);
+  p.accessorialCharge = row(lblAccessorialChargeLabel, lblAccessorialCharge);
+  p.crossBorderCharge = row(lblCrossBorderChargeLabel, lblCrossBorderCharge);
+  p.highCostFee = row(lblHCSAFeeLabel, lblHCSAFee);
+  p.californiaSurcharge = row(lblCaliforniaSurchargeLabel, lblCaliforniaSurcharge);
+  p.totalCharge = row(lblTotalChargeLabel, lblTotalCharge);
+  p.canadianExchange = row(lblCanCurrencyExchangeLabel, lblCanCurrencyExchange);
+  p.totalCanadianCharge = row(lblTotalCanChargeLabel, lblTotalCanCharge);
+  sheet.sufferanceNotice = shownCaption(lblSufferanceFeeMessage);
+  sheet.currencyNotice = shownCaption(lblUSDMessage);
+  sheet.inboundPricing = optApplyInboundPricing.value() != 0;
+  sheet.rbn = text(lblRBN);
+  sheet.disclaimer = shownCaption(lblDisclaimer);
+  return sheet;
+}
+
 void frmCorvane1::ShowAccessorialCharges() {
   if (!accessorialCharges_)
-    accessorialCharges_ = std::make_unique<pricing::frmAccessorialCharges>(
-        runtime(), program_.dir, program_.IconPath());
+    accessorialCharges_ = std::make_unique<pricing::frmAccessorialCharges>(runtime(), program_.dir,
+                                                                           program_.IconPath());
   accessorialCharges_->ShowModal();
 }
 
 void frmCorvane1::mnuEditAccessorialCharges_Click() {
-  program_.ratingState = "N";
-  ShowAccessorialCharges();
-  program_.ratingState = "Y";
+  OpenWindow([this] { ShowAccessorialCharges(); });
   RateAgain();
 }
 
@@ -400,10 +452,10 @@ void frmCorvane1::mnuCityLookup_Click() {
 }
 
 void frmCorvane1::mnuViewMap_Click() {
-  program_.ratingState = "N";
-  geo::frmMap window(runtime(), program_.dir, program_.IconPath());
-  window.ShowModal();
-  program_.ratingState = "Y";
+  OpenWindow([this] {
+    geo::frmMap window(runtime(), program_.dir, program_.IconPath());
+    window.ShowModal();
+  });
 }
 
 void frmCorvane1::Form_Unload(bool& cancel) {

@@ -1,7 +1,10 @@
 // The main quote window: its full control set and the behaviour that is built so far.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,9 @@
 #include "geo/frm_terminal_information.h"
 #include "geo/service_guide.h"
 #include "pricing/frm_accessorial_charges.h"
+#include "quote/charges.h"
+#include "quote/lines.h"
+#include "quote/quote_sheet.h"
 
 namespace tarvex::app {
 
@@ -48,6 +54,8 @@ class frmCorvane1 : public forms::Form {
   void NewShipment();
   // The distance of the lane H7 to H9 from the engine, or -1 when there is none.
   double GetMiles();
+  // The quote as the window shows it, for the printed page.
+  quote::QuoteSheet Snapshot() const;
 
   // Menus; a parent is the container of its entries.
   forms::Menu mnuFile{*this, "mnuFile"};
@@ -180,6 +188,9 @@ class frmCorvane1 : public forms::Form {
   void mnuEditAccessorialCharges_Click();
   void mnuCityLookup_Click();
   void mnuViewMap_Click();
+  // Runs a command that opens another window with the rating-state flag at "N", so the box
+  // losing the focus to it rates nothing, and at "Y" again afterwards.
+  void OpenWindow(const std::function<void()>& open);
   // Shows the accessorial charges window, creating it on first use.
   void ShowAccessorialCharges();
   void mnuFileCalculator_Click();
@@ -231,23 +242,26 @@ class frmCorvane1 : public forms::Form {
   // Rating.
   void cboClass_LostFocus(int index);
   void txtWeight_LostFocus(int index);
-  // Copies the filled lines into the engine record; the screen line of each engine line
-  // (engine line n is element n - 1).
-  std::vector<int> LoadLines();
+  // Packs the filled lines into the engine record, each with its screen line.
+  std::vector<quote::PackedLine> LoadLines();
   // Rates the shown shipment again through the weight box of its last engine line.
   void RateAgain();
   void SetUpEngineDiscounts(bool mexican);
-  void ComposeCharges(bool mexican);
-  void SurchargesAndTotals();
+  // Composes and shows the US/Canada or the Mexico panel after a rating.
+  quote::ChargePanel ComposeCharges(bool mexican);
+  void ShowCharges(const quote::ChargePanel& panel, bool mexican);
+  void SurchargesAndTotals(const quote::ChargePanel& charges,
+                           const std::optional<quote::ChargePanel>& mexico);
+  void ShowTotals(const quote::QuoteTotals& totals);
+  // The totals panel's caption and amount labels, top to bottom.
+  std::array<std::pair<forms::Label*, forms::Label*>, 14> PanelLabels();
   void PricePerUnit();
   void ShowFakLabel(int index);
   void ClearShipment();
   void lblIntrastateTariff_Change();
   // Picks the lane's tariff into H4 and H5; false when the lane cannot be rated.
   bool SelectTariff();
-  double Amount(const forms::Control& label) const;
   std::string Money(double value) const;
-  double EngineAmount(engine::TextField<engine::InEngineRecord> field) const;
   bool MexicanLane() const;
   bool MexicoPanelShown() const;
 
@@ -266,6 +280,8 @@ class frmCorvane1 : public forms::Form {
   std::string discountCountry_;
   // The customer's floor amount of the last discount set-up.
   double customerFloor_ = 0.0;
+  // The totals panel of the quote on the screen; empty while no quote is shown.
+  std::optional<quote::QuoteTotals> totals_;
   frmSingleshipment singleShipment_;
   // Created on first use and then only hidden, so its ticks stay in force.
   std::unique_ptr<pricing::frmAccessorialCharges> accessorialCharges_;

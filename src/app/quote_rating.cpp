@@ -1,8 +1,5 @@
-// Rating a shipment on the quote window: the two lost-focus entry points, line loading,
-// the engine discount set-up, charge composition, surcharges and totals, price per unit.
-#include <algorithm>
-#include <cmath>
-
+// Rating a shipment on the quote window: the two lost-focus entry points and the showing of
+// what the quote's arithmetic (src/quote) makes of the engine's answer.
 #include "app/frm_corvane1.h"
 #include "app/program.h"
 #include "base/number_format.h"
@@ -10,6 +7,8 @@
 #include "geo/special_points.h"
 #include "pricing/floors.h"
 #include "pricing/input_fields.h"
+#include "quote/engine_discounts.h"
+#include "quote/money.h"
 
 namespace tarvex::app {
 
@@ -18,34 +17,40 @@ using pricing::On;
 
 namespace {
 
-bool StartsWith(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& name, const char* prefix) {
+  return name.rfind(prefix, 0) == 0;
+}
 
-// The engine's class text of a line class: "92" for 92.5, "77" for 77.5.
-std::string EngineClassText(double lineClass) {
-  if (lineClass == 92.5) return "92";
-  if (lineClass == 77.5) return "77";
-  return base::NumberToText(lineClass);
+template <class T>
+std::array<std::string, quote::kScreenLines> Texts(const forms::ControlArray<T>& boxes) {
+  std::array<std::string, quote::kScreenLines> texts;
+  for (int i = 0; i < quote::kScreenLines; ++i)
+    texts[static_cast<std::size_t>(i)] = boxes[i].text();
+  return texts;
+}
+
+void ShowRow(forms::Label& caption, forms::Label& amount, const quote::ChargeRow& row,
+             char decimalSeparator) {
+  caption.setCaption(row.caption);
+  amount.setCaption(quote::Money(row.amount, decimalSeparator));
 }
 
 constexpr int kPanelTop = 4140;
-constexpr int kPanelTopMexico = 4860;
 constexpr int kPanelPitch = 240;
 
 }  // namespace
 
-double frmCorvane1::Amount(const forms::Control& label) const {
-  return base::ValLocal(label.caption(), program_.decimalSeparator);
-}
-
 std::string frmCorvane1::Money(double value) const {
-  return base::FormatMask(value, "0.00 ", program_.decimalSeparator);
+  return quote::Money(value, program_.decimalSeparator);
 }
 
 bool frmCorvane1::MexicanLane() const {
   return lblOriginState.caption() == "MX" || lblDestinationState.caption() == "MX";
 }
 
-bool frmCorvane1::MexicoPanelShown() const { return program_.Mexico571Mode && MexicanLane(); }
+bool frmCorvane1::MexicoPanelShown() const {
+  return program_.Mexico571Mode && MexicanLane();
+}
 
 void frmCorvane1::cboClass_LostFocus(int index) {
   if (program_.ratingState == "N") {
@@ -86,25 +91,13 @@ void frmCorvane1::cboClass_LostFocus(int index) {
   if (On(program_.settings.FakOn)) ShowFakLabel(index);
 }
 
-std::vector<int> frmCorvane1::LoadLines() {
-  EngineRecord& r = program_.engineRecord;
-  std::vector<int> packed;
-  const bool substitute =
-      program_.fak.FakInEffect == 'Y' && (!MexicanLane() || program_.Mexico571Mode);
-  int n = 0;
-  for (std::size_t line = 0; line < 8; ++line) {
-    if (!(program_.lineClass[line] > 0) || program_.lineWeight[line] <= 0) continue;
-    ++n;
-    packed.push_back(static_cast<int>(line));
-    std::string classText = EngineClassText(program_.lineClass[line]);
-    if (substitute) {
-      const auto fak = pricing::FakClassOf(classText, program_.classTable, program_.fak);
-      classText = fak ? pricing::ClassText(*fak) : "500";
-    }
-    r.line(n).setText(engine::L2, classText);
-    r.line(n).setText(engine::L3, std::to_string(program_.lineWeight[line]));
-  }
-  r.setText(engine::H11, (n < 10 ? "0" : "") + std::to_string(n));
+std::vector<quote::PackedLine> frmCorvane1::LoadLines() {
+  const quote::FakSubstitution fak{
+      quote::SubstitutesFak(program_.fak, MexicanLane(), program_.Mexico571Mode),
+      program_.classTable, program_.fak};
+  std::vector<quote::PackedLine> packed =
+      quote::PackLines(program_.lineClass, program_.lineWeight, fak);
+  quote::LoadLines(packed, program_.engineRecord);
   return packed;
 }
 
@@ -129,7 +122,7 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
         base::TruncateToWhole(base::ValLocal(txtWeight[index].text(), program_.decimalSeparator)));
   }
   EngineRecord& r = program_.engineRecord;
-  const std::vector<int> packed = LoadLines();
+  const std::vector<quote::PackedLine> packed = LoadLines();
   if (packed.empty()) {
     // Nothing left to rate: no total may stay on the screen, or be printed, for lines
     // that are gone.
@@ -137,8 +130,8 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
     return;
   }
   SetUpEngineDiscounts(false);
-  const bool mexican = MexicanLane();
-  r.setText(engine::H3, program_.Mexico571Mode && mexican ? "   P" : " ME1");
+  const bool mexicoPanel = MexicoPanelShown();
+  r.setText(engine::H3, mexicoPanel ? "   P" : " ME1");
   program_.engine.RateShipment(r);
   r.setText(engine::H3, " ME1");
   if (!r.blank(engine::H2)) {
@@ -156,48 +149,33 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
   }
   if (program_.decimalSeparator == ',') engine::ConvertResultAmounts(r, ',');
 
-  int n = 0;
-  for (int line = 0; line < 8; ++line) {
-    if (base::Val(cboClass[line].text()) > 0 && base::Val(txtWeight[line].text()) > 0) {
-      ++n;
-      lblRate[line].setCaption(Money(base::ValLocal(r.line(n).trimmed(engine::L4), program_.decimalSeparator)));
-      lblCharge[line].setCaption(Money(base::ValLocal(r.line(n).trimmed(engine::L5), program_.decimalSeparator)));
-    } else {
-      lblRate[line].setCaption("");
-      lblCharge[line].setCaption("");
-    }
+  const auto results =
+      quote::LineResults(Texts(cboClass), Texts(txtWeight), r, program_.decimalSeparator);
+  for (int line = 0; line < quote::kScreenLines; ++line) {
+    const auto& result = results[static_cast<std::size_t>(line)];
+    lblRate[line].setCaption(result ? Money(result->rate) : "");
+    lblCharge[line].setCaption(result ? Money(result->charge) : "");
   }
-
-  const double deficitWeight = base::Val(r.trimmed(engine::H18));
-  if (deficitWeight != 0 && (!program_.Mexico571Mode || !mexican)) {
+  if (const auto deficit = quote::DeficitOf(r, mexicoPanel, program_.decimalSeparator)) {
     lblDeficitLabel.setCaption("Deficit Weight");
-    lblDeficitWeight.setCaption(base::NumberToText(deficitWeight));
+    lblDeficitWeight.setCaption(deficit->weight);
     lblTotalWeightLabel.setCaption("Billed Weight");
-    lblDeficitCharge.setCaption(Money(EngineAmount(engine::H19)));
-    lblDeficitRate.setCaption(Money(EngineAmount(engine::H17)));
+    lblDeficitCharge.setCaption(Money(deficit->charge));
+    lblDeficitRate.setCaption(Money(deficit->rate));
   } else {
-    for (forms::Label* l : {&lblDeficitLabel, &lblDeficitWeight, &lblDeficitCharge, &lblDeficitRate})
+    for (forms::Label* l :
+         {&lblDeficitLabel, &lblDeficitWeight, &lblDeficitCharge, &lblDeficitRate})
       l->setCaption("");
     lblTotalWeightLabel.setCaption("Total Weight");
   }
   lblTotalWeight.setVisible(true);
   lblTotalWeightLabel.setVisible(true);
 
-  ComposeCharges(false);
-
-  if (program_.Mexico571Mode && mexican) {
+  const quote::ChargePanel charges = ComposeCharges(false);
+  std::optional<quote::ChargePanel> mexicoCharges;
+  if (mexicoPanel) {
     // Engine line n holds the n-th filled screen line, as the first rating packed them.
-    for (int m = 1; m <= 8; ++m) {
-      const auto k = static_cast<std::size_t>(m - 1);
-      std::string text = k < packed.size() ? cboClass[packed[k]].text() : "";
-      if (base::Trim(text).empty()) {
-        text = "500";
-      } else {
-        text = text.substr(0, 3);
-        if (!text.empty() && (text.back() == '.' || text.back() == ',')) text = text.substr(0, 2);
-      }
-      r.line(m).setText(engine::L2, text);
-    }
+    quote::LoadMexicanPortionClasses(packed, Texts(cboClass), r);
     SetUpEngineDiscounts(true);
     r.setText(engine::H3, "   S");
     program_.engine.RateShipment(r);
@@ -209,10 +187,10 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
       return;
     }
     if (program_.decimalSeparator == ',') engine::ConvertResultAmounts(r, ',');
-    ComposeCharges(true);
+    mexicoCharges = ComposeCharges(true);
   }
 
-  SurchargesAndTotals();
+  SurchargesAndTotals(charges, mexicoCharges);
   PricePerUnit();
   lblRBN.setCaption("RBN = " + r.trimmed(engine::H13));
   if (base::Trim(txtWeight[index].text()).empty() && next != nullptr &&
@@ -220,268 +198,152 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
     txtOrigin.SetFocus();
 }
 
-double frmCorvane1::EngineAmount(engine::TextField<engine::InEngineRecord> field) const {
-  return base::ValLocal(program_.engineRecord.trimmed(field), program_.decimalSeparator);
-}
-
 void frmCorvane1::SetUpEngineDiscounts(bool mexican) {
-  EngineRecord& r = program_.engineRecord;
   const pricing::SettingsRecord& s = program_.settings;
-  const std::string ltlText = base::Trim(txtDiscount[mexican ? 3 : 1].text());
-  const std::string floorText = base::Trim(txtDiscount[mexican ? 2 : 0].text());
-  auto usable = [](const std::string& t) { return !t.empty() && t != "."; };
-  customerFloor_ = 0;
-  r.setText(engine::H26, "N");
-  if (s.EngineDiscountMode != 0 && s.EngineDiscountSuppressed == 0) {
-    r.setText(engine::H26, "Y");
-    r.discount(1).setText(engine::D1, "D%");
-    if (usable(ltlText)) {
-      const double p = base::ValLocal(ltlText, program_.decimalSeparator) * 100;
-      r.discount(1).setText(engine::D2, 0, base::FormatMask(p, "0000"));
-      for (int i = 1; i <= 6; ++i)
-        r.discount(1).setText(engine::D2, i, " " + base::NumberToText(base::RoundForDisplay(p, 0)));
-    } else {
-      r.discount(1).setText(engine::D2, 0, "0000");
-      for (int i = 1; i <= 6; ++i) r.discount(1).setText(engine::D2, i, " 0000");
-    }
-    for (int i = 7; i <= 9; ++i) r.discount(1).setText(engine::D2, i, " 0000");
-    customerFloor_ = usable(floorText)
-                         ? base::RoundForDisplay(base::ValLocal(floorText, program_.decimalSeparator), 4)
-                         : 0;
-  } else {
-    r.discount(1).setText(engine::D2, 0, "0000");
-    for (int i = 1; i <= 9; ++i) r.discount(1).setText(engine::D2, i, " 0000");
-  }
-  r.setText(engine::H33, On(s.DiscountOnCharges) ? "C" : "R");
+  customerFloor_ = quote::SetUpEngineDiscounts(
+      {txtDiscount[mexican ? 3 : 1].text(), txtDiscount[mexican ? 2 : 0].text()},
+      {s.EngineDiscountMode != 0 && s.EngineDiscountSuppressed == 0, On(s.DiscountOnCharges),
+       program_.decimalSeparator},
+      program_.engineRecord);
 }
 
-namespace {
-
-// The discount field of a billed weight.
-int Bracket(double billedWeight) {
-  constexpr double kBreaks[] = {500, 1000, 2000, 5000, 10000, 20000, 30000, 40000};
-  int bracket = 1;
-  for (const double b : kBreaks)
-    if (billedWeight >= b) ++bracket;
-  return bracket;
-}
-
-}  // namespace
-
-void frmCorvane1::ComposeCharges(bool mexican) {
+quote::ChargePanel frmCorvane1::ComposeCharges(bool mexican) {
   const EngineRecord& r = program_.engineRecord;
-  forms::Label& first = mexican ? lblUndiscountedChargeMX : lblUndiscountedCharge;
-  forms::Label& discount = mexican ? lblDiscountMX : lblDiscount;
-  forms::Label& net = mexican ? lblNetMX : lblNet;
-  forms::Label& firstCaption = mexican ? lblUndiscountedChargeMXLabel : lblUndiscountedChargeLabel;
-  forms::Label& discountCaption = mexican ? lblDiscountMXLabel : lblDiscountLabel;
-  forms::Label& netCaption = mexican ? lblNetMXLabel : lblNetLabel;
-
-  if (!r.blank(engine::H15))
-    lblTotalWeight.setCaption(base::NumberToText(base::Val(
-        r.trimmed(program_.Mexico571Mode && MexicanLane() ? engine::H14 : engine::H15))));
-  const bool onRates = r.trimmed(engine::H33) == "R";
-  auto d2 = [&](int i) { return base::Val(r.discount(1).trimmed(engine::D2, i)); };
-  double percent = onRates ? 0 : d2(Bracket(base::Val(r.trimmed(engine::H15))));
-
-  const double h16 = EngineAmount(engine::H16);
-  const double h20 = EngineAmount(engine::H20);
-  double discountAmount = 0;
-  if (h20 < h16) {
-    first.setCaption(Money(h16 + EngineAmount(engine::H36)));
-    firstCaption.setCaption("Minimum Charge");
-    discountAmount = EngineAmount(engine::H36);
-    percent = d2(0);
-    for (int i = 0; i < 8; ++i) {
-      lblRate[i].setVisible(false);
-      lblCharge[i].setVisible(false);
-    }
-  } else {
-    const double amount = h20 + EngineAmount(engine::H35);
-    first.setCaption(Money(amount));
-    firstCaption.setCaption(onRates ? "Discounted Charge" : "Undiscounted Charge");
-    discountAmount = EngineAmount(engine::H35);
-    if (base::Val(base::FormatMask(amount * percent / 10000, "0.00")) !=
-        base::RoundForDisplay(discountAmount, 2))
-      percent = d2(6);
-    for (int i = 0; i < 8; ++i) {
-      lblRate[i].setVisible(true);
-      lblCharge[i].setVisible(true);
-    }
-  }
-  discount.setCaption(Money(discountAmount));
-  discountCaption.setCaption(
-      discountAmount > 0
-          ? base::FormatMask(percent / 10000, "0.00%", program_.decimalSeparator) + " Discount"
-          : "Discount");
-  const double netAmount = Amount(first) - Amount(discount);
-  const pricing::LaneFloor floor = pricing::GetLaneFloor(
-      program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor_,
-      On(program_.settings.UseFloorTables));
+  if (const auto weight = quote::TotalWeightText(r, MexicoPanelShown()))
+    lblTotalWeight.setCaption(*weight);
+  const pricing::LaneFloor floor =
+      pricing::GetLaneFloor(program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor_,
+                            On(program_.settings.UseFloorTables));
   if (!floor.ok()) runtime().MsgBox(floor.fault);
-  if (netAmount >= floor.amount) {
-    net.setCaption(Money(netAmount));
-    netCaption.setCaption("Net Charge");
-  } else {
-    net.setCaption(Money(floor.amount));
-    netCaption.setCaption("MC Floor");
+  const quote::ChargePanel panel =
+      quote::ComposeCharges(r, floor.amount, program_.decimalSeparator);
+  ShowCharges(panel, mexican);
+  for (int i = 0; i < quote::kScreenLines; ++i) {
+    lblRate[i].setVisible(!panel.minimumCharge);
+    lblCharge[i].setVisible(!panel.minimumCharge);
   }
+  return panel;
 }
 
-void frmCorvane1::SurchargesAndTotals() {
+void frmCorvane1::ShowCharges(const quote::ChargePanel& panel, bool mexican) {
+  const char separator = program_.decimalSeparator;
+  ShowRow(mexican ? lblUndiscountedChargeMXLabel : lblUndiscountedChargeLabel,
+          mexican ? lblUndiscountedChargeMX : lblUndiscountedCharge, panel.first, separator);
+  ShowRow(mexican ? lblDiscountMXLabel : lblDiscountLabel, mexican ? lblDiscountMX : lblDiscount,
+          panel.discount, separator);
+  ShowRow(mexican ? lblNetMXLabel : lblNetLabel, mexican ? lblNetMX : lblNet, panel.net, separator);
+}
+
+void frmCorvane1::SurchargesAndTotals(const quote::ChargePanel& charges,
+                                      const std::optional<quote::ChargePanel>& mexico) {
   const EngineRecord& r = program_.engineRecord;
   const pricing::SettingsRecord& s = program_.settings;
-  auto canadianScreen = [](const std::string& code) {
-    return !base::Trim(code).empty() && base::Val(code) == 0.0;
-  };
-  const bool canadian = canadianScreen(txtOrigin.text()) || canadianScreen(txtDestination.text());
-  const std::string suffix = canadian ? " (CAN)" : " (US)";
-  const bool mexican = MexicanLane();
-  const bool mexicoPanel = MexicoPanelShown();
-
-  const double base = Amount(lblNet);
-  const double billed = base::Val(r.trimmed(engine::H15));
-  const double percent = billed < 20000
-                             ? (mexican && !program_.Mexico571Mode ? s.FuelSurchargeLTLMX
-                                                                   : s.FuelSurchargeLTL)
-                             : s.FuelSurchargeTL;
-  lblFuelSurcharge.setCaption(Money(base * percent / 100));
-  lblFuelSurchargeLabel.setCaption("Fuel Surcharge");
-  if (Amount(lblFuelSurcharge) > 0 && Amount(lblFuelSurcharge) < 2.00)
-    lblFuelSurcharge.setCaption(Money(2.00));
-
-  if (mexicoPanel) {
-    for (forms::Label* l : {&lblUndiscountedChargeMXLabel, &lblDiscountMXLabel, &lblNetMXLabel})
-      l->setCaption(l->caption() + " (MX)");
-    for (forms::Label* l :
-         {&lblUndiscountedChargeLabel, &lblDiscountLabel, &lblNetLabel, &lblFuelSurchargeLabel})
-      l->setCaption(l->caption() + suffix);
-  }
-
+  quote::SurchargeInput in;
+  in.origin = txtOrigin.text();
+  in.destination = txtDestination.text();
+  in.destinationState = lblDestinationState.caption();
+  in.originCode = r.trimmed(engine::H7);
+  in.destinationCode = r.trimmed(engine::H9);
+  in.billedWeight = base::Val(r.trimmed(engine::H15));
+  in.mexicanLane = MexicanLane();
+  in.mexico571Mode = program_.Mexico571Mode;
+  in.fuelSurchargeLTL = s.FuelSurchargeLTL;
+  in.fuelSurchargeLTLMX = s.FuelSurchargeLTLMX;
+  in.fuelSurchargeTL = s.FuelSurchargeTL;
+  in.canadianExchangeFactor = s.CanadianExchangeFactor;
+  in.borderCrossingFee = borderCrossingFee_;
+  const double totalWeight = base::Val(r.trimmed(engine::H14));
   if (On(s.AccessorialsOn)) {
     // Type 4 charges take the whole net freight charge, both panels' when both are shown.
-    const pricing::AccessorialShipment shipment{
-        r.trimmed(engine::H7), r.trimmed(engine::H9), base::Val(r.trimmed(engine::H14)),
-        Amount(lblNet) + (mexicoPanel ? Amount(lblNetMX) : 0)};
-    lblAccessorialCharge.setCaption(Money(pricing::TotalAccessorialCharges(
+    in.accessorialCharges = pricing::TotalAccessorialCharges(
         program_.dir,
         accessorialCharges_ ? accessorialCharges_->Ticked()
                             : std::vector<pricing::TickedAccessorial>{},
-        shipment)));
+        {in.originCode, in.destinationCode, totalWeight, quote::NetFreightCharge(charges, mexico)});
   }
+  in.highCostFee =
+      geo::GetHighCostFee(program_.dir, in.originCode, in.destinationCode, totalWeight);
+  in.californiaSurcharge =
+      geo::GetCaliforniaSurcharge(program_.dir, in.originCode, in.destinationCode);
+  totals_ = quote::SurchargesAndTotals(charges, mexico, in);
+  ShowTotals(*totals_);
+}
 
-  lblCrossBorderCharge.setCaption("");
-  if (base::Val(r.trimmed(engine::H7)) == 0.0 || base::Val(r.trimmed(engine::H9)) == 0.0)
-    lblCrossBorderCharge.setCaption(Money(borderCrossingFee_));
-
-  lblSufferanceFeeMessage.setVisible(false);
-  const std::string destination = txtDestination.text();
-  if (base::Val(destination.substr(0, 3)) == 0.0 &&
-      std::string("AB,BC,MB,NB,NF,NL,NS,NT,NU,ON,PE,PQ,QC,SK,YT,")
-              .find(lblDestinationState.caption() + ",") != std::string::npos &&
-      lblDestinationState.caption().size() == 2)
-    lblSufferanceFeeMessage.setVisible(true);
-
-  lblHCSAFee.setCaption("");
-  const double fee = geo::GetHighCostFee(program_.dir, r.trimmed(engine::H7), r.trimmed(engine::H9),
-                                         base::Val(r.trimmed(engine::H14)));
-  if (fee > 0) lblHCSAFee.setCaption(Money(fee));
-  lblCaliforniaSurcharge.setCaption("");
-  const double california =
-      geo::GetCaliforniaSurcharge(program_.dir, r.trimmed(engine::H7), r.trimmed(engine::H9));
-  if (california > 0) lblCaliforniaSurcharge.setCaption(Money(california));
-
-  double total = Amount(lblNet);
-  if (mexicoPanel) total += Amount(lblNetMX);
-  for (const forms::Label* l : {&lblFuelSurcharge, &lblAccessorialCharge, &lblCrossBorderCharge,
-                                &lblHCSAFee, &lblCaliforniaSurcharge})
-    if (!base::Trim(l->caption()).empty()) total += Amount(*l);
-  lblTotalCharge.setCaption(Money(total));
-
-  // The result rows, stacked top-down as far as they are shown.
-  struct Row {
-    forms::Label* caption;
-    forms::Label* amount;
-    bool shown;
+void frmCorvane1::ShowTotals(const quote::QuoteTotals& t) {
+  const char separator = program_.decimalSeparator;
+  if (t.mexico) ShowCharges(*t.mexico, true);
+  ShowCharges(t.charges, false);
+  ShowRow(lblFuelSurchargeLabel, lblFuelSurcharge, t.fuelSurcharge, separator);
+  auto showAmount = [this](forms::Label& label, const std::optional<double>& value) {
+    label.setCaption(value ? Money(*value) : "");
   };
-  const Row mexicoRows[] = {{&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX, mexicoPanel},
-                            {&lblDiscountMXLabel, &lblDiscountMX, mexicoPanel},
-                            {&lblNetMXLabel, &lblNetMX, mexicoPanel}};
+  showAmount(lblAccessorialCharge, t.accessorialCharge);
+  showAmount(lblCrossBorderCharge, t.crossBorderCharge);
+  lblSufferanceFeeMessage.setVisible(t.sufferanceNotice);
+  showAmount(lblHCSAFee, t.highCostFee);
+  showAmount(lblCaliforniaSurcharge, t.californiaSurcharge);
+  lblTotalCharge.setCaption(Money(t.total.amount));
+
+  // The result rows, stacked top-down from 4140 twips as far as they are shown; the US/Canada
+  // rows so start at 4860 below the Mexico panel.
+  const bool mexico = t.mexico.has_value();
+  const bool shown[] = {mexico,
+                        mexico,
+                        mexico,
+                        true,
+                        true,
+                        true,
+                        true,
+                        t.accessorialCharge.has_value(),
+                        t.crossBorderCharge.has_value(),
+                        t.highCostFee.has_value(),
+                        t.californiaSurcharge.has_value(),
+                        true,
+                        true,
+                        true};
   int top = kPanelTop;
-  for (const Row& row : mexicoRows) {
-    row.caption->setVisible(row.shown);
-    row.amount->setVisible(row.shown);
-    row.caption->setTop(top);
-    row.amount->setTop(top);
-    top += kPanelPitch;
-  }
-  auto shown = [](const forms::Label& l) { return !base::Trim(l.caption()).empty(); };
-  const Row rows[] = {
-      {&lblUndiscountedChargeLabel, &lblUndiscountedCharge, true},
-      {&lblDiscountLabel, &lblDiscount, true},
-      {&lblNetLabel, &lblNet, true},
-      {&lblFuelSurchargeLabel, &lblFuelSurcharge, true},
-      {&lblAccessorialChargeLabel, &lblAccessorialCharge, shown(lblAccessorialCharge)},
-      {&lblCrossBorderChargeLabel, &lblCrossBorderCharge, shown(lblCrossBorderCharge)},
-      {&lblHCSAFeeLabel, &lblHCSAFee, shown(lblHCSAFee)},
-      {&lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge, shown(lblCaliforniaSurcharge)},
-      {&lblTotalChargeLabel, &lblTotalCharge, true},
-      {&lblCanCurrencyExchangeLabel, &lblCanCurrencyExchange, true},
-      {&lblTotalCanChargeLabel, &lblTotalCanCharge, true},
-  };
-  top = mexicoPanel ? kPanelTopMexico : kPanelTop;
-  for (const Row& row : rows) {
-    row.caption->setVisible(row.shown);
-    row.amount->setVisible(row.shown);
-    if (!row.shown) continue;
-    row.caption->setTop(top);
-    row.amount->setTop(top);
+  std::size_t row = 0;
+  for (const auto& [caption, amount] : PanelLabels()) {
+    const bool show = shown[row++];
+    caption->setVisible(show);
+    amount->setVisible(show);
+    if (!show) continue;
+    caption->setTop(top);
+    amount->setTop(top);
     top += kPanelPitch;
   }
   lblTotalChargeLabel.setVisible(true);
   lblUSDMessage.setVisible(true);
 
-  if (s.CanadianExchangeFactor != 0 && canadian) {
-    lblTotalChargeLabel.setCaption("Total US Charge");
+  lblTotalChargeLabel.setCaption(t.total.caption);
+  if (t.canadianExchange && t.totalCanadianCharge) {
     lblCanCurrencyExchangeLabel.setVisible(true);
     lblTotalCanChargeLabel.setVisible(true);
-    lblCanCurrencyExchange.setCaption(Money(Amount(lblTotalCharge) * s.CanadianExchangeFactor / 100));
-    lblTotalCanCharge.setCaption(Money(Amount(lblTotalCharge) + Amount(lblCanCurrencyExchange)));
+    lblCanCurrencyExchange.setCaption(Money(*t.canadianExchange));
+    lblTotalCanCharge.setCaption(Money(*t.totalCanadianCharge));
   } else {
-    lblTotalChargeLabel.setCaption("Total Charge");
+    lblCanCurrencyExchangeLabel.setCaption("Canadian Exchange");
+    lblTotalCanChargeLabel.setCaption("Total Canadian Charge");
+    for (forms::Label* l : {&lblCanCurrencyExchange, &lblTotalCanCharge}) l->setCaption("");
     for (forms::Label* l : {&lblCanCurrencyExchangeLabel, &lblTotalCanChargeLabel,
-                            &lblCanCurrencyExchange, &lblTotalCanCharge}) {
-      l->setCaption(l == &lblCanCurrencyExchangeLabel ? "Canadian Exchange"
-                    : l == &lblTotalCanChargeLabel    ? "Total Canadian Charge"
-                                                      : "");
+                            &lblCanCurrencyExchange, &lblTotalCanCharge})
       l->setVisible(false);
-    }
   }
 }
 
 void frmCorvane1::PricePerUnit() {
-  const double units = base::Val(txtPPU.text());
-  if (units > 0) {
-    const double total = lblTotalCanCharge.visible() && !base::Trim(lblTotalCanCharge.caption()).empty()
-                             ? Amount(lblTotalCanCharge)
-                             : Amount(lblTotalCharge);
-    lblPPU.setCaption(Money(total / units));
-  } else {
-    lblPPU.setCaption("");
-  }
+  const auto perUnit = quote::PricePerUnit(txtPPU.text(), totals_ ? &*totals_ : nullptr);
+  lblPPU.setCaption(perUnit ? Money(*perUnit) : "");
 }
 
 void frmCorvane1::ShowFakLabel(int index) {
-  if (MexicanLane() && !program_.Mexico571Mode) {
-    lblFAK[index].setCaption("");
-    return;
-  }
-  std::string classText = EngineClassText(program_.lineClass[static_cast<std::size_t>(index)]);
-  const auto fak = pricing::FakClassOf(classText, program_.classTable, program_.fak);
-  lblFAK[index].setCaption(fak ? pricing::ClassText(*fak) : "");
+  lblFAK[index].setCaption(quote::FakLabelText(program_.lineClass[static_cast<std::size_t>(index)],
+                                               MexicanLane(), program_.Mexico571Mode,
+                                               program_.classTable, program_.fak));
 }
 
 void frmCorvane1::ClearQuoteResults() {
+  totals_.reset();
   for (int i = 0; i < 8; ++i) {
     lblRate[i].setCaption("");
     lblCharge[i].setCaption("");
@@ -490,21 +352,12 @@ void frmCorvane1::ClearQuoteResults() {
                           &lblTotalWeight, &lblPPU})
     l->setCaption("");
   lblTotalWeightLabel.setCaption("Total Weight");
-  for (forms::Label* l :
-       {&lblUndiscountedChargeMX, &lblDiscountMX, &lblNetMX, &lblUndiscountedCharge, &lblDiscount,
-        &lblNet, &lblFuelSurcharge, &lblAccessorialCharge, &lblCrossBorderCharge, &lblHCSAFee,
-        &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge})
-    l->setCaption("");
-  for (forms::Label* l :
-       {&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX, &lblDiscountMXLabel,
-        &lblDiscountMX, &lblNetMXLabel, &lblNetMX, &lblUndiscountedChargeLabel,
-        &lblUndiscountedCharge, &lblDiscountLabel, &lblDiscount, &lblNetLabel, &lblNet,
-        &lblFuelSurchargeLabel, &lblFuelSurcharge, &lblAccessorialChargeLabel,
-        &lblAccessorialCharge, &lblCrossBorderChargeLabel, &lblCrossBorderCharge,
-        &lblHCSAFeeLabel, &lblHCSAFee, &lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge,
-        &lblTotalChargeLabel, &lblTotalCharge, &lblCanCurrencyExchangeLabel,
-        &lblCanCurrencyExchange, &lblTotalCanChargeLabel, &lblTotalCanCharge, &lblUSDMessage})
-    l->setVisible(false);
+  for (const auto& [caption, amount] : PanelLabels()) amount->setCaption("");
+  for (const auto& [caption, amount] : PanelLabels()) {
+    caption->setVisible(false);
+    amount->setVisible(false);
+  }
+  lblUSDMessage.setVisible(false);
   lblSufferanceFeeMessage.setVisible(false);
 }
 

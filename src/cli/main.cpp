@@ -227,18 +227,14 @@ int main(int argc, char** argv) {
     for (const auto& m : out.notices) std::cerr << Cp(m) << '\n';
     for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
     if (!out.ok()) return 1;
-    const tarvex::quote::Printout page = tarvex::quote::BuildQuotePage(session.window());
-    if (!page.document) {
-      std::cerr << page.error << '\n';
-      return 4;
-    }
+    const auto page = tarvex::quote::BuildQuotePage(session.window().Snapshot());
     // Fonts and the PDF writer need the desktop toolkit, not a display.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
       qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication toolkit(qtArgc, argv);
     std::string error;
-    if (!tarvex::ui::WritePdf(*page.document, pdf, &error)) {
+    if (!tarvex::ui::WritePdf(page, pdf, &error)) {
       std::cerr << error << '\n';
       return 4;
     }

@@ -1,7 +1,5 @@
 #include "quote/printout.h"
 
-#include <set>
-
 #include "base/text.h"
 
 namespace tarvex::quote {
@@ -32,35 +30,6 @@ class Line {
   forms::PrintLine line_;
 };
 
-// Reads the window's controls by name; a control the window lacks is remembered.
-class Reader {
- public:
-  explicit Reader(const forms::Form& form) : form_(form) {}
-  const forms::Control* Get(const std::string& name, int index = -1) {
-    const forms::Control* c = form_.Find(name, index);
-    if (c == nullptr) missing_.insert(index < 0 ? name : name + "(" + std::to_string(index) + ")");
-    return c;
-  }
-  bool Shown(const std::string& name, int index = -1) {
-    const forms::Control* c = Get(name, index);
-    return c != nullptr && c->shown();
-  }
-  // What the control shows: its text when shown, nothing when hidden.
-  std::string Text(const std::string& name, int index = -1) {
-    const forms::Control* c = Get(name, index);
-    return c != nullptr && c->shown() ? c->text() : std::string();
-  }
-  std::string Missing() const {
-    std::string list;
-    for (const std::string& m : missing_) list += (list.empty() ? "" : ", ") + m;
-    return list;
-  }
-
- private:
-  const forms::Form& form_;
-  std::set<std::string> missing_;
-};
-
 }  // namespace
 
 std::vector<std::string> WrapDisclaimer(const std::string& text) {
@@ -85,14 +54,16 @@ std::vector<std::string> WrapDisclaimer(const std::string& text) {
   return lines;
 }
 
-Printout BuildQuotePage(const forms::Form& main) {
-  Reader r(main);
+forms::PrintDocument BuildQuotePage(const QuoteSheet& sheet) {
   forms::PrintPage page;
   auto emit = [&page](Line& line) { page.lines.push_back(line.Take()); };
   auto empty = [&page] { page.lines.push_back({}); };
+  auto heading = [](const std::optional<std::string>& caption, std::size_t blanks) {
+    return caption ? *caption : std::string(blanks, ' ');
+  };
 
   Line title;
-  title.Add(main.caption(), true);
+  title.Add(sheet.title, true);
   emit(title);
   empty();
   Line zip;
@@ -101,128 +72,117 @@ Printout BuildQuotePage(const forms::Form& main) {
   Line postal;
   postal.Add(std::string(12, ' ') + "Postal", true);
   emit(postal);
-  Line heading;
-  heading.Add("            Code    State ", true)
-      .Add(r.Shown("lblTerminalLabel") ? r.Get("lblTerminalLabel")->caption() : std::string(5, ' '), true)
+  Line columns;
+  columns.Add("            Code    State ", true)
+      .Add(heading(sheet.terminalHeading, 5), true)
       .Add(" ", true)
-      .Add(r.Shown("lblServiceLabel") ? r.Get("lblServiceLabel")->caption() : std::string(7, ' '), true)
+      .Add(heading(sheet.serviceHeading, 7), true)
       .Add("       Class   ", true)
-      .Add(r.Shown("lblFAKLabel") ? r.Get("lblFAKLabel")->caption() : std::string(3, ' '), true)
+      .Add(heading(sheet.fakHeading, 3), true)
       .Add("  Weight     Rate     Charge", true);
-  emit(heading);
+  emit(columns);
 
-  auto lineFields = [&](int i) {
-    return Right(r.Text("cboClass", i), 4) + Right(r.Text("lblFAK", i), 7) +
-           Right(r.Text("txtWeight", i), 8) + Right(r.Text("lblRate", i), 10) +
-           Right(r.Text("lblCharge", i), 11);
+  auto lineFields = [&](std::size_t i) {
+    const LineRow& l = sheet.lines.at(i);
+    return Right(l.lineClass, 4) + Right(l.fakClass, 7) + Right(l.weight, 8) + Right(l.rate, 10) +
+           Right(l.charge, 11);
   };
-  auto pointRow = [&](const char* label, const char* code, const char* state,
-                      const char* terminal, const char* service, int line) {
+  auto pointRow = [&](const char* label, const PointRow& point, std::size_t line) {
     Line row;
     row.Add(label, true);
-    const std::string fields = Left(r.Text(code), 8) + Right(r.Text(state), 6) +
-                               Left(r.Text(terminal), 6) + Left(r.Text(service), 10);
+    const std::string fields = Left(point.code, 8) + Right(point.state, 6) +
+                               Left(point.terminal, 6) + Left(point.service, 10);
     row.Add(Left(fields, 34)).Add(lineFields(line));
     emit(row);
   };
-  pointRow("Origin      ", "txtOrigin", "lblOriginState", "lblOriginTerminal", "lblServiceDays", 0);
-  pointRow("Destination ", "txtDestination", "lblDestinationState", "lblDestinationTerminal",
-           "lblServiceType", 1);
-  for (int i = 2; i <= 7; ++i) {
+  pointRow("Origin      ", sheet.origin, 0);
+  pointRow("Destination ", sheet.destination, 1);
+  for (std::size_t i = 2; i < sheet.lines.size(); ++i) {
     Line row;
-    row.Add(Left(i == 3 ? r.Text("lblIntrastateTariff") : "", 46)).Add(lineFields(i));
+    row.Add(Left(i == 3 ? sheet.intrastateTariff : "", 46)).Add(lineFields(i));
     emit(row);
   }
 
   empty();
-  if (r.Shown("lblDeficitLabel")) {
+  if (sheet.deficit) {
     Line row;
-    row.Add(std::string(44, ' ')).Add(r.Get("lblDeficitLabel")->caption(), true);
-    row.Add(Right(r.Text("lblDeficitWeight"), 7) + Right(r.Text("lblDeficitRate"), 10) +
-            Right(r.Text("lblDeficitCharge"), 11));
+    row.Add(std::string(44, ' ')).Add(sheet.deficit->caption, true);
+    row.Add(Right(sheet.deficit->weight, 7) + Right(sheet.deficit->rate, 10) +
+            Right(sheet.deficit->charge, 11));
     emit(row);
   } else {
     empty();
   }
-  if (r.Shown("lblTotalWeightLabel")) {
+  if (sheet.totalWeight) {
     Line row;
-    row.Add(std::string(44, ' ')).Add(r.Get("lblTotalWeightLabel")->caption(), true);
-    const std::string weight = r.Text("lblTotalWeight");
+    row.Add(std::string(44, ' ')).Add(sheet.totalWeight->caption, true);
+    const std::string& weight = sheet.totalWeight->weight;
     row.Add(Right(weight, row.size() + weight.size() >= 65 ? weight.size() : 65 - row.size()));
     emit(row);
   } else {
     empty();
   }
 
-  struct Pair {
-    const char* label;
-    const char* value;
-    bool closesUp;
+  // A hidden row leaves an empty line, except the rows that close up.
+  const TotalsPanel& p = sheet.totals;
+  const std::pair<const std::optional<PanelRow>*, bool> totals[] = {
+      {&p.undiscountedChargeMX, false},
+      {&p.discountMX, false},
+      {&p.netMX, false},
+      {&p.undiscountedCharge, false},
+      {&p.discount, false},
+      {&p.net, false},
+      {&p.fuelSurcharge, false},
+      {&p.accessorialCharge, false},
+      {&p.crossBorderCharge, true},
+      {&p.highCostFee, true},
+      {&p.californiaSurcharge, true},
+      {&p.totalCharge, false},
+      {&p.canadianExchange, false},
+      {&p.totalCanadianCharge, false},
   };
-  const Pair totals[] = {
-      {"lblUndiscountedChargeMXLabel", "lblUndiscountedChargeMX", false},
-      {"lblDiscountMXLabel", "lblDiscountMX", false},
-      {"lblNetMXLabel", "lblNetMX", false},
-      {"lblUndiscountedChargeLabel", "lblUndiscountedCharge", false},
-      {"lblDiscountLabel", "lblDiscount", false},
-      {"lblNetLabel", "lblNet", false},
-      {"lblFuelSurchargeLabel", "lblFuelSurcharge", false},
-      {"lblAccessorialChargeLabel", "lblAccessorialCharge", false},
-      {"lblCrossBorderChargeLabel", "lblCrossBorderCharge", true},
-      {"lblHCSAFeeLabel", "lblHCSAFee", true},
-      {"lblCaliforniaSurchargeLabel", "lblCaliforniaSurcharge", true},
-      {"lblTotalChargeLabel", "lblTotalCharge", false},
-      {"lblCanCurrencyExchangeLabel", "lblCanCurrencyExchange", false},
-      {"lblTotalCanChargeLabel", "lblTotalCanCharge", false},
-  };
-  for (const Pair& p : totals) {
-    if (r.Shown(p.label)) {
+  for (const auto& [panelRow, closesUp] : totals) {
+    if (*panelRow) {
       Line row;
-      row.Add(std::string(44, ' ')).Add(Right(r.Get(p.label)->caption(), 30), true);
-      row.Add("  " + Right(r.Text(p.value), 10));
+      row.Add(std::string(44, ' ')).Add(Right((*panelRow)->caption, 30), true);
+      row.Add("  " + Right((*panelRow)->amount, 10));
       emit(row);
-    } else if (!p.closesUp) {
+    } else if (!closesUp) {
       empty();
     }
   }
 
   empty();
-  for (const char* message : {"lblSufferanceFeeMessage", "lblUSDMessage"}) {
-    if (r.Shown(message)) {
-      Line row;
-      row.Add(r.Get(message)->caption());
-      emit(row);
-      empty();
-    }
-    if (std::string(message) == "lblSufferanceFeeMessage") empty();
+  if (sheet.sufferanceNotice) {
+    Line row;
+    row.Add(*sheet.sufferanceNotice);
+    emit(row);
+    empty();
+  }
+  empty();
+  if (sheet.currencyNotice) {
+    Line row;
+    row.Add(*sheet.currencyNotice);
+    emit(row);
+    empty();
   }
   empty();
 
-  const forms::Control* inbound = r.Get("optApplyInboundPricing");
   Line pricing;
-  const std::string direction = inbound != nullptr && inbound->value() != 0
-                                    ? "Inbound Pricing Applies"
-                                    : "Outbound Pricing Applies";
-  const std::string rbn = r.Text("lblRBN");
-  pricing.Add(direction + Right(rbn, direction.size() + rbn.size() >= 84 ? rbn.size()
-                                                                           : 84 - direction.size()));
+  const std::string direction =
+      sheet.inboundPricing ? "Inbound Pricing Applies" : "Outbound Pricing Applies";
+  const std::string& rbn = sheet.rbn;
+  pricing.Add(direction +
+              Right(rbn, direction.size() + rbn.size() >= 84 ? rbn.size() : 84 - direction.size()));
   emit(pricing);
   empty();
-  if (r.Shown("lblDisclaimer"))
-    for (const std::string& text : WrapDisclaimer(r.Get("lblDisclaimer")->caption())) {
+  if (sheet.disclaimer)
+    for (const std::string& text : WrapDisclaimer(*sheet.disclaimer)) {
       Line row;
       row.Add(text);
       emit(row);
     }
-
-  Printout out;
-  out.error = r.Missing();
-  if (!out.error.empty()) {
-    out.error = "The quote window lacks " + out.error + ".";
-    return out;
-  }
-  out.document = forms::PrintDocument{main.caption(), {std::move(page)}};
-  return out;
+  return forms::PrintDocument{sheet.title, {std::move(page)}};
 }
 
 }  // namespace tarvex::quote

@@ -1,5 +1,8 @@
 // The quote window headless on the demo carrier's data, with a scripted engine.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app_session.h"
 #include "base/number_format.h"
@@ -443,7 +446,8 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   EXPECT_EQ(ca.main.lblCaliforniaSurcharge.caption(), "12.50 ");
   EXPECT_TRUE(ca.main.lblCaliforniaSurchargeLabel.visible());
   // The rows close up below the fuel surcharge: accessorials, then California, then the total.
-  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(), ca.main.lblAccessorialChargeLabel.top() + 240);
+  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(),
+            ca.main.lblAccessorialChargeLabel.top() + 240);
   EXPECT_EQ(ca.main.lblTotalChargeLabel.top(), ca.main.lblCaliforniaSurchargeLabel.top() + 240);
 }
 
@@ -496,7 +500,8 @@ TEST_F(QuoteTest, FakClassesStayUnsubstitutedOnAMexicanLaneOutsideMexicoMode) {
     s.driver.Type(s.main.txtWeight[0], "300");
     s.driver.Tab();
     EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2),
-              std::string(destination) == "30303" ? "65" : "50") << destination;
+              std::string(destination) == "30303" ? "65" : "50")
+        << destination;
   }
 }
 
@@ -756,12 +761,82 @@ TEST_F(QuoteTest, DoubleClickingATerminalOrServiceLabelOpensTheTerminalWindow) {
                               &s.main.lblServiceDays, &s.main.lblServiceType}) {
     s.desktop.log.clear();
     s.driver.DblClick(*label);
-    EXPECT_EQ(std::count(s.desktop.log.begin(), s.desktop.log.end(),
-                         "modal: frmTerminalInformation"),
-              1)
+    EXPECT_EQ(
+        std::count(s.desktop.log.begin(), s.desktop.log.end(), "modal: frmTerminalInformation"), 1)
         << label->name();
     EXPECT_EQ(s.program.ratingState, "Y");
   }
+}
+
+TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag) {
+  settings.FakOn = 1;
+  settings.AccessorialsOn = 1;
+  settings.MapOn = 1;
+  Session& s = Quote();
+  Lane(s, "64120", "30303");
+  s.engine.SetDefaultRating(Rated);
+  struct Command {
+    const char* window;
+    std::function<void()> open;
+  };
+  const Command commands[] = {
+      {"frmMap", [&] { s.driver.Click(s.main.mnuViewMap); }},
+      {"frmFAK", [&] { s.driver.Click(s.main.mnuEditFAK); }},
+      {"frmAccessorialCharges", [&] { s.driver.Click(s.main.mnuEditAccessorialCharges); }},
+      {"frmTerminalInformation", [&] { s.driver.DblClick(s.main.lblServiceDays); }},
+  };
+  for (const auto& [window, open] : commands) {
+    SCOPED_TRACE(window);
+    // Opened from the origin box, the window finds the flag at "N".
+    s.driver.Focus(s.main.txtOrigin);
+    std::string flagInside;
+    s.desktop.modalScripts[window] = [&](forms::Form&) { flagInside = s.program.ratingState; };
+    open();
+    EXPECT_EQ(flagInside, "N");
+    EXPECT_EQ(s.program.ratingState, "Y");
+    // Opened while a typed weight still has the focus: leaving the box for it rates nothing.
+    s.driver.Replace(s.main.cboClass[0], "100");
+    s.driver.Focus(s.main.txtWeight[0]);
+    s.driver.Replace(s.main.txtWeight[0], "500");
+    const int before = s.engine.count("RateShipment");
+    int inside = -1;
+    s.desktop.modalScripts[window] = [&](forms::Form&) { inside = s.engine.count("RateShipment"); };
+    open();
+    EXPECT_EQ(inside, before);
+    EXPECT_EQ(s.program.ratingState, "Y");
+  }
+  s.driver.Focus(s.main.txtOrigin);
+  s.driver.Click(s.main.mnuFileCalculator);
+  EXPECT_EQ(s.desktop.started, (std::vector<std::string>{"calc.exe"}));
+  EXPECT_EQ(s.program.ratingState, "Y");
+}
+
+TEST_F(QuoteTest, PricePerUnitOfTheCanadianTotalGoesWithTheQuote) {
+  settings.PricePerUnitOn = 1;
+  settings.PromptPricePerUnit = 1;
+  settings.FakOn = 0;
+  settings.UseFloorTables = 0;
+  settings.FuelSurchargeLTL = 1.0;
+  settings.CanadianExchangeFactor = 40;
+  Session& s = Quote();
+  Lane(s, "64120", "M5V3L9");
+  s.engine.SetDefaultRating([](EngineRecord& r) {
+    Rated(r);
+    r.setText(engine::H20, "125.00");
+  });
+  s.driver.Replace(s.main.cboClass[0], "100");
+  s.driver.Tab();
+  s.driver.Type(s.main.txtWeight[0], "300");
+  s.driver.Tab();
+  ASSERT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
+  s.driver.Replace(s.main.txtPPU, "4");
+  EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");
+  // An edited destination takes the quote away, and its price per unit with it.
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Press(s.main.txtDestination, forms::keys::Backspace);
+  ASSERT_EQ(s.main.txtDestination.text(), "");
+  EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "");
+  EXPECT_THAT(s.main.lblPPU.caption(), ::testing::AnyOf("", "0.00 "));
 }
 
 TEST_F(QuoteTest, EveryWindowCarriesTheProgramIcon) {
