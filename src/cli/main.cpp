@@ -19,8 +19,8 @@
 #include "base/number_format.h"
 #include "base/text.h"
 #include "cli/quote_run.h"
+#include "print/print_page.h"
 #include "quote/printout.h"
-#include "ui/print_page.h"
 
 namespace {
 
@@ -238,7 +238,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication toolkit(qtArgc, argv);
     std::string error;
-    if (!tarvex::ui::WritePdf(*page.document, pdf, &error)) {
+    if (!tarvex::print::WritePdf(*page.document, pdf, &error)) {
       std::cerr << error << '\n';
       return 4;
     }

@@ -15,8 +15,8 @@
 
 #include "base/text.h"
 #include "forms/form.h"
+#include "print/print_page.h"
 #include "ui/binder.h"
-#include "ui/print_page.h"
 
 namespace tarvex::ui {
 
@@ -81,12 +81,12 @@ bool QtDesktop::StartProgram(const std::string& program) {
 
 forms::PrintResult QtDesktop::Print(const forms::PrintDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
-  SetPageLayout(printer);
+  print::SetPageLayout(printer);
   printer.setDocName(FromModel(document.title));
   QPrintPreviewDialog preview(&printer, Parent());
   preview.setWindowTitle(FromModel(document.title));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* p) { RenderPages(*p, document); });
+                   [&](QPrinter* p) { print::RenderPages(*p, document); });
   if (preview.exec() != QDialog::Accepted) return forms::PrintResult::Cancelled;
   return forms::PrintResult::Printed;
 }
