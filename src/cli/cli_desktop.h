@@ -1,9 +1,11 @@
 // The desktop of a command-line run: messages are collected for standard error, questions
-// and modal windows are answered from the command line's choices.
+// and modal windows are answered from the command line's choices. There is no screen to
+// print a window from and no one to pick a file.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ class CliDesktop : public forms::Desktop {
   forms::PrintResult Print(const forms::PrintDocument&) override {
     return forms::PrintResult::Failed;
   }
+  // Says that a window cannot be printed here, and fails.
+  forms::PrintResult PrintForm(const forms::Form& form) override;
+  // The command line names its files in its options: a chooser is always cancelled.
+  std::optional<std::string> ChooseFile(const forms::FileRequest&) override { return std::nullopt; }
   void SetWaitCursor(bool) override {}
   std::pair<int, int> ScreenSize() const override { return {19200, 14400}; }
   void Quit() override { quit_ = true; }

@@ -19,8 +19,8 @@
 #include "base/number_format.h"
 #include "base/text.h"
 #include "cli/quote_run.h"
+#include "print/print_page.h"
 #include "quote/printout.h"
-#include "ui/print_page.h"
 
 namespace {
 
@@ -234,7 +234,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication toolkit(qtArgc, argv);
     std::string error;
-    if (!tarvex::ui::WritePdf(page, pdf, &error)) {
+    if (!tarvex::print::WritePdf(page, pdf, &error)) {
       std::cerr << error << '\n';
       return 4;
     }

@@ -1,7 +1,9 @@
 // What the program asks of the desktop: messages, questions, modal windows, documents,
-// programs and printing. The Qt layer implements it with real dialogs; tests script it.
+// programs, printing and choosing files. The Qt layer implements it with real dialogs; tests
+// script it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +29,18 @@ struct PrintDocument {
 
 enum class PrintResult { Printed, Cancelled, Failed };
 
+// What the desktop's file chooser is asked for; forms::CommonDialog fills it in.
+struct FileRequest {
+  enum class Purpose { Open, Save };
+  Purpose purpose = Purpose::Open;
+  std::string title;
+  // Description and pattern pairs: "Text Files (*.txt)|*.txt|All Files (*.*)|*.*".
+  std::string filter;
+  std::string initDirectory;
+  // The name the chooser proposes.
+  std::string fileName;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -43,6 +57,10 @@ class Desktop {
   // Starts a desktop tool such as the calculator; false when it cannot be started.
   virtual bool StartProgram(const std::string& program) = 0;
   virtual PrintResult Print(const PrintDocument& document) = 0;
+  // Prints a picture of the window as it stands on screen, scaled to fit the page.
+  virtual PrintResult PrintForm(const Form& form) = 0;
+  // The desktop's file chooser: the full path of the file chosen, nothing when cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileRequest& request) = 0;
   // The hourglass pointer during long work.
   virtual void SetWaitCursor(bool wait) = 0;
   // Screen size in twips, for centring windows.

@@ -2,21 +2,27 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <functional>
 
 #include "base/text.h"
+#include "forms/common_dialog.h"
 #include "forms/form.h"
+#include "print/print_page.h"
 #include "ui/binder.h"
-#include "ui/print_page.h"
 
 namespace tarvex::ui {
 
@@ -24,13 +30,63 @@ QString FromModel(const std::string& text) {
   return QString::fromStdString(base::Cp1252ToUtf8(text));
 }
 
-std::string ToModel(const QString& text) { return base::Utf8ToCp1252(text.toStdString()); }
+std::string ToModel(const QString& text) {
+  return base::Utf8ToCp1252(text.toStdString());
+}
 
 namespace {
 
-QWidget* Parent() { return QApplication::activeWindow(); }
+QWidget* Parent() {
+  return QApplication::activeWindow();
+}
+
+// Printed pages and window pictures share the paper, the preview and its PDF choice.
+forms::PrintResult Preview(const std::string& title, const std::function<void(QPrinter&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  print::SetPageLayout(printer);
+  printer.setDocName(FromModel(title));
+  QPrintPreviewDialog preview(&printer, Parent());
+  preview.setWindowTitle(FromModel(title));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) { paint(*p); });
+  if (preview.exec() != QDialog::Accepted) return forms::PrintResult::Cancelled;
+  return forms::PrintResult::Printed;
+}
 
 }  // namespace
+
+QStringList NameFilters(std::string_view filter) {
+  // "(*.txt)" closing a description is the usual way of showing its patterns; the dialog
+  // reads the patterns from that place, so it holds the real ones.
+  static const QRegularExpression shownPatterns(R"(\s*\([^()]*[*?][^()]*\)\s*$)");
+  QStringList filters;
+  for (const forms::FileFilter& entry : forms::ParseFileFilter(filter)) {
+    QStringList patterns;
+    // "*.*" takes every file, also one without a dot, as the desktop's "*" does.
+    for (const std::string& p : entry.patterns) patterns << (p == "*.*" ? "*" : FromModel(p));
+    const QString list = patterns.join(' ');
+    QString description = FromModel(entry.description);
+    description.remove(shownPatterns);
+    filters << (description.isEmpty() ? list : description + " (" + list + ")");
+  }
+  return filters;
+}
+
+QRectF FitToPage(const QSizeF& onScreen, const QSizeF& page) {
+  if (onScreen.isEmpty()) return {};
+  const double scale =
+      std::min({1.0, page.width() / onScreen.width(), page.height() / onScreen.height()});
+  return {QPointF(0, 0), onScreen * scale};
+}
+
+void PaintPicture(QPainter& painter, const QRectF& target, QWidget& widget) {
+  if (widget.width() <= 0 || widget.height() <= 0) return;
+  painter.save();
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / widget.width(), target.height() / widget.height());
+  widget.render(&painter, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  painter.restore();
+}
 
 void QtDesktop::Message(const std::string& title, const std::string& text) {
   if (waitCursor_) QGuiApplication::restoreOverrideCursor();
@@ -68,8 +124,7 @@ bool QtDesktop::StartProgram(const std::string& program) {
   // The calculator is whichever one the desktop has.
   QStringList candidates;
   if (base::EqualsNoCase(program, "calc.exe") || base::EqualsNoCase(program, "calc"))
-    candidates = {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk",
-                  "xcalc"};
+    candidates = {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"};
   else
     candidates = {FromModel(program)};
   for (const QString& name : candidates) {
@@ -80,15 +135,49 @@ bool QtDesktop::StartProgram(const std::string& program) {
 }
 
 forms::PrintResult QtDesktop::Print(const forms::PrintDocument& document) {
-  QPrinter printer(QPrinter::HighResolution);
-  SetPageLayout(printer);
-  printer.setDocName(FromModel(document.title));
-  QPrintPreviewDialog preview(&printer, Parent());
-  preview.setWindowTitle(FromModel(document.title));
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* p) { RenderPages(*p, document); });
-  if (preview.exec() != QDialog::Accepted) return forms::PrintResult::Cancelled;
-  return forms::PrintResult::Printed;
+  return Preview(document.title, [&](QPrinter& printer) { print::RenderPages(printer, document); });
+}
+
+forms::PrintResult QtDesktop::PrintForm(const forms::Form& form) {
+  // What the handler changed before asking for the picture is on it.
+  if (binder_ != nullptr) binder_->Sync();
+  const FormWindow* window = binder_ != nullptr ? binder_->WindowOf(form) : nullptr;
+  if (window == nullptr) return forms::PrintResult::Failed;
+  // The client area, as on screen: neither the title bar nor the menus are printed.
+  QWidget* client = window->client();
+  return Preview(form.caption(), [client](QPrinter& printer) {
+    QPainter painter(&printer);
+    const QRect paper = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double dotsPerPixel = printer.resolution() / static_cast<double>(client->logicalDpiX());
+    PaintPicture(painter, FitToPage(QSizeF(client->size()) * dotsPerPixel, QSizeF(paper.size())),
+                 *client);
+  });
+}
+
+std::optional<std::string> QtDesktop::ChooseFile(const forms::FileRequest& request) {
+  const bool save = request.purpose == forms::FileRequest::Purpose::Save;
+  QFileDialog dialog(Parent(), FromModel(request.title), FromModel(request.initDirectory));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // A typed name is taken whether its file exists or not; the window that reads or writes it
+  // decides what a missing or an existing file means.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(NameFilters(request.filter));
+  if (!request.fileName.empty()) dialog.selectFile(FromModel(request.fileName));
+  if (waitCursor_) QGuiApplication::restoreOverrideCursor();
+  const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  if (waitCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!accepted) return std::nullopt;
+  const QString path = dialog.selectedFiles().front();
+  const std::string chosen = ToModel(path);
+  // The program keeps names in Windows-1252; a name it cannot keep would name another file.
+  if (FromModel(chosen) != path) {
+    Message(request.title,
+            "The name of the file chosen has letters the program cannot keep.\n\nPlease "
+            "choose a file whose name and folders have Western European letters only.");
+    return std::nullopt;
+  }
+  return chosen;
 }
 
 void QtDesktop::SetWaitCursor(bool wait) {

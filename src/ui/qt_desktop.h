@@ -1,12 +1,18 @@
-// The desktop of a real session: Qt message boxes, modal windows, documents, programs and
-// printing.
+// The desktop of a real session: Qt message boxes, modal windows, documents, programs,
+// printing and the desktop's file dialog.
 #pragma once
 
 #include <QEventLoop>
 #include <QPointer>
+#include <QRectF>
+#include <QStringList>
 #include <map>
+#include <string_view>
 
 #include "forms/desktop.h"
+
+class QPainter;
+class QWidget;
 
 namespace tarvex::ui {
 
@@ -24,6 +30,8 @@ class QtDesktop : public forms::Desktop {
   bool OpenDocument(const std::string& pathOrUrl) override;
   bool StartProgram(const std::string& program) override;
   forms::PrintResult Print(const forms::PrintDocument& document) override;
+  forms::PrintResult PrintForm(const forms::Form& form) override;
+  std::optional<std::string> ChooseFile(const forms::FileRequest& request) override;
   void SetWaitCursor(bool wait) override;
   std::pair<int, int> ScreenSize() const override;
   void Quit() override;
@@ -41,7 +49,19 @@ class QtDesktop : public forms::Desktop {
 QString FromModel(const std::string& text);
 std::string ToModel(const QString& text);
 
+// A chooser's filter in the file dialog's terms: "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
+// gives "Text Files (*.txt)" and "All Files (*)".
+QStringList NameFilters(std::string_view filter);
+
+// Where a window's picture goes on a page, from the page's top left corner: at its size on
+// screen when that fits, else shrunk, keeping its proportions, until it does.
+QRectF FitToPage(const QSizeF& onScreen, const QSizeF& page);
+// Paints the widget and everything shown on it into `target`.
+void PaintPicture(QPainter& painter, const QRectF& target, QWidget& widget);
+
 // Twips to pixels: 15 twips per pixel.
-inline int Px(int twips) { return twips / 15; }
+inline int Px(int twips) {
+  return twips / 15;
+}
 
 }  // namespace tarvex::ui

@@ -1,11 +1,11 @@
-# Fails when a source file outside src/ui (and the command line's main, which writes PDF pages)
-# includes a Qt header.
+# Fails when a source file outside src/ui and src/print (and the command line's main, which
+# writes PDF pages) includes a Qt header.
 file(GLOB_RECURSE sources
   ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/tests/*.h ${ROOT}/tests/*.cpp ${ROOT}/bench/*.cpp)
 set(offenders "")
 foreach(f IN LISTS sources)
   file(RELATIVE_PATH rel ${ROOT} ${f})
-  if(rel MATCHES "^src/ui/" OR rel MATCHES "^tests/ui/" OR rel STREQUAL "src/cli/main.cpp")
+  if(rel MATCHES "^(src|tests)/(ui|print)/" OR rel STREQUAL "src/cli/main.cpp")
     continue()
   endif()
   file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/)")
@@ -15,6 +15,6 @@ foreach(f IN LISTS sources)
 endforeach()
 if(offenders)
   list(JOIN offenders "\n" text)
-  message(FATAL_ERROR "Qt headers outside src/ui:\n${text}")
+  message(FATAL_ERROR "Qt headers outside src/ui and src/print:\n${text}")
 endif()
-message(STATUS "no Qt header outside src/ui")
+message(STATUS "no Qt header outside src/ui and src/print")

@@ -1,10 +1,12 @@
 // A desktop for tests: records every message and question, answers questions from a
-// script, and runs modal windows by a scripted action per window name.
+// script, runs modal windows by a scripted action per window name, and answers the file
+// chooser from a script.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,20 @@ class ScriptedDesktop : public forms::Desktop {
     printed.push_back(document);
     return printResult;
   }
+  forms::PrintResult PrintForm(const forms::Form& form) override {
+    log.push_back("print form: " + form.name());
+    printedForms.push_back(form.name());
+    return printResult;
+  }
+  // Each request takes the next scripted answer; nothing left, or nothing scripted, cancels.
+  std::optional<std::string> ChooseFile(const forms::FileRequest& request) override {
+    log.push_back("choose file: " + request.title);
+    fileRequests.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+  }
   void SetWaitCursor(bool wait) override { waitCursor = wait; }
   std::pair<int, int> ScreenSize() const override { return screen; }
   void Quit() override { quit = true; }
@@ -74,6 +90,9 @@ class ScriptedDesktop : public forms::Desktop {
   std::vector<std::string> opened;
   std::vector<std::string> started;
   std::vector<forms::PrintDocument> printed;
+  std::vector<std::string> printedForms;
+  std::vector<forms::FileRequest> fileRequests;
+  std::deque<std::optional<std::string>> fileAnswers;
   bool canOpen = true;
   bool canStart = true;
   forms::PrintResult printResult = forms::PrintResult::Printed;

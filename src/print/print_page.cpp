@@ -1,14 +1,24 @@
-#include "ui/print_page.h"
+#include "print/print_page.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include "base/files.h"
-#include "ui/qt_desktop.h"
+#include "base/text.h"
 
-namespace tarvex::ui {
+namespace tarvex::print {
+
+namespace {
+
+// Page text is single-byte Windows-1252, as the data files hold it.
+QString FromModel(const std::string& text) {
+  return QString::fromStdString(base::Cp1252ToUtf8(text));
+}
+
+}  // namespace
 
 QFont FixedPitchFont() {
   for (const QString& family : QFontDatabase::families())
@@ -22,14 +32,14 @@ QFont FixedPitchFont() {
   return font;
 }
 
-void SetPageLayout(QPrinter& printer) {
-  printer.setPageSize(QPageSize(QPageSize::Letter));
+void SetPageLayout(QPagedPaintDevice& device) {
+  device.setPageSize(QPageSize(QPageSize::Letter));
   // 96 columns of a 10-point fixed face are 8 inches: a quarter inch either side is left.
-  printer.setPageMargins(QMarginsF(6.35, 12.7, 6.35, 12.7), QPageLayout::Millimeter);
+  device.setPageMargins(QMarginsF(6.35, 12.7, 6.35, 12.7), QPageLayout::Millimeter);
 }
 
-void RenderPages(QPrinter& printer, const forms::PrintDocument& document) {
-  QPainter painter(&printer);
+void RenderPages(QPagedPaintDevice& device, const forms::PrintDocument& document) {
+  QPainter painter(&device);
   const QFont regular = FixedPitchFont();
   QFont bold = regular;
   bold.setBold(true);
@@ -39,7 +49,7 @@ void RenderPages(QPrinter& printer, const forms::PrintDocument& document) {
   const int charWidth = metrics.horizontalAdvance('M');
   bool first = true;
   for (const forms::PrintPage& page : document.pages) {
-    if (!first) printer.newPage();
+    if (!first) device.newPage();
     first = false;
     int y = metrics.ascent();
     for (const forms::PrintLine& line : page.lines) {
@@ -47,7 +57,8 @@ void RenderPages(QPrinter& printer, const forms::PrintDocument& document) {
       // Character by character on the grid, so bold never moves a column.
       for (int i = 0; i < text.size(); ++i) {
         bool inBold = false;
-        for (const auto& [start, length] : line.bold) inBold = inBold || (i >= start && i < start + length);
+        for (const auto& [start, length] : line.bold)
+          inBold = inBold || (i >= start && i < start + length);
         painter.setFont(inBold ? bold : regular);
         painter.drawText(i * charWidth, y, QString(text[i]));
       }
@@ -63,12 +74,12 @@ bool WritePdf(const forms::PrintDocument& document, const std::string& file, std
   const QString pages = scratch.filePath("pages.pdf");
   std::string content;
   if (scratch.isValid()) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pages);
-    SetPageLayout(printer);
-    printer.setDocName(FromModel(document.title));
-    RenderPages(printer, document);
+    // The dots per inch of a high-resolution printer, as the printed pages have.
+    QPdfWriter writer(pages);
+    writer.setResolution(1200);
+    SetPageLayout(writer);
+    writer.setTitle(FromModel(document.title));
+    RenderPages(writer, document);
   }
   QFile written(pages);
   if (written.open(QIODevice::ReadOnly)) content = written.readAll().toStdString();
@@ -84,4 +95,4 @@ bool WritePdf(const forms::PrintDocument& document, const std::string& file, std
   return true;
 }
 
-}  // namespace tarvex::ui
+}  // namespace tarvex::print
