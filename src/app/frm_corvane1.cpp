@@ -77,8 +77,8 @@ void frmCorvane1::Design() {
   for (forms::Menu* m : {&mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
                          &mnuEditDiscountsMexican, &mnuEditFAK, &mnuEditAccessorialCharges})
     m->setContainer(&mnuEdit);
-  for (forms::Menu* m : {&mnuViewMap, &mnuViewRules, &mnuViewSpeedSheetAlternation,
-                         &mnuViewTerminalInformation})
+  for (forms::Menu* m :
+       {&mnuViewMap, &mnuViewRules, &mnuViewSpeedSheetAlternation, &mnuViewTerminalInformation})
     m->setContainer(&mnuView);
   for (forms::Menu* m : {&mnuHelpContents, &mnuHelpAbout}) m->setContainer(&mnuHelp);
   mnuFileNewShipment.setShortcut("Ctrl+N");
@@ -177,11 +177,11 @@ void frmCorvane1::Design() {
   Place(txtDiscount[2], 990, 240, 780, kBoxHeight);
   Place(lblLTLDiscountMXCaption, 90, 660, 900, kRowHeight, "Discount %");
   Place(txtDiscount[3], 990, 630, 780, kBoxHeight);
-  for (forms::Control* c : Controls{&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0],
-                                    &txtDiscount[1]})
+  for (forms::Control* c :
+       Controls{&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0], &txtDiscount[1]})
     c->setContainer(&fraDiscount);
-  for (forms::Control* c : Controls{&lblFloorMXCaption, &lblLTLDiscountMXCaption,
-                                    &txtDiscount[2], &txtDiscount[3]})
+  for (forms::Control* c :
+       Controls{&lblFloorMXCaption, &lblLTLDiscountMXCaption, &txtDiscount[2], &txtDiscount[3]})
     c->setContainer(&fraDiscountMX);
   fraDiscountMX.setVisible(false);
 
@@ -196,8 +196,7 @@ void frmCorvane1::Design() {
   Place(lblUnitsCaption, 90, 270, 720, kRowHeight, "Units");
   Place(txtPPU, 810, 240, 960, kBoxHeight);
   Place(lblPPU, 90, 600, 1680, kRowHeight);
-  for (forms::Control* c : Controls{&lblUnitsCaption, &txtPPU, &lblPPU})
-    c->setContainer(&fraPPU);
+  for (forms::Control* c : Controls{&lblUnitsCaption, &txtPPU, &lblPPU}) c->setContainer(&fraPPU);
   Place(cmdDensityClassCalculator, kRightLeft, h - 2385, kRightWidth, 420, "&Density Calculator");
   Place(cmdNewShipment, kPanelLeft, h - 1875, 1500, 420, "&New Shipment");
   Place(cmdPrint, kRightLeft, h - 1875, 900, 420, "&Print");
@@ -222,10 +221,10 @@ void frmCorvane1::Design() {
     order.push_back(&cboClass[i]);
     order.push_back(&txtWeight[i]);
   }
-  for (forms::Control* c : Controls{
-           &txtDiscount[0], &txtDiscount[1], &txtDiscount[2], &txtDiscount[3],
-           &optApplyOutboundPricing, &optApplyInboundPricing, &txtPPU, &cmdNewShipment,
-           &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
+  for (forms::Control* c :
+       Controls{&txtDiscount[0], &txtDiscount[1], &txtDiscount[2], &txtDiscount[3],
+                &optApplyOutboundPricing, &optApplyInboundPricing, &txtPPU, &cmdNewShipment,
+                &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
     order.push_back(c);
   SetTabOrder(order);
 }
@@ -285,7 +284,7 @@ void frmCorvane1::Form_Load() {
   lblSufferanceFeeMessage.setCaption(FileToString("sufferance.dat"));
   internationalCustomerServiceMessage_ = FileToString("InternationalCustomerServiceMsg.dat");
   customerServiceMessage_ = FileToString("CustomerServiceMsg.dat");
-  borderCrossingFee_ = base::Val(FileToString("bordercrossingfee.dat"));
+  borderCrossingFee_ = ReadBorderCrossingFee(program_.dir);
 }
 
 void frmCorvane1::ConfigureScreen() {
@@ -308,19 +307,18 @@ void frmCorvane1::ConfigureScreen() {
   lblServiceLabel.setVisible(On(s.ServiceGuideOn));
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
-  for (forms::Control* c : Controls{
-           &mnuFileRateSheet, &mnuFileBillofLading,
-           &mnuEditDefaults, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-           &mnuEditDiscountsMexican,
-           &mnuViewRules, &mnuViewSpeedSheetAlternation,
-           &mnuHelpContents, &mnuHelpAbout,
-           &cmdDensityClassCalculator})
+  for (forms::Control* c :
+       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
+                &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
+                &mnuViewSpeedSheetAlternation, &mnuHelpContents, &mnuHelpAbout,
+                &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
 void frmCorvane1::mnuFileCalculator_Click() {
   program_.ratingState = "N";
-  if (!runtime().desktop().StartProgram("calc.exe")) runtime().MsgBox("Calculator not found", "Error");
+  if (!runtime().desktop().StartProgram("calc.exe"))
+    runtime().MsgBox("Calculator not found", "Error");
   program_.ratingState = "Y";
 }
 
@@ -362,8 +360,8 @@ void frmCorvane1::mnuFilePrint_Click() {
 
 void frmCorvane1::ShowAccessorialCharges() {
   if (!accessorialCharges_)
-    accessorialCharges_ = std::make_unique<pricing::frmAccessorialCharges>(
-        runtime(), program_.dir, program_.IconPath());
+    accessorialCharges_ = std::make_unique<pricing::frmAccessorialCharges>(runtime(), program_.dir,
+                                                                           program_.IconPath());
   accessorialCharges_->ShowModal();
 }
 

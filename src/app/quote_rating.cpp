@@ -18,7 +18,9 @@ using pricing::On;
 
 namespace {
 
-bool StartsWith(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& name, const char* prefix) {
+  return name.rfind(prefix, 0) == 0;
+}
 
 // The engine's class text of a line class: "92" for 92.5, "77" for 77.5.
 std::string EngineClassText(double lineClass) {
@@ -45,7 +47,9 @@ bool frmCorvane1::MexicanLane() const {
   return lblOriginState.caption() == "MX" || lblDestinationState.caption() == "MX";
 }
 
-bool frmCorvane1::MexicoPanelShown() const { return program_.Mexico571Mode && MexicanLane(); }
+bool frmCorvane1::MexicoPanelShown() const {
+  return program_.Mexico571Mode && MexicanLane();
+}
 
 void frmCorvane1::cboClass_LostFocus(int index) {
   if (program_.ratingState == "N") {
@@ -151,8 +155,10 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
   for (int line = 0; line < 8; ++line) {
     if (base::Val(cboClass[line].text()) > 0 && base::Val(txtWeight[line].text()) > 0) {
       ++n;
-      lblRate[line].setCaption(Money(base::ValLocal(r.line(n).trimmed(engine::L4), program_.decimalSeparator)));
-      lblCharge[line].setCaption(Money(base::ValLocal(r.line(n).trimmed(engine::L5), program_.decimalSeparator)));
+      lblRate[line].setCaption(
+          Money(base::ValLocal(r.line(n).trimmed(engine::L4), program_.decimalSeparator)));
+      lblCharge[line].setCaption(
+          Money(base::ValLocal(r.line(n).trimmed(engine::L5), program_.decimalSeparator)));
     } else {
       lblRate[line].setCaption("");
       lblCharge[line].setCaption("");
@@ -167,7 +173,8 @@ void frmCorvane1::txtWeight_LostFocus(int index) {
     lblDeficitCharge.setCaption(Money(EngineAmount(engine::H19)));
     lblDeficitRate.setCaption(Money(EngineAmount(engine::H17)));
   } else {
-    for (forms::Label* l : {&lblDeficitLabel, &lblDeficitWeight, &lblDeficitCharge, &lblDeficitRate})
+    for (forms::Label* l :
+         {&lblDeficitLabel, &lblDeficitWeight, &lblDeficitCharge, &lblDeficitRate})
       l->setCaption("");
     lblTotalWeightLabel.setCaption("Total Weight");
   }
@@ -234,9 +241,10 @@ void frmCorvane1::SetUpEngineDiscounts(bool mexican) {
       for (int i = 1; i <= 6; ++i) r.discount(1).setText(engine::D2, i, " 0000");
     }
     for (int i = 7; i <= 9; ++i) r.discount(1).setText(engine::D2, i, " 0000");
-    customerFloor_ = usable(floorText)
-                         ? base::RoundForDisplay(base::ValLocal(floorText, program_.decimalSeparator), 4)
-                         : 0;
+    customerFloor_ =
+        usable(floorText)
+            ? base::RoundForDisplay(base::ValLocal(floorText, program_.decimalSeparator), 4)
+            : 0;
   } else {
     r.discount(1).setText(engine::D2, 0, "0000");
     for (int i = 1; i <= 9; ++i) r.discount(1).setText(engine::D2, i, " 0000");
@@ -267,8 +275,8 @@ void frmCorvane1::ComposeCharges(bool mexican) {
   forms::Label& netCaption = mexican ? lblNetMXLabel : lblNetLabel;
 
   if (!r.blank(engine::H15))
-    lblTotalWeight.setCaption(base::NumberToText(base::Val(
-        r.trimmed(program_.Mexico571Mode && MexicanLane() ? engine::H14 : engine::H15))));
+    lblTotalWeight.setCaption(base::NumberToText(
+        base::Val(r.trimmed(program_.Mexico571Mode && MexicanLane() ? engine::H14 : engine::H15))));
   const bool onRates = r.trimmed(engine::H33) == "R";
   auto d2 = [&](int i) { return base::Val(r.discount(1).trimmed(engine::D2, i)); };
   double percent = onRates ? 0 : d2(Bracket(base::Val(r.trimmed(engine::H15))));
@@ -304,9 +312,9 @@ void frmCorvane1::ComposeCharges(bool mexican) {
           ? base::FormatMask(percent / 10000, "0.00%", program_.decimalSeparator) + " Discount"
           : "Discount");
   const double netAmount = Amount(first) - Amount(discount);
-  const pricing::LaneFloor floor = pricing::GetLaneFloor(
-      program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor_,
-      On(program_.settings.UseFloorTables));
+  const pricing::LaneFloor floor =
+      pricing::GetLaneFloor(program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor_,
+                            On(program_.settings.UseFloorTables));
   if (!floor.ok()) runtime().MsgBox(floor.fault);
   if (netAmount >= floor.amount) {
     net.setCaption(Money(netAmount));
@@ -330,10 +338,9 @@ void frmCorvane1::SurchargesAndTotals() {
 
   const double base = Amount(lblNet);
   const double billed = base::Val(r.trimmed(engine::H15));
-  const double percent = billed < 20000
-                             ? (mexican && !program_.Mexico571Mode ? s.FuelSurchargeLTLMX
-                                                                   : s.FuelSurchargeLTL)
-                             : s.FuelSurchargeTL;
+  const double percent = billed < 20000 ? (mexican && !program_.Mexico571Mode ? s.FuelSurchargeLTLMX
+                                                                              : s.FuelSurchargeLTL)
+                                        : s.FuelSurchargeTL;
   lblFuelSurcharge.setCaption(Money(base * percent / 100));
   lblFuelSurchargeLabel.setCaption("Fuel Surcharge");
   if (Amount(lblFuelSurcharge) > 0 && Amount(lblFuelSurcharge) < 2.00)
@@ -352,16 +359,23 @@ void frmCorvane1::SurchargesAndTotals() {
     const pricing::AccessorialShipment shipment{
         r.trimmed(engine::H7), r.trimmed(engine::H9), base::Val(r.trimmed(engine::H14)),
         Amount(lblNet) + (mexicoPanel ? Amount(lblNetMX) : 0)};
+    std::string fault;
     lblAccessorialCharge.setCaption(Money(pricing::TotalAccessorialCharges(
         program_.dir,
         accessorialCharges_ ? accessorialCharges_->Ticked()
                             : std::vector<pricing::TickedAccessorial>{},
-        shipment)));
+        shipment, &fault)));
+    if (!fault.empty()) runtime().MsgBox(fault);
   }
 
   lblCrossBorderCharge.setCaption("");
-  if (base::Val(r.trimmed(engine::H7)) == 0.0 || base::Val(r.trimmed(engine::H9)) == 0.0)
-    lblCrossBorderCharge.setCaption(Money(borderCrossingFee_));
+  if (base::Val(r.trimmed(engine::H7)) == 0.0 || base::Val(r.trimmed(engine::H9)) == 0.0) {
+    // A damaged fee is said on every lane that would carry it, and left off the total.
+    if (borderCrossingFee_.ok())
+      lblCrossBorderCharge.setCaption(Money(borderCrossingFee_.amount));
+    else
+      runtime().MsgBox(borderCrossingFee_.fault);
+  }
 
   lblSufferanceFeeMessage.setVisible(false);
   const std::string destination = txtDestination.text();
@@ -372,13 +386,16 @@ void frmCorvane1::SurchargesAndTotals() {
     lblSufferanceFeeMessage.setVisible(true);
 
   lblHCSAFee.setCaption("");
-  const double fee = geo::GetHighCostFee(program_.dir, r.trimmed(engine::H7), r.trimmed(engine::H9),
-                                         base::Val(r.trimmed(engine::H14)));
-  if (fee > 0) lblHCSAFee.setCaption(Money(fee));
+  const geo::ListAmount fee =
+      geo::GetHighCostFee(program_.dir, r.trimmed(engine::H7), r.trimmed(engine::H9),
+                          base::Val(r.trimmed(engine::H14)));
+  if (!fee.ok()) runtime().MsgBox(fee.fault);
+  if (fee.amount > 0) lblHCSAFee.setCaption(Money(fee.amount));
   lblCaliforniaSurcharge.setCaption("");
-  const double california =
+  const geo::ListAmount california =
       geo::GetCaliforniaSurcharge(program_.dir, r.trimmed(engine::H7), r.trimmed(engine::H9));
-  if (california > 0) lblCaliforniaSurcharge.setCaption(Money(california));
+  if (!california.ok()) runtime().MsgBox(california.fault);
+  if (california.amount > 0) lblCaliforniaSurcharge.setCaption(Money(california.amount));
 
   double total = Amount(lblNet);
   if (mexicoPanel) total += Amount(lblNetMX);
@@ -434,7 +451,8 @@ void frmCorvane1::SurchargesAndTotals() {
     lblTotalChargeLabel.setCaption("Total US Charge");
     lblCanCurrencyExchangeLabel.setVisible(true);
     lblTotalCanChargeLabel.setVisible(true);
-    lblCanCurrencyExchange.setCaption(Money(Amount(lblTotalCharge) * s.CanadianExchangeFactor / 100));
+    lblCanCurrencyExchange.setCaption(
+        Money(Amount(lblTotalCharge) * s.CanadianExchangeFactor / 100));
     lblTotalCanCharge.setCaption(Money(Amount(lblTotalCharge) + Amount(lblCanCurrencyExchange)));
   } else {
     lblTotalChargeLabel.setCaption("Total Charge");
@@ -451,9 +469,10 @@ void frmCorvane1::SurchargesAndTotals() {
 void frmCorvane1::PricePerUnit() {
   const double units = base::Val(txtPPU.text());
   if (units > 0) {
-    const double total = lblTotalCanCharge.visible() && !base::Trim(lblTotalCanCharge.caption()).empty()
-                             ? Amount(lblTotalCanCharge)
-                             : Amount(lblTotalCharge);
+    const double total =
+        lblTotalCanCharge.visible() && !base::Trim(lblTotalCanCharge.caption()).empty()
+            ? Amount(lblTotalCanCharge)
+            : Amount(lblTotalCharge);
     lblPPU.setCaption(Money(total / units));
   } else {
     lblPPU.setCaption("");
@@ -484,15 +503,35 @@ void frmCorvane1::ClearQuoteResults() {
         &lblNet, &lblFuelSurcharge, &lblAccessorialCharge, &lblCrossBorderCharge, &lblHCSAFee,
         &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge})
     l->setCaption("");
-  for (forms::Label* l :
-       {&lblUndiscountedChargeMXLabel, &lblUndiscountedChargeMX, &lblDiscountMXLabel,
-        &lblDiscountMX, &lblNetMXLabel, &lblNetMX, &lblUndiscountedChargeLabel,
-        &lblUndiscountedCharge, &lblDiscountLabel, &lblDiscount, &lblNetLabel, &lblNet,
-        &lblFuelSurchargeLabel, &lblFuelSurcharge, &lblAccessorialChargeLabel,
-        &lblAccessorialCharge, &lblCrossBorderChargeLabel, &lblCrossBorderCharge,
-        &lblHCSAFeeLabel, &lblHCSAFee, &lblCaliforniaSurchargeLabel, &lblCaliforniaSurcharge,
-        &lblTotalChargeLabel, &lblTotalCharge, &lblCanCurrencyExchangeLabel,
-        &lblCanCurrencyExchange, &lblTotalCanChargeLabel, &lblTotalCanCharge, &lblUSDMessage})
+  for (forms::Label* l : {&lblUndiscountedChargeMXLabel,
+                          &lblUndiscountedChargeMX,
+                          &lblDiscountMXLabel,
+                          &lblDiscountMX,
+                          &lblNetMXLabel,
+                          &lblNetMX,
+                          &lblUndiscountedChargeLabel,
+                          &lblUndiscountedCharge,
+                          &lblDiscountLabel,
+                          &lblDiscount,
+                          &lblNetLabel,
+                          &lblNet,
+                          &lblFuelSurchargeLabel,
+                          &lblFuelSurcharge,
+                          &lblAccessorialChargeLabel,
+                          &lblAccessorialCharge,
+                          &lblCrossBorderChargeLabel,
+                          &lblCrossBorderCharge,
+                          &lblHCSAFeeLabel,
+                          &lblHCSAFee,
+                          &lblCaliforniaSurchargeLabel,
+                          &lblCaliforniaSurcharge,
+                          &lblTotalChargeLabel,
+                          &lblTotalCharge,
+                          &lblCanCurrencyExchangeLabel,
+                          &lblCanCurrencyExchange,
+                          &lblTotalCanChargeLabel,
+                          &lblTotalCanCharge,
+                          &lblUSDMessage})
     l->setVisible(false);
   lblSufferanceFeeMessage.setVisible(false);
 }

@@ -151,7 +151,17 @@ TEST_F(QuoteTest, InvalidDestinationStaysInTheDestination) {
 }
 
 TEST_F(QuoteTest, PointOutsideTheServiceGuideIsRefusedWithTheCustomerServiceMessage) {
-  std::filesystem::remove(dir / "ServZipsA.dat");
+  // A guide whose one range serves Kansas City only.
+  geo::ServiceZipRange kansasCity;
+  kansasCity.country = 1;
+  kansasCity.lowest = "64000";
+  kansasCity.highest = "64999";
+  kansasCity.terminal = 1;
+  kansasCity.originIndicator = "D";
+  kansasCity.destinationIndicator = "D";
+  const base::ByteRecord range = kansasCity.ToBytes();
+  WriteText(dir / "ServZipsA.dat",
+            std::string(reinterpret_cast<const char*>(range.data()), range.size()));
   Session& s = Quote();
   Lane(s, "64120", "30303");
   EXPECT_EQ(s.main.lblServiceType.caption(), "None");
@@ -424,7 +434,7 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   settings.UseFloorTables = 0;
   Session& s = Quote();
   RateAt(s, "33040", "1500");  // the Florida Keys
-  const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500);
+  const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500).amount;
   ASSERT_GT(fee, 0);
   EXPECT_EQ(s.main.lblHCSAFee.caption(), base::FormatMask(fee, "0.00 "));
   EXPECT_TRUE(s.main.lblHCSAFeeLabel.visible());
@@ -435,7 +445,8 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   EXPECT_EQ(ca.main.lblCaliforniaSurcharge.caption(), "12.50 ");
   EXPECT_TRUE(ca.main.lblCaliforniaSurchargeLabel.visible());
   // The rows close up below the fuel surcharge: accessorials, then California, then the total.
-  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(), ca.main.lblAccessorialChargeLabel.top() + 240);
+  EXPECT_EQ(ca.main.lblCaliforniaSurchargeLabel.top(),
+            ca.main.lblAccessorialChargeLabel.top() + 240);
   EXPECT_EQ(ca.main.lblTotalChargeLabel.top(), ca.main.lblCaliforniaSurchargeLabel.top() + 240);
 }
 
@@ -488,7 +499,8 @@ TEST_F(QuoteTest, FakClassesStayUnsubstitutedOnAMexicanLaneOutsideMexicoMode) {
     s.driver.Type(s.main.txtWeight[0], "300");
     s.driver.Tab();
     EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2),
-              std::string(destination) == "30303" ? "65" : "50") << destination;
+              std::string(destination) == "30303" ? "65" : "50")
+        << destination;
   }
 }
 
