@@ -24,7 +24,9 @@ std::string Columns(const std::string& line, std::size_t from, std::size_t count
   return from < line.size() ? line.substr(from, count) : std::string();
 }
 
-bool EndsWithM(const std::string& code) { return !code.empty() && code.back() == 'M'; }
+bool EndsWithM(const std::string& code) {
+  return !code.empty() && code.back() == 'M';
+}
 
 // Whether a line of the given kind applies to the lane between H7 and H9.
 bool Applies(const std::string& kind, const std::string& origin, const std::string& destination) {
@@ -35,8 +37,7 @@ bool Applies(const std::string& kind, const std::string& origin, const std::stri
   if (kind == "CN") return o == 0 && d == 0;
   if (kind == "UM") return o > 0 && d > 0 && EndsWithM(origin) != EndsWithM(destination);
   if (kind == "CM")
-    return (o == 0 && d > 0 && EndsWithM(destination)) ||
-           (d == 0 && o > 0 && EndsWithM(origin));
+    return (o == 0 && d > 0 && EndsWithM(destination)) || (d == 0 && o > 0 && EndsWithM(origin));
   return false;
 }
 
@@ -90,11 +91,10 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
         t.kind != request.destinationState)
       continue;
     if (t.confirm && !request.silent) {
-      const std::string question = "Use " +
-                                   (t.description.empty()
-                                        ? request.originState + " Intrastate Tariff"
-                                        : t.description) +
-                                   "?";
+      const std::string question =
+          "Use " +
+          (t.description.empty() ? request.originState + " Intrastate Tariff" : t.description) +
+          "?";
       if (!request.ask || !request.ask(question)) continue;
       result.intrastateCaption = question.substr(4, question.size() - 5);
     } else if (t.confirm) {
@@ -109,8 +109,19 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
   }
 
   bool readable = false;
-  const std::vector<std::string> pointers =
-      Lines(dir.resolve(kTariffPointerFileName), readable);
+  const auto pointerFile = dir.resolve(kTariffPointerFileName);
+  const std::vector<std::string> pointers = Lines(pointerFile, readable);
+  // A line cut before its tariff name would let every lane of its ranges fall back silently
+  // to the list's tariff.
+  for (std::size_t n = 0; n < pointers.size(); ++n) {
+    if (base::Trim(pointers[n]).empty() || !base::Trim(Columns(pointers[n], 20, 8)).empty())
+      continue;
+    result.ok = false;
+    record.setText(H4, "");
+    result.error = "The tariff pointer file " + pointerFile.string() + " is damaged: line " +
+                   std::to_string(n + 1) + " has no tariff name, so the lane cannot be rated.";
+    return result;
+  }
   const std::string o5 = record.text(H7).substr(0, 5);
   const std::string d5 = record.text(H9).substr(0, 5);
   for (const std::string& line : pointers) {

@@ -49,16 +49,27 @@ std::optional<base::ByteRecord> FindZipRange(const std::filesystem::path& file,
   return match;
 }
 
-// A rural list record holds a code: letters, digits and blanks, not all blanks.
-bool HoldsCode(const std::string& text) {
-  bool any = false;
-  for (const char c : text) {
-    const bool letterOrDigit =
-        (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (!letterOrDigit && c != ' ') return false;
-    any = any || letterOrDigit;
+bool IsDigitChar(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetterChar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A bound of a high-cost area: a ZIP code or prefix (3 to 5 digits), a Mexican one (the same
+// followed by M), or the beginning of a Canadian code (letter, digit, letter, ...).
+bool IsAreaBound(std::string_view bound) {
+  if (bound.empty() || bound.size() > 6) return false;
+  if (IsLetterChar(bound[0])) {
+    for (std::size_t i = 0; i < bound.size(); ++i)
+      if (i % 2 == 0 ? !IsLetterChar(bound[i]) : !IsDigitChar(bound[i])) return false;
+    return true;
   }
-  return any;
+  const std::string_view digits = bound.back() == 'M' ? bound.substr(0, bound.size() - 1) : bound;
+  if (digits.size() < 3 || digits.size() > 5) return false;
+  for (const char c : digits)
+    if (!IsDigitChar(c)) return false;
+  return true;
 }
 
 bool Within(const std::string& code, const HighCostEntry& e) {
@@ -77,7 +88,7 @@ bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code, std::strin
   std::string damage = list.whole() ? "" : kPartialRecord;
   const bool found = Bisect(list, [&](const base::ByteRecord& r) {
                        const std::string text = r.text(0, kRuralRecordLength);
-                       if (damage.empty() && !HoldsCode(text))
+                       if (damage.empty() && !ValidatePostalCode(base::ToUpper(base::Trim(text))))
                          damage = "a record holds no ZIP or postal code";
                        return base::CompareText(key, base::ToUpper(base::Trim(text)));
                      }).has_value();
@@ -218,7 +229,7 @@ ListAmount GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
   for (const auto& e : entries) {
     // An area whose bounds are no codes holds nothing: the fee of the area it was is lost.
     for (const std::string& bound : {base::Trim(e.lowest), base::Trim(e.highest)})
-      if (!HoldsCode(bound) || bound.find(' ') != std::string::npos)
+      if (!IsAreaBound(bound))
         return refuse("an entry's area runs from \"" + e.lowest + "\" to \"" + e.highest +
                       "\", which are no ZIP or postal codes");
     const bool holdsOrigin = Within(o, e);

@@ -145,9 +145,18 @@ LaneFloor GetLaneFloor(const base::ProgramDir& dir, std::string_view originPosta
     floor.fault = MissingFault(tables.matrix);
     return floor;
   }
-  // A matrix smaller than its ranges say is damaged, whichever cell this lane needs.
+  // A matrix smaller than its ranges say is damaged, whichever cell this lane needs; one
+  // larger means a range file has lost ranges, and cells would be read in the wrong rows.
   if (matrixLength < cells) {
     floor.fault = ShortFault(tables.matrix, cells);
+    return floor;
+  }
+  if (matrixLength > cells) {
+    floor.fault = "Floor table file \"" + tables.matrix.string() + "\" holds " +
+                  std::to_string(matrixLength) + " cells where its " +
+                  std::to_string(tables.columns.count) + " column and " +
+                  std::to_string(tables.rows.count) + " row ranges need " + std::to_string(cells) +
+                  ": a range file has lost ranges." + kNoFloor;
     return floor;
   }
 

@@ -17,8 +17,9 @@ class TariffsTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("tarvex-tariffs-" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    List("USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
-         "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
+    List(
+        "USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
+        "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
   }
   void TearDown() override { fs::remove_all(dir_); }
   void List(const std::string& text) { std::ofstream(dir_ / "tariffs.dat") << text; }
@@ -94,6 +95,22 @@ TEST_F(TariffsTest, PointerFileOverridesWithInclusiveBounds) {
   Select("64120", "30303", "MO", "GA");
   EXPECT_EQ(record_.trimmed(H4), "POINT001");
   Select("70000", "30303", "LA", "GA");
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+}
+
+TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
+  for (const char* line :
+       {"640006419966000", "6400064199660006799", "64000641996600067999        "}) {
+    std::ofstream(dir_ / "taripntr.dat") << "\r\n" << line << "\r\n";
+    const TariffSelection s = Select("30303", "64120", "GA", "MO");
+    EXPECT_FALSE(s.ok) << line;
+    EXPECT_NE(s.error.find("taripntr.dat"), std::string::npos) << s.error;
+    EXPECT_NE(s.error.find("line 2"), std::string::npos) << s.error;
+    EXPECT_TRUE(record_.blank(H4));
+  }
+  // An empty pointer file overrides nothing, like a missing one.
+  std::ofstream(dir_ / "taripntr.dat", std::ios::trunc).close();
+  EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
   EXPECT_EQ(record_.trimmed(H4), "TARUS001");
 }
 

@@ -81,6 +81,7 @@ TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
       {"a record of control bytes", std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ", "99999",
        false},
       {"a blank record", "      30303 ", "99999", false},
+      {"a record that is no code", "1e308 30303 ", "99999", false},
   };
   for (const auto& c : cases) {
     TempDir tmp;
@@ -226,22 +227,30 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
   struct Case {
     const char* entry;
     const char* said;
+    bool everyLane;  // said on every lane: an area that is no area could hold any point
   };
   const Case cases[] = {
-      {"99501,99950,Alaska,B,$1e308,$4.75,$450.00", "minimum \"$1e308\""},
-      {"99501,99950,Alaska,B,$nan,$4.75,$450.00", "minimum \"$nan\""},
-      {"99501,99950,Alaska,B,$95.00,$10000,$450.00", "rate \"$10000\""},
-      {"99501,99950,Alaska,B,$95.00,$-4.75,$450.00", "rate \"$-4.75\""},
-      {"99501,99950,Alaska,B,$95.00,$4.75,$1000000", "maximum \"$1000000\""},
-      {"99501,99950,Alaska,X,$95.00,$4.75,$450.00", "direction \"X\""},
+      {"99501,99950,Alaska,B,$1e308,$4.75,$450.00", "minimum \"$1e308\"", false},
+      {"99501,99950,Alaska,B,$nan,$4.75,$450.00", "minimum \"$nan\"", false},
+      {"99501,99950,Alaska,B,$95.00,$10000,$450.00", "rate \"$10000\"", false},
+      {"99501,99950,Alaska,B,$95.00,$-4.75,$450.00", "rate \"$-4.75\"", false},
+      {"99501,99950,Alaska,B,$95.00,$4.75,$1000000", "maximum \"$1000000\"", false},
+      {"99501,99950,Alaska,X,$95.00,$4.75,$450.00", "direction \"X\"", false},
+      {"nan,nan,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
+      {"99501,1e308,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
+      {"99501,99999999,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
   };
   for (const auto& c : cases) {
     tmp_.write(kHighCostFileName, std::string(c.entry) + "\n");
     const std::string said = fault("64105", "99501", 4000);
     EXPECT_NE(said.find(c.said), std::string::npos) << said;
     EXPECT_NE(said.find("HighCost.dat"), std::string::npos) << said;
-    // A lane outside the damaged area is charged nothing and told nothing.
-    EXPECT_DOUBLE_EQ(fee("64105", "30303", 4000), 0.0);
+    // A lane outside a damaged area is charged nothing and told nothing.
+    if (!c.everyLane) {
+      EXPECT_DOUBLE_EQ(fee("64105", "30303", 4000), 0.0);
+    } else {
+      EXPECT_NE(fault("64105", "30303", 4000), "");
+    }
   }
   // Amounts just inside the limits are charged.
   tmp_.write(kHighCostFileName, "99501,99950,Alaska,B,$999999.99,$9999.99,$0\n");

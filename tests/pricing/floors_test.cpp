@@ -183,6 +183,12 @@ TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   EXPECT_EQ(floor.amount, 0.0);
   EXPECT_NE(floor.fault.find("Floor.dat"), std::string::npos) << floor.fault;
 
+  // A matrix with more cells than its ranges need: a range file has lost ranges.
+  Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "AB", cents_);
+  floor = Floor("M5V3L9", "64120");
+  EXPECT_EQ(floor.amount, 0.0);
+  EXPECT_NE(floor.fault.find("Floor.dat\" holds 2 cells"), std::string::npos) << floor.fault;
+
   // A corrupt code pointing past the amounts' last record.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "\xff", cents_);
   floor = Floor("M5V3L9", "64120");
