@@ -446,15 +446,16 @@ std::string SettingsFault(const SettingsRecord& s) {
                                                  {"FuelSurchargeLTLMX", s.FuelSurchargeLTLMX}};
   for (const auto& [field, value] : fuel)
     if (!base::IsPercentage(value)) return holds(field, value, kPercentage);
-  // The engine takes the factors' sum times 10000 as five digits, and rates nothing at 0.
-  constexpr const char* kFactor = "an adjustment factor above 0 and below 10";
+  // The engine takes the factors' sum times 10000 in five characters, and takes what reads
+  // as 0 there for no adjustment at all: the sum must be 0.0001 at least and below 10.
+  constexpr const char* kFactor = "an adjustment factor from 0.0001 to below 10";
   if (!std::isfinite(s.RateAdjustmentFactor) || s.RateAdjustmentFactor == 0 ||
       std::fabs(s.RateAdjustmentFactor) >= 10)
     return holds("RateAdjustmentFactor", s.RateAdjustmentFactor, kFactor);
   if (!std::isfinite(s.HiddenRateAdjustmentFactor) || std::fabs(s.HiddenRateAdjustmentFactor) >= 10)
     return holds("HiddenRateAdjustmentFactor", s.HiddenRateAdjustmentFactor, kFactor);
   const double factor = s.RateAdjustmentFactor + s.HiddenRateAdjustmentFactor;
-  if (!(factor > 0 && factor < 10))
+  if (!(factor >= 0.0001 && factor < 10))
     return "RateAdjustmentFactor and HiddenRateAdjustmentFactor add up to " +
            base::StoredNumberText(factor) + ", which is not " + kFactor;
   // The Canadian dollar has stayed between half and twice the US dollar: an exchange

@@ -122,6 +122,12 @@ TEST_F(SettingsFile, NumbersBeyondWhatTheirFieldsMeanMakeTheRecordDamaged) {
       {"HiddenRateAdjustmentFactor",
        [](SettingsRecord& s) { s.HiddenRateAdjustmentFactor = HUGE_VAL; }},
       {"add up to -0.5", [](SettingsRecord& s) { s.HiddenRateAdjustmentFactor = -1.5; }},
+      // Sent as "0" in the engine's five characters, which it takes for no adjustment.
+      {"add up to 1e-20",
+       [](SettingsRecord& s) {
+         s.RateAdjustmentFactor = 1e-20;
+         s.HiddenRateAdjustmentFactor = 0;
+       }},
       {"CanadianExchangeFactor", [](SettingsRecord& s) { s.CanadianExchangeFactor = 1e132; }},
       {"CanadianExchangeFactor", [](SettingsRecord& s) { s.CanadianExchangeFactor = -60; }},
       {"RateSheetDiscounts(1)", [](SettingsRecord& s) { s.RateSheetDiscounts[1] = -HUGE_VAL; }},
