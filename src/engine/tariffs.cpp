@@ -64,9 +64,29 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
   TariffSelection result;
   record.setText(H4, "");
   const auto tariffs = ReadTariffList(dir);
+  const std::string listFile = dir.resolve(kTariffListFileName).string();
   if (!tariffs) {
-    result.error = "The tariff list " + dir.resolve(kTariffListFileName).string() +
-                   " is missing, so the lane cannot be rated.";
+    result.error = "The tariff list " + listFile + " is missing, so the lane cannot be rated.";
+    return result;
+  }
+  // A line whose kind is no two letters, or that names no tariff, can never apply: the lanes
+  // it was for would be rated on another tariff without a word.
+  bool anyLine = false;
+  for (std::size_t n = 0; n < tariffs->size(); ++n) {
+    const TariffLine& t = (*tariffs)[n];
+    if (base::Trim(t.kind).empty() && base::Trim(t.name).empty() && !t.confirm &&
+        t.description.empty())
+      continue;  // a blank line
+    anyLine = true;
+    const bool letters = t.kind.size() == 2 && t.kind[0] >= 'A' && t.kind[0] <= 'Z' &&
+                         t.kind[1] >= 'A' && t.kind[1] <= 'Z';
+    if (letters && !base::Trim(t.name).empty()) continue;
+    result.error = "The tariff list " + listFile + " is damaged: line " + std::to_string(n + 1) +
+                   " is not a kind and a tariff name, so the lane cannot be rated.";
+    return result;
+  }
+  if (!anyLine) {
+    result.error = "The tariff list " + listFile + " is empty, so the lane cannot be rated.";
     return result;
   }
   result.ok = true;

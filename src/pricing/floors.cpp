@@ -145,18 +145,17 @@ LaneFloor GetLaneFloor(const base::ProgramDir& dir, std::string_view originPosta
     floor.fault = MissingFault(tables.matrix);
     return floor;
   }
-  // A matrix smaller than its ranges say is damaged, whichever cell this lane needs; one
-  // larger means a range file has lost ranges, and cells would be read in the wrong rows.
-  if (matrixLength < cells) {
-    floor.fault = ShortFault(tables.matrix, cells);
-    return floor;
-  }
-  if (matrixLength > cells) {
+  // The matrix holds exactly one cell per column and row range: a smaller one is cut short, a
+  // larger one means a range file has lost ranges (or the matrix gained cells), and either way
+  // cells would be read for the wrong lanes. Which file is at fault cannot be told, so all
+  // three are named.
+  if (matrixLength != cells) {
     floor.fault = "Floor table file \"" + tables.matrix.string() + "\" holds " +
-                  std::to_string(matrixLength) + " cells where its " +
-                  std::to_string(tables.columns.count) + " column and " +
-                  std::to_string(tables.rows.count) + " row ranges need " + std::to_string(cells) +
-                  ": a range file has lost ranges." + kNoFloor;
+                  std::to_string(matrixLength) + " cells where the " +
+                  std::to_string(tables.columns.count) + " ranges of \"" +
+                  tables.columns.path.string() + "\" and the " + std::to_string(tables.rows.count) +
+                  " of \"" + tables.rows.path.string() + "\" need " + std::to_string(cells) + "." +
+                  kNoFloor;
     return floor;
   }
 

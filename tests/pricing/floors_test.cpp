@@ -188,6 +188,8 @@ TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   floor = Floor("M5V3L9", "64120");
   EXPECT_EQ(floor.amount, 0.0);
   EXPECT_NE(floor.fault.find("Floor.dat\" holds 2 cells"), std::string::npos) << floor.fault;
+  EXPECT_NE(floor.fault.find("UniqCan.dat"), std::string::npos) << floor.fault;
+  EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
 
   // A corrupt code pointing past the amounts' last record.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "\xff", cents_);
