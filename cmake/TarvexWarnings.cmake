@@ -5,6 +5,16 @@ target_compile_options(tarvex_options INTERFACE
 if(TARVEX_WARNINGS_AS_ERRORS)
   target_compile_options(tarvex_options INTERFACE -Werror)
 endif()
+if(TARVEX_BUILD_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang's libFuzzer: configure with the fuzz preset")
+  endif()
+  # Every library gets libFuzzer's coverage; the fuzz targets link the fuzzer itself.
+  target_compile_options(tarvex_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(tarvex_options INTERFACE -fsanitize=address,undefined)
+endif()
 if(TARVEX_SANITIZE)
   target_compile_options(tarvex_options INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

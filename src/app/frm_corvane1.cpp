@@ -299,7 +299,7 @@ void frmCorvane1::Form_Load() {
   lblSufferanceFeeMessage.setCaption(FileToString("sufferance.dat"));
   internationalCustomerServiceMessage_ = FileToString("InternationalCustomerServiceMsg.dat");
   customerServiceMessage_ = FileToString("CustomerServiceMsg.dat");
-  borderCrossingFee_ = base::Val(FileToString("bordercrossingfee.dat"));
+  borderCrossingFee_ = ReadBorderCrossingFee(program_.dir);
 }
 
 void frmCorvane1::ConfigureScreen() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/border_fee.h"
 #include "app/frm_singleshipment.h"
 #include "engine/engine_record.h"
 #include "forms/control.h"
@@ -44,7 +45,7 @@ class frmCorvane1 : public forms::Form {
   const std::string& internationalCustomerServiceMessage() const {
     return internationalCustomerServiceMessage_;
   }
-  double borderCrossingFee() const { return borderCrossingFee_; }
+  double borderCrossingFee() const { return borderCrossingFee_.amount; }
 
   // The lane's service state and the discount country the look-up hands back.
   const geo::LaneService& laneService() const { return laneService_; }
@@ -206,7 +207,8 @@ class frmCorvane1 : public forms::Form {
   bool FocusMovingWithin(std::initializer_list<const char*> refusedPrefixes) const;
   // The engine's code field for a point: "303" becomes "30301" with three-digit codes on.
   std::string EngineCode(const std::string& trimmed) const;
-  void ShowState(forms::Label& label, const std::string& trimmed);
+  // Shows the state of a point; false, after a message, when state.dat cannot tell it.
+  bool ShowState(forms::Label& label, const std::string& trimmed);
   void MexicanDisplayRule();
   void LookUpLaneDiscounts();
   bool AskSingleShipment();
@@ -275,7 +277,7 @@ class frmCorvane1 : public forms::Form {
   Program& program_;
   std::string customerServiceMessage_;
   std::string internationalCustomerServiceMessage_;
-  double borderCrossingFee_ = 0.0;
+  BorderCrossingFee borderCrossingFee_;
   geo::LaneService laneService_;
   std::string discountCountry_;
   // The customer's floor amount of the last discount set-up.

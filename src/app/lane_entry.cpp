@@ -26,7 +26,9 @@ bool StartsWithAny(const std::string& name, std::initializer_list<const char*> p
 }
 
 // A point is Canadian where its numeric value is 0: Canadian codes begin with a letter.
-bool Canadian(std::string_view code) { return base::Val(code) == 0.0; }
+bool Canadian(std::string_view code) {
+  return base::Val(code) == 0.0;
+}
 
 }  // namespace
 
@@ -41,8 +43,13 @@ std::string frmCorvane1::EngineCode(const std::string& trimmed) const {
   return trimmed;
 }
 
-void frmCorvane1::ShowState(forms::Label& label, const std::string& trimmed) {
-  label.setCaption(geo::StateOfPoint(program_.dir, trimmed));
+bool frmCorvane1::ShowState(forms::Label& label, const std::string& trimmed) {
+  std::string fault;
+  label.setCaption(geo::StateOfPoint(program_.dir, trimmed, &fault));
+  if (fault.empty()) return true;
+  // A point whose state cannot be told must not be priced as if it were in the other's state.
+  runtime().MsgBox(fault);
+  return false;
 }
 
 void frmCorvane1::CodeField_GotFocus(forms::TextBox& field, const std::string& status,
@@ -74,8 +81,7 @@ void frmCorvane1::txtOrigin_GotFocus() {
 
 void frmCorvane1::txtDestination_GotFocus() {
   CodeField_GotFocus(txtDestination, " Enter Destination ZIP/Postal Code ",
-                     program_.settings.DefaultDestination,
-                     On(program_.settings.DestinationLocked));
+                     program_.settings.DefaultDestination, On(program_.settings.DestinationLocked));
 }
 
 void frmCorvane1::txtOrigin_KeyPress(int& keyAscii) {
@@ -119,7 +125,11 @@ bool frmCorvane1::CheckOrigin() {
   ResetQuote();
   program_.engineRecord.setText(engine::H7, EngineCode(origin));
   mnuCityLookup.setEnabled(false);
-  ShowState(lblOriginState, origin);
+  if (!ShowState(lblOriginState, origin)) {
+    program_.ratingState = "N";
+    txtOrigin.SetFocus();
+    return false;
+  }
   if (!On(program_.settings.ServiceGuideOn)) return true;
   laneService_.originTerminal = geo::FindServiceTerminal(
       program_.dir, origin, "O", laneService_.originIndicator, laneService_.originExtraDays);
@@ -155,6 +165,7 @@ void frmCorvane1::LookUpLaneDiscounts() {
   const std::optional<pricing::LaneDiscounts> found =
       pricing::LookUpLaneDiscounts(program_.dir, lane);
   if (!found) return;
+  if (!found->fault.empty()) runtime().MsgBox(found->fault);
   program_.settings.DiscountOnCharges = found->DiscountOnCharges ? 1 : 0;
   discountCountry_ = found->country;
   for (int i = 0; i < 4; ++i)
@@ -213,7 +224,10 @@ void frmCorvane1::txtDestination_LostFocus() {
   }
   r.setText(engine::H9, EngineCode(destination));
   mnuCityLookup.setEnabled(false);
-  ShowState(lblDestinationState, destination);
+  if (!ShowState(lblDestinationState, destination)) {
+    txtDestination.SetFocus();
+    return;
+  }
   mnuViewSpeedSheetAlternation.setEnabled(speedSheetBuilt_);
   mnuViewTerminalInformation.setEnabled(terminalInformationBuilt_);
 
@@ -226,12 +240,20 @@ void frmCorvane1::txtDestination_LostFocus() {
   const bool guide = On(s.ServiceGuideOn);
   if (guide) {
     laneService_.destinationTerminal =
-        geo::FindServiceTerminal(program_.dir, destination, "D",
-                                 laneService_.destinationIndicator,
+        geo::FindServiceTerminal(program_.dir, destination, "D", laneService_.destinationIndicator,
                                  laneService_.destinationExtraDays);
     lblDestinationTerminal.setCaption(
         geo::GetTerminalCode(program_.dir, laneService_.destinationTerminal));
     geo::ShowServiceDays(program_.dir, {lblServiceDays, lblServiceType}, laneService_);
+    // A damaged guide is said by name rather than as a lane without service.
+    if (const std::string fault = geo::ServiceGuideFault(program_.dir, laneService_);
+        !fault.empty()) {
+      lblServiceDays.setCaption("");
+      lblServiceType.setCaption("");
+      runtime().MsgBox(fault);
+      txtOrigin.SetFocus();
+      return;
+    }
   }
   // Only the service guide fills the service days before this point; without it every lane
   // would be refused here.
@@ -240,9 +262,11 @@ void frmCorvane1::txtDestination_LostFocus() {
     return;
   }
 
+  std::string ruralFault;
   if (const auto rural = geo::CheckRuralPoints(program_.dir, r.trimmed(engine::H7),
-                                               r.trimmed(engine::H9)))
+                                               r.trimmed(engine::H9), &ruralFault))
     runtime().MsgBox(*rural);
+  if (!ruralFault.empty()) runtime().MsgBox(ruralFault);
   LookUpLaneDiscounts();
 
   if ((laneService_.destinationIndicator == "I" && Canadian(r.trimmed(engine::H9))) ||

@@ -7,7 +7,9 @@
 
 namespace tarvex::app {
 
-std::string Program::IconPath() const { return dir.resolve(base::Trim(settings.IconFile)).string(); }
+std::string Program::IconPath() const {
+  return dir.resolve(base::Trim(settings.IconFile)).string();
+}
 
 void Program::EndEngine() {
   if (!engineStarted) return;
@@ -24,11 +26,20 @@ Startup StartupInitialization(Program& program, char localeDecimalSeparator) {
   const std::filesystem::path settingsFile = program.dir.resolve(pricing::kSettingsFileName);
   const pricing::SettingsRead read = pricing::ReadSettings(settingsFile);
   if (!read.ok()) {
-    rt.MsgBox(read.status == pricing::SettingsStatus::Missing
-                  ? "The settings file " + settingsFile.string() +
-                        " is missing, so the program cannot start."
-                  : "The settings file " + settingsFile.string() +
-                        " is damaged or too short, so the program cannot start.");
+    switch (read.status) {
+      case pricing::SettingsStatus::Missing:
+        rt.MsgBox("The settings file " + settingsFile.string() +
+                  " is missing, so the program cannot start.");
+        break;
+      case pricing::SettingsStatus::Damaged:
+        rt.MsgBox("The settings file " + settingsFile.string() + " is damaged: " + read.fault +
+                  ", so the program cannot start.");
+        break;
+      default:
+        rt.MsgBox("The settings file " + settingsFile.string() +
+                  " is damaged or too short, so the program cannot start.");
+        break;
+    }
     return Startup::Refused;
   }
   program.settings = read.record;
@@ -39,11 +50,14 @@ Startup StartupInitialization(Program& program, char localeDecimalSeparator) {
   program.fak.FakTable = program.classTable;
   if (pricing::On(program.settings.FakOn)) {
     const std::filesystem::path fakFile = program.dir.resolve(pricing::kFakFileName);
+    std::string fault;
     const pricing::FakReadStatus fak =
-        pricing::ReadFakTable(fakFile, program.classTable, program.fak);
+        pricing::ReadFakTable(fakFile, program.classTable, program.fak, &fault);
     if (fak != pricing::FakReadStatus::Ok)
       rt.MsgBox("The FAK table " + fakFile.string() +
-                (fak == pricing::FakReadStatus::Missing ? " is missing" : " is too short") +
+                (fak == pricing::FakReadStatus::Missing ? " is missing"
+                 : fak == pricing::FakReadStatus::Short ? " is too short"
+                                                        : " is damaged: " + fault) +
                 ", so no FAK classes are substituted.");
   }
 

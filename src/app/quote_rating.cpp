@@ -251,21 +251,35 @@ void frmCorvane1::SurchargesAndTotals(const quote::ChargePanel& charges,
   in.fuelSurchargeLTLMX = s.FuelSurchargeLTLMX;
   in.fuelSurchargeTL = s.FuelSurchargeTL;
   in.canadianExchangeFactor = s.CanadianExchangeFactor;
-  in.borderCrossingFee = borderCrossingFee_;
+  in.borderCrossingFee = borderCrossingFee_.amount;
+  in.borderCrossingFeeDamaged = !borderCrossingFee_.ok();
   const double totalWeight = base::Val(r.trimmed(engine::H14));
+  // An amount from a damaged file is said, and left off the quote.
+  std::vector<std::string> faults;
   if (On(s.AccessorialsOn)) {
     // Type 4 charges take the whole net freight charge, both panels' when both are shown.
+    std::string fault;
     in.accessorialCharges = pricing::TotalAccessorialCharges(
         program_.dir,
         accessorialCharges_ ? accessorialCharges_->Ticked()
                             : std::vector<pricing::TickedAccessorial>{},
-        {in.originCode, in.destinationCode, totalWeight, quote::NetFreightCharge(charges, mexico)});
+        {in.originCode, in.destinationCode, totalWeight, quote::NetFreightCharge(charges, mexico)},
+        &fault);
+    faults.push_back(fault);
   }
-  in.highCostFee =
+  const geo::ListAmount highCost =
       geo::GetHighCostFee(program_.dir, in.originCode, in.destinationCode, totalWeight);
-  in.californiaSurcharge =
+  const geo::ListAmount california =
       geo::GetCaliforniaSurcharge(program_.dir, in.originCode, in.destinationCode);
+  in.highCostFee = highCost.amount;
+  in.californiaSurcharge = california.amount;
+  faults.push_back(highCost.fault);
+  faults.push_back(california.fault);
   totals_ = quote::SurchargesAndTotals(charges, mexico, in);
+  // A damaged fee is said on every lane that would carry it.
+  if (totals_->crossBorderChargeWithheld) faults.push_back(borderCrossingFee_.fault);
+  for (const std::string& fault : faults)
+    if (!fault.empty()) runtime().MsgBox(fault);
   ShowTotals(*totals_);
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -60,14 +61,48 @@ std::string FileToString(const fs::path& file) {
   return content;
 }
 
+namespace {
+
+// Creates a new temporary beside the file. O_EXCL and O_NOFOLLOW make the open fail on any
+// name that already exists, a link planted there included, so the content can only ever go
+// into a file this call created; a taken name is passed over for another.
+int CreateTemporary(const fs::path& file, fs::path& temp) {
+  const std::string base = file.filename().string();
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    // Later names are hard to guess, so names planted in advance cannot use up the attempts.
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    temp = file.parent_path() /
+           (attempt == 0 ? base + ".tmp~"
+                         : base + "." + std::to_string(::getpid()) + "-" + std::to_string(tick) +
+                               "-" + std::to_string(attempt) + ".tmp~");
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Makes the rename itself durable: the directory entry is flushed as well as the content.
+bool SyncDirectory(const fs::path& dir) {
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Some file systems cannot sync a directory; the rename is then as durable as they allow.
+  const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+  const int saved = errno;
+  ::close(fd);
+  errno = saved;
+  return synced;
+}
+
+}  // namespace
+
 bool WriteFileAtomic(const fs::path& file, std::string_view content, std::string* error) {
   const auto fail = [&](const std::string& what) {
     if (error) *error = what + ": " + std::strerror(errno);
     return false;
   };
-  const fs::path temp = file.parent_path() / (file.filename().string() + ".tmp~");
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return fail("cannot create " + temp.string());
+  fs::path temp;
+  const int fd = CreateTemporary(file, temp);
+  if (fd < 0) return fail("cannot create a temporary file beside " + file.string());
   std::size_t written = 0;
   while (written < content.size()) {
     const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
@@ -81,18 +116,26 @@ bool WriteFileAtomic(const fs::path& file, std::string_view content, std::string
     }
     written += static_cast<std::size_t>(n);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    const int saved = errno;
+  // The descriptor is closed whether or not the sync succeeded; the first failure is told.
+  bool stored = ::fsync(fd) == 0;
+  int saved = stored ? 0 : errno;
+  if (::close(fd) != 0 && stored) {
+    stored = false;
+    saved = errno;
+  }
+  if (!stored) {
     ::unlink(temp.c_str());
     errno = saved;
     return fail("cannot write " + file.string());
   }
   if (::rename(temp.c_str(), file.c_str()) != 0) {
-    const int saved = errno;
+    saved = errno;
     ::unlink(temp.c_str());
     errno = saved;
     return fail("cannot replace " + file.string());
   }
+  if (!SyncDirectory(file.parent_path()))
+    return fail("replaced " + file.string() + " but could not make the change durable");
   return true;
 }
 

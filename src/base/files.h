@@ -35,7 +35,9 @@ std::int64_t FileLength(const std::filesystem::path& file);
 std::string FileToString(const std::filesystem::path& file);
 
 // Replaces the file with the given content: written to a temporary file beside it,
-// flushed, then renamed over it, so a crash or a full disk never leaves half a file.
+// flushed, then renamed over it and the directory flushed, so a crash or a full disk never
+// leaves half a file. The temporary is always a new file of its own: a name that exists
+// already (a link planted there included) is never opened, another name is taken instead.
 // Returns false and an explanation when the file could not be written.
 bool WriteFileAtomic(const std::filesystem::path& file, std::string_view content,
                      std::string* error = nullptr);

@@ -64,27 +64,31 @@ void Check(const fs::path& dir, Report& report) {
   if (!programDir.exists(pricing::kFakFileName)) return;
   const fs::path file = programDir.resolve(pricing::kFakFileName);
   if (base::FileLength(file) != static_cast<std::int64_t>(pricing::kFakFileLength))
-    report.fault(file.string(), "length " + std::to_string(base::FileLength(file)) +
-                                    ", expected 36");
+    report.fault(file.string(),
+                 "length " + std::to_string(base::FileLength(file)) + ", expected 36");
 }
 
 bool Dump(const fs::path& file, std::ostream& out, Report& report) {
   if (!base::EqualsNoCase(file.filename().string(), pricing::kFakFileName)) return false;
   const pricing::ClassTable classes = pricing::StandardClassTable();
   pricing::FakState state;
-  if (pricing::ReadFakTable(file, classes, state) != pricing::FakReadStatus::Ok) {
-    report.fault(file.string(), "shorter than 36 bytes");
+  std::string fault;
+  const pricing::FakReadStatus status = pricing::ReadFakTable(file, classes, state, &fault);
+  if (status != pricing::FakReadStatus::Ok) {
+    report.fault(file.string(),
+                 status == pricing::FakReadStatus::Damaged ? fault : "shorter than 36 bytes");
     return true;
   }
   for (std::size_t i = 0; i < classes.size(); ++i)
-    out << pricing::ClassText(classes[i]) << " = " << pricing::ClassText(state.FakTable[i])
-        << '\n';
+    out << pricing::ClassText(classes[i]) << " = " << pricing::ClassText(state.FakTable[i]) << '\n';
   out << "FAK in effect: " << state.FakInEffect << '\n';
   return true;
 }
 
 }  // namespace
 
-Part FakPart() { return {"fak", &Build, &Check, &Dump}; }
+Part FakPart() {
+  return {"fak", &Build, &Check, &Dump};
+}
 
 }  // namespace tarvex::datakit

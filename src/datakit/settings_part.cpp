@@ -82,14 +82,14 @@ void Check(const fs::path& dir, Report& report) {
       length != static_cast<std::int64_t>(pricing::kSettingsShortLength))
     report.fault(file.string(), "length " + std::to_string(length) + ", expected 966 (or 958)");
   const auto read = pricing::ReadSettings(file);
-  if (read.ok() && read.record.RateAdjustmentFactor == 0.0)
-    report.fault(file.string(), "RateAdjustmentFactor must be non-zero");
+  if (read.status == pricing::SettingsStatus::Damaged) report.fault(file.string(), read.fault);
 }
 
 bool Dump(const fs::path& file, std::ostream& out, Report& report) {
   if (!base::EqualsNoCase(file.filename().string(), pricing::kSettingsFileName)) return false;
   const auto read = pricing::ReadSettings(file);
-  if (!read.ok()) {
+  if (read.status == pricing::SettingsStatus::Damaged) report.fault(file.string(), read.fault);
+  if (!read.ok() && read.status != pricing::SettingsStatus::Damaged) {
     report.fault(file.string(), "cannot be read as a settings record");
     return true;
   }
@@ -100,6 +100,8 @@ bool Dump(const fs::path& file, std::ostream& out, Report& report) {
 
 }  // namespace
 
-Part SettingsPart() { return {"settings", &Build, &Check, &Dump}; }
+Part SettingsPart() {
+  return {"settings", &Build, &Check, &Dump};
+}
 
 }  // namespace tarvex::datakit

@@ -156,8 +156,7 @@ consteval bool FieldsTileTheRecords() {
     if (f.offset != table) return false;
     table += f.size();
   }
-  return next == kEngineRecordLength && inLine == kLineLength &&
-         inDiscount == kDiscountLength &&
+  return next == kEngineRecordLength && inLine == kLineLength && inDiscount == kDiscountLength &&
          kLineOffset + kLineLength * kLineCount == kDiscountOffsets[0] &&
          kDiscountOffsets[0] + kDiscountLength == kDiscountOffsets[1] &&
          kHeaderOffset + kHeaderLength == kLineOffset && table + 2 == kTableRecordLength;
@@ -220,8 +219,10 @@ consteval Block BlockOf() {
   return Block::Record;
 }
 
+// constexpr rather than consteval: clang 14 refuses a consteval call inside another one here;
+// the consteval callers below still evaluate it, and its throws, at compile time.
 template <class Where>
-consteval const FieldSpec& Spec(std::string_view label, FieldKind kind, bool array) {
+constexpr const FieldSpec& Spec(std::string_view label, FieldKind kind, bool array) {
   const auto check = [&](const FieldSpec& f) {
     if (f.block != BlockOf<Where>() || f.kind != kind || (f.count > 1) != array)
       throw "field is not of the kind asked for";  // a compile-time error
@@ -371,7 +372,9 @@ inline void PutInt32(std::uint8_t* base, std::size_t offset, std::int32_t value)
   const auto v = static_cast<std::uint32_t>(value);
   for (std::size_t i = 0; i < 4; ++i) base[offset + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
-inline bool InRange(int index, int count) { return index >= 0 && index < count; }
+inline bool InRange(int index, int count) {
+  return index >= 0 && index < count;
+}
 inline std::size_t Element(std::size_t offset, std::size_t width, int index) {
   return offset + width * static_cast<std::size_t>(index);
 }
@@ -385,7 +388,9 @@ template <class Derived, class Where>
 class FieldAccess {
  public:
   // The stored text, blanks included.
-  std::string_view textView(TextField<Where> f) const { return detail::TextAt(in(), f.offset, f.width); }
+  std::string_view textView(TextField<Where> f) const {
+    return detail::TextAt(in(), f.offset, f.width);
+  }
   std::string text(TextField<Where> f) const { return std::string(textView(f)); }
   std::string trimmed(TextField<Where> f) const { return base::Trim(textView(f)); }
   bool blank(TextField<Where> f) const { return IsBlank(textView(f)); }

@@ -24,7 +24,9 @@ std::string Columns(const std::string& line, std::size_t from, std::size_t count
   return from < line.size() ? line.substr(from, count) : std::string();
 }
 
-bool EndsWithM(const std::string& code) { return !code.empty() && code.back() == 'M'; }
+bool EndsWithM(const std::string& code) {
+  return !code.empty() && code.back() == 'M';
+}
 
 // Whether a line of the given kind applies to the lane between H7 and H9.
 bool Applies(const std::string& kind, const std::string& origin, const std::string& destination) {
@@ -35,8 +37,7 @@ bool Applies(const std::string& kind, const std::string& origin, const std::stri
   if (kind == "CN") return o == 0 && d == 0;
   if (kind == "UM") return o > 0 && d > 0 && EndsWithM(origin) != EndsWithM(destination);
   if (kind == "CM")
-    return (o == 0 && d > 0 && EndsWithM(destination)) ||
-           (d == 0 && o > 0 && EndsWithM(origin));
+    return (o == 0 && d > 0 && EndsWithM(destination)) || (d == 0 && o > 0 && EndsWithM(origin));
   return false;
 }
 
@@ -63,9 +64,29 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
   TariffSelection result;
   record.setText(H4, "");
   const auto tariffs = ReadTariffList(dir);
+  const std::string listFile = dir.resolve(kTariffListFileName).string();
   if (!tariffs) {
-    result.error = "The tariff list " + dir.resolve(kTariffListFileName).string() +
-                   " is missing, so the lane cannot be rated.";
+    result.error = "The tariff list " + listFile + " is missing, so the lane cannot be rated.";
+    return result;
+  }
+  // A line whose kind is no two letters, or that names no tariff, can never apply: the lanes
+  // it was for would be rated on another tariff without a word.
+  bool anyLine = false;
+  for (std::size_t n = 0; n < tariffs->size(); ++n) {
+    const TariffLine& t = (*tariffs)[n];
+    if (base::Trim(t.kind).empty() && base::Trim(t.name).empty() && !t.confirm &&
+        t.description.empty())
+      continue;  // a blank line
+    anyLine = true;
+    const bool letters = t.kind.size() == 2 && t.kind[0] >= 'A' && t.kind[0] <= 'Z' &&
+                         t.kind[1] >= 'A' && t.kind[1] <= 'Z';
+    if (letters && !base::Trim(t.name).empty()) continue;
+    result.error = "The tariff list " + listFile + " is damaged: line " + std::to_string(n + 1) +
+                   " is not a kind and a tariff name, so the lane cannot be rated.";
+    return result;
+  }
+  if (!anyLine) {
+    result.error = "The tariff list " + listFile + " is empty, so the lane cannot be rated.";
     return result;
   }
   result.ok = true;
@@ -90,11 +111,10 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
         t.kind != request.destinationState)
       continue;
     if (t.confirm && !request.silent) {
-      const std::string question = "Use " +
-                                   (t.description.empty()
-                                        ? request.originState + " Intrastate Tariff"
-                                        : t.description) +
-                                   "?";
+      const std::string question =
+          "Use " +
+          (t.description.empty() ? request.originState + " Intrastate Tariff" : t.description) +
+          "?";
       if (!request.ask || !request.ask(question)) continue;
       result.intrastateCaption = question.substr(4, question.size() - 5);
     } else if (t.confirm) {
@@ -109,8 +129,19 @@ TariffSelection SelectTariff(const base::ProgramDir& dir, EngineRecord& record,
   }
 
   bool readable = false;
-  const std::vector<std::string> pointers =
-      Lines(dir.resolve(kTariffPointerFileName), readable);
+  const auto pointerFile = dir.resolve(kTariffPointerFileName);
+  const std::vector<std::string> pointers = Lines(pointerFile, readable);
+  // A line cut before its tariff name would let every lane of its ranges fall back silently
+  // to the list's tariff.
+  for (std::size_t n = 0; n < pointers.size(); ++n) {
+    if (base::Trim(pointers[n]).empty() || !base::Trim(Columns(pointers[n], 20, 8)).empty())
+      continue;
+    result.ok = false;
+    record.setText(H4, "");
+    result.error = "The tariff pointer file " + pointerFile.string() + " is damaged: line " +
+                   std::to_string(n + 1) + " has no tariff name, so the lane cannot be rated.";
+    return result;
+  }
   const std::string o5 = record.text(H7).substr(0, 5);
   const std::string d5 = record.text(H9).substr(0, 5);
   for (const std::string& line : pointers) {

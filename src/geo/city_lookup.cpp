@@ -35,8 +35,10 @@ std::vector<CityEntry> SearchCities(const base::ProgramDir& dir, const std::stri
       match = mid;
       break;
     }
-    if (side > 0) lo = mid;
-    else hi = mid;
+    if (side > 0)
+      lo = mid;
+    else
+      hi = mid;
   }
   if (match == 0) return found;
   while (match > 1) {
@@ -48,9 +50,9 @@ std::vector<CityEntry> SearchCities(const base::ProgramDir& dir, const std::stri
     const auto record = file.read(n);
     if (!record || Side(*record, key) != 0) break;
     const std::string code = base::Trim(record->text(30, 6));
-    found.push_back({base::Trim(record->text(0, 28)) + ", " + base::Trim(record->text(28, 2)) +
-                         " - " + code,
-                     code});
+    found.push_back(
+        {base::Trim(record->text(0, 28)) + ", " + base::Trim(record->text(28, 2)) + " - " + code,
+         code});
   }
   return found;
 }

@@ -118,11 +118,29 @@ int FilterPostalCodeKey(std::string_view text, int selLength, int keyAscii) {
   return keyAscii == 77 ? keyAscii : 0;
 }
 
-std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix) {
+std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix,
+                               std::string* fault) {
   if (prefix < 1 || prefix > 999) return "";
-  const auto read = base::ReadFixedRecord(dir.resolve(kStateFileName), kStateRecordLength, prefix);
-  if (!read.ok()) return "";
-  return base::TrimRight(read.record.text(0, 2));
+  const auto file = dir.resolve(kStateFileName);
+  const auto report = [&](const std::string& what) {
+    if (fault) *fault = "The state table \"" + file.string() + "\" " + what;
+    return std::string();
+  };
+  std::string prefixText = std::to_string(prefix);
+  prefixText.insert(0, 3 - prefixText.size(), '0');
+  const auto read = base::ReadFixedRecord(file, kStateRecordLength, prefix);
+  if (read.status == base::RecordStatus::Missing)
+    return report("is missing, so the state of ZIP prefix " + prefixText + " cannot be told.");
+  if (!read.ok() || base::FileLength(file) % static_cast<std::int64_t>(kStateRecordLength) != 0)
+    return report("is damaged: it " +
+                  std::string(read.ok() ? "ends in a partial record"
+                                        : "ends before the record of ZIP prefix " + prefixText) +
+                  ".");
+  const std::string state = read.record.text(0, 2);
+  const bool letters = IsUpperLetter(state[0]) && IsUpperLetter(state[1]);
+  if (!letters && state != "  ")
+    return report("is damaged: the record of ZIP prefix " + prefixText + " holds no state.");
+  return base::TrimRight(state);
 }
 
 std::string ProvinceFromPostalCode(std::string_view code) {
@@ -134,7 +152,7 @@ std::string ProvinceFromPostalCode(std::string_view code) {
   return "";
 }
 
-std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code) {
+std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code, std::string* fault) {
   const std::string t = base::Trim(code);
   switch (PostalCountry(t)) {
     case Country::MX:
@@ -145,7 +163,7 @@ std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code) {
       break;
   }
   const std::int32_t prefix = base::RoundHalfEven(base::Val(PostalPrefix(t)));
-  return prefix >= 1 ? StateFromZipPrefix(dir, prefix) : "";
+  return prefix >= 1 ? StateFromZipPrefix(dir, prefix, fault) : "";
 }
 
 std::string PostalPrefix(std::string_view code) {

@@ -33,15 +33,20 @@ bool ValidatePostalCode(std::string_view code);
 int FilterPostalCodeKey(std::string_view text, int selLength, int keyAscii);
 
 // The two-letter state of a US ZIP prefix (record n of state.dat, n from 1 to 999),
-// trailing blanks removed; "" for an unassigned prefix or when the record cannot be read.
-std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix);
+// trailing blanks removed; "" for an unassigned prefix (a blank record) or when the record
+// cannot be read. `fault` then says why, naming the file: a missing or short table, or a
+// record that holds neither two capital letters nor blanks. Two points whose states cannot
+// be told must never compare equal as one state.
+std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix,
+                               std::string* fault = nullptr);
 
 // The province of a Canadian code by its first three characters; "" when none matches.
 std::string ProvinceFromPostalCode(std::string_view code);
 
 // The state label of a point: the state of a US code, "MX" for a Mexican code, the
-// province of a Canadian code.
-std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code);
+// province of a Canadian code. `fault` is set when state.dat cannot tell a US code's state.
+std::string StateOfPoint(const base::ProgramDir& dir, std::string_view code,
+                         std::string* fault = nullptr);
 
 // The prefix a code is checked and looked up by: its first three characters.
 std::string PostalPrefix(std::string_view code);

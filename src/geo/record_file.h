@@ -19,6 +19,8 @@ class RecordFile {
   // Whole records in the file; a trailing partial record is not counted and never read.
   std::int64_t count() const { return count_; }
   std::int64_t length() const { return length_; }
+  // False when the file ends in a partial record: cut short or damaged by whatever wrote it.
+  bool whole() const { return !open_ || length_ % static_cast<std::int64_t>(recordLength_) == 0; }
   // Record n (from 1); nothing when it does not lie wholly within the file.
   std::optional<base::ByteRecord> read(std::int64_t recordNumber);
 
@@ -33,9 +35,10 @@ class RecordFile {
 // The bisection the program's sorted lists share: lo = 0, hi = count + 1, mid halves the
 // gap while it is at least 2. `probe` looks at record mid and answers 0 for a match, > 0
 // when the key lies above the record (lo moves up) and < 0 otherwise (hi moves down).
-// Returns the matching record, or nothing.
+// Returns the matching record, or nothing; `found` takes its number.
 template <typename Probe>
-std::optional<base::ByteRecord> Bisect(RecordFile& file, Probe probe) {
+std::optional<base::ByteRecord> Bisect(RecordFile& file, Probe probe,
+                                       std::int64_t* found = nullptr) {
   if (!file.isOpen()) return std::nullopt;
   std::int64_t lo = 0;
   std::int64_t hi = file.count() + 1;
@@ -44,7 +47,10 @@ std::optional<base::ByteRecord> Bisect(RecordFile& file, Probe probe) {
     auto record = file.read(mid);
     if (!record) return std::nullopt;
     const int side = probe(*record);
-    if (side == 0) return record;
+    if (side == 0) {
+      if (found) *found = mid;
+      return record;
+    }
     if (side > 0) {
       lo = mid;
     } else {

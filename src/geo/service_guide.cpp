@@ -166,4 +166,78 @@ ServiceDisplay ServiceDaysDisplay(const base::ProgramDir& dir, LaneService& lane
   return shown;
 }
 
+namespace {
+
+std::string Damaged(const std::filesystem::path& file, const std::string& what) {
+  return "The service guide file \"" + file.string() + "\" is damaged: " + what + ".";
+}
+
+bool Printable(const std::string& text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string ServiceGuideFault(const base::ProgramDir& dir, const LaneService& lane) {
+  const struct {
+    const char* name;
+    std::size_t length;
+  } files[] = {{kTerminalFileName, kTerminalRecordLength},
+               {kServiceZipFileName, kServiceZipRecordLength},
+               {kServiceMatrixFileName, kServiceMatrixRecordLength}};
+  for (const auto& f : files) {
+    const auto path = dir.resolve(f.name);
+    const std::int64_t length = base::FileLength(path);
+    if (length < 0) return "The service guide file \"" + path.string() + "\" is missing.";
+    if (length == 0) return Damaged(path, "it is empty");
+    if (length % static_cast<std::int64_t>(f.length) != 0)
+      return Damaged(path, "it ends in a partial record");
+  }
+  const std::int64_t n = TerminalCount(dir);
+  const auto matrix = dir.resolve(kServiceMatrixFileName);
+  const std::int64_t matrixLength = base::FileLength(matrix);
+  if (matrixLength != n * n * static_cast<std::int64_t>(kServiceMatrixRecordLength))
+    return Damaged(matrix, "it holds " + std::to_string(matrixLength / 2) + " entries where " +
+                               std::to_string(n) + " terminals need " + std::to_string(n * n));
+
+  const auto zips = dir.resolve(kServiceZipFileName);
+  const struct {
+    const char* end;
+    std::int32_t terminal;
+    const std::string& indicator;
+    std::int16_t extraDays;
+  } ends[] = {{"origin", lane.originTerminal, lane.originIndicator, lane.originExtraDays},
+              {"destination", lane.destinationTerminal, lane.destinationIndicator,
+               lane.destinationExtraDays}};
+  for (const auto& e : ends) {
+    if (e.terminal == 0) continue;
+    const std::string range = "the range of the " + std::string(e.end);
+    if (e.terminal < 0 || e.terminal > n)
+      return Damaged(zips, range + " names terminal " + std::to_string(e.terminal) + " of " +
+                               std::to_string(n));
+    if (e.indicator != "D" && e.indicator != "I")
+      return Damaged(
+          zips, range + " has the service indicator \"" + e.indicator + "\", which is not D or I");
+    if (e.extraDays < 0 || e.extraDays > kMaxExtraDays)
+      return Damaged(zips, range + " adds " + std::to_string(e.extraDays) +
+                               " days, which is not from 0 to 30");
+    const auto terminal = ReadTerminal(dir, e.terminal);
+    if (!terminal || !Printable(terminal->code))
+      return Damaged(dir.resolve(kTerminalFileName),
+                     "terminal " + std::to_string(e.terminal) + " has no terminal code");
+  }
+  if (lane.originTerminal > 0 && lane.destinationTerminal > 0) {
+    const auto days = GetServiceDays(dir, lane.originTerminal, lane.destinationTerminal, 0);
+    if (!days || *days < 0 || *days > kMaxMatrixDays)
+      return Damaged(matrix,
+                     "the days from terminal " + std::to_string(lane.originTerminal) +
+                         " to terminal " + std::to_string(lane.destinationTerminal) +
+                         (days ? " are " + std::to_string(*days) : std::string(" are missing")) +
+                         ", not from 0 to 60");
+  }
+  return {};
+}
+
 }  // namespace tarvex::geo

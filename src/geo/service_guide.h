@@ -102,4 +102,15 @@ struct ServiceDisplay {
 // left as it was when there is no service.
 ServiceDisplay ServiceDaysDisplay(const base::ProgramDir& dir, LaneService& lane);
 
+// Longest transit the matrix and the extra days can mean: no LTL lane of the continent takes
+// two months, nor does one point add a month to it.
+inline constexpr int kMaxMatrixDays = 60;
+inline constexpr int kMaxExtraDays = 30;
+
+// Why the service guide cannot tell the lane's service ("" when it can), naming the file: a
+// file that ends in a partial record, a matrix that is not N x N for the N terminals, a
+// terminal number beyond the list, an indicator other than D or I, extra days beyond 0 to 30,
+// matrix days beyond 0 to 60, or a terminal code that is not printable text.
+std::string ServiceGuideFault(const base::ProgramDir& dir, const LaneService& lane);
+
 }  // namespace tarvex::geo

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/files.h"
+#include "base/limits.h"
 #include "base/text.h"
 #include "geo/postal_code.h"
 #include "geo/record_file.h"
@@ -15,19 +16,60 @@ bool IsMexican(std::string_view code) {
   return base::Val(code) > 0 && !code.empty() && code.back() == 'M';
 }
 
+std::string Damaged(const char* list, const std::filesystem::path& file, const std::string& what) {
+  return "The " + std::string(list) + " \"" + file.string() + "\" is damaged: " + what + ".";
+}
+
+constexpr const char* kPartialRecord = "it ends in a partial record";
+
 // Bisection over a list of numeric ZIP ranges (lowest and highest as 32-bit integers first).
+// `damage` tells why the list cannot be searched: a partial last record, or a range read on
+// the way that is not two five-digit ZIP codes in order. `found` takes the record number.
 std::optional<base::ByteRecord> FindZipRange(const std::filesystem::path& file,
-                                             std::size_t recordLength, std::string_view code) {
+                                             std::size_t recordLength, std::string_view code,
+                                             std::string& damage, std::int64_t* found = nullptr) {
+  RecordFile list(file, recordLength);
+  damage = list.whole() ? "" : kPartialRecord;
   const std::string t = base::Trim(code);
   const double key = base::Val(t);
-  if (key == 0 || IsMexican(t)) return std::nullopt;
-  RecordFile list(file, recordLength);
-  return Bisect(list, [key](const base::ByteRecord& r) {
-    const double lowest = r.int32(0);
-    const double highest = r.int32(4);
-    if (lowest <= key && key <= highest) return 0;
-    return key > lowest ? 1 : -1;
-  });
+  if (!damage.empty() || key == 0 || IsMexican(t)) return std::nullopt;
+  auto match = Bisect(
+      list,
+      [&](const base::ByteRecord& r) {
+        const std::int32_t lowest = r.int32(0);
+        const std::int32_t highest = r.int32(4);
+        if (damage.empty() && !(0 <= lowest && lowest <= highest && highest <= 99999))
+          damage = "a range read for " + t + " runs from " + std::to_string(lowest) + " to " +
+                   std::to_string(highest) + ", which are no ZIP codes in order";
+        if (lowest <= key && key <= highest) return 0;
+        return key > lowest ? 1 : -1;
+      },
+      found);
+  if (!damage.empty()) return std::nullopt;
+  return match;
+}
+
+bool IsDigitChar(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetterChar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A bound of a high-cost area: a ZIP code or prefix (3 to 5 digits), a Mexican one (the same
+// followed by M), or the beginning of a Canadian code (letter, digit, letter, ...).
+bool IsAreaBound(std::string_view bound) {
+  if (bound.empty() || bound.size() > 6) return false;
+  if (IsLetterChar(bound[0])) {
+    for (std::size_t i = 0; i < bound.size(); ++i)
+      if (i % 2 == 0 ? !IsLetterChar(bound[i]) : !IsDigitChar(bound[i])) return false;
+    return true;
+  }
+  const std::string_view digits = bound.back() == 'M' ? bound.substr(0, bound.size() - 1) : bound;
+  if (digits.size() < 3 || digits.size() > 5) return false;
+  for (const char c : digits)
+    if (!IsDigitChar(c)) return false;
+  return true;
 }
 
 bool Within(const std::string& code, const HighCostEntry& e) {
@@ -37,26 +79,30 @@ bool Within(const std::string& code, const HighCostEntry& e) {
 
 }  // namespace
 
-bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code) {
+bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code, std::string* fault) {
   const std::string t = base::Trim(code);
   if (t.empty() || IsMexican(t)) return false;
   const std::string key = base::ToUpper(t);
-  RecordFile list(dir.resolve(kRuralFileName), kRuralRecordLength);
-  return Bisect(list,
-                [&key](const base::ByteRecord& r) {
-                  return base::CompareText(
-                      key, base::ToUpper(base::Trim(r.text(0, kRuralRecordLength))));
-                })
-      .has_value();
+  const auto file = dir.resolve(kRuralFileName);
+  RecordFile list(file, kRuralRecordLength);
+  std::string damage = list.whole() ? "" : kPartialRecord;
+  const bool found = Bisect(list, [&](const base::ByteRecord& r) {
+                       const std::string text = r.text(0, kRuralRecordLength);
+                       if (damage.empty() && !ValidatePostalCode(base::ToUpper(base::Trim(text))))
+                         damage = "a record holds no ZIP or postal code";
+                       return base::CompareText(key, base::ToUpper(base::Trim(text)));
+                     }).has_value();
+  if (fault && !damage.empty()) *fault = Damaged("rural point list", file, damage);
+  return found;
 }
 
 std::optional<std::string> CheckRuralPoints(const base::ProgramDir& dir, std::string_view origin,
-                                            std::string_view destination) {
+                                            std::string_view destination, std::string* fault) {
   const std::string o = base::Trim(origin);
   const std::string d = base::Trim(destination);
   std::string m;
-  if (IsRuralPoint(dir, o)) m = "'" + o + "'";
-  const bool destinationRural = IsRuralPoint(dir, d);
+  if (IsRuralPoint(dir, o, fault)) m = "'" + o + "'";
+  const bool destinationRural = IsRuralPoint(dir, d, fault);
   if (destinationRural) {
     if (m.empty()) {
       m = "'" + d + "' is a RURAL ZIP/Postal Code";
@@ -141,16 +187,59 @@ std::optional<double> HighCostAmount(std::string_view text) {
   return base::Val(number);
 }
 
-double GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
-                      std::string_view destination, double weight) {
+std::string HighCostEntryFault(const HighCostEntry& e) {
+  const std::string direction = base::Trim(e.direction);
+  if (direction != "O" && direction != "D" && direction != "B")
+    return "the entry for " + base::Trim(e.lowest) + " to " + base::Trim(e.highest) +
+           " has the direction \"" + e.direction + "\", which is not O, D or B";
+  // A rate per hundred pounds of $10,000 would price one pallet beyond any freight charge.
+  const struct {
+    const char* name;
+    const std::string& text;
+    double limit;
+  } amounts[] = {{"minimum", e.minimumText, base::kMoneyLimit},
+                 {"rate", e.rateText, 10000},
+                 {"maximum", e.maximumText, base::kMoneyLimit}};
+  for (const auto& a : amounts) {
+    const auto value = HighCostAmount(a.text);
+    if (!value || !std::isfinite(*value) || *value < 0 || *value >= a.limit)
+      return "the entry for " + base::Trim(e.lowest) + " to " + base::Trim(e.highest) +
+             " has the " + a.name + " \"" + a.text + "\", which is not an amount from 0 to below " +
+             base::StoredNumberText(a.limit);
+  }
+  return {};
+}
+
+ListAmount GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
+                          std::string_view destination, double weight) {
   const std::string o = base::Trim(origin);
   const std::string d = base::Trim(destination);
-  double total = 0;
-  for (const auto& e : ParseHighCost(base::FileToString(dir.resolve(kHighCostFileName)))) {
+  const auto file = dir.resolve(kHighCostFileName);
+  ListAmount result;
+  const auto refuse = [&](const std::string& what) {
+    result.amount = 0;
+    result.fault = Damaged("high-cost service area list", file, what) +
+                   " No high-cost service area fee is charged on this quote.";
+    return result;
+  };
+  std::size_t leftOver = 0;
+  const auto entries = ParseHighCost(base::FileToString(file), &leftOver);
+  // Values out of step with their entries would put a rate where a bound belongs.
+  if (leftOver != 0) return refuse("it ends in an incomplete entry");
+  for (const auto& e : entries) {
+    // An area whose bounds are no codes holds nothing: the fee of the area it was is lost.
+    for (const std::string& bound : {base::Trim(e.lowest), base::Trim(e.highest)})
+      if (!IsAreaBound(bound))
+        return refuse("an entry's area runs from \"" + e.lowest + "\" to \"" + e.highest +
+                      "\", which are no ZIP or postal codes");
+    const bool holdsOrigin = Within(o, e);
+    const bool holdsDestination = Within(d, e);
+    if (!holdsOrigin && !holdsDestination) continue;
+    if (const std::string fault = HighCostEntryFault(e); !fault.empty()) return refuse(fault);
     const std::string direction = base::Trim(e.direction);
-    const bool applies = (direction == "O" && Within(o, e)) ||
-                         (direction == "B" && (Within(d, e) || Within(o, e))) ||
-                         (direction == "D" && Within(d, e));
+    const bool applies = (direction == "O" && holdsOrigin) ||
+                         (direction == "B" && (holdsDestination || holdsOrigin)) ||
+                         (direction == "D" && holdsDestination);
     if (!applies) continue;
     const double minimum = HighCostAmount(e.minimumText).value_or(0);
     const double rate = HighCostAmount(e.rateText).value_or(0);
@@ -158,27 +247,47 @@ double GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
     double fee = rate > 0 && weight > 0 ? weight / 100 * rate : 0;
     if (fee < minimum) fee = minimum;
     if (maximum > 0 && fee > maximum) fee = maximum;
-    if (fee > 0) total += fee;
+    if (fee > 0) result.amount += fee;
   }
-  return total;
+  return result;
 }
 
-double GetCaliforniaSurcharge(const base::ProgramDir& dir, std::string_view origin,
-                              std::string_view destination) {
+ListAmount GetCaliforniaSurcharge(const base::ProgramDir& dir, std::string_view origin,
+                                  std::string_view destination) {
   const auto file = dir.resolve(kCaliforniaFileName);
+  ListAmount result;
+  constexpr const char* kNone = " No California surcharge is charged on this quote.";
   for (const std::string_view code : {origin, destination}) {
-    if (const auto r = FindZipRange(file, kCaliforniaRecordLength, code)) {
-      const double amount = r->float64(8);
-      // A damaged amount is no surcharge rather than a wrong total.
-      return std::isfinite(amount) ? amount : 0;
+    std::string damage;
+    std::int64_t record = 0;
+    const auto r = FindZipRange(file, kCaliforniaRecordLength, code, damage, &record);
+    if (!damage.empty()) {
+      result.fault = Damaged("California point list", file, damage) + kNone;
+      return result;
     }
+    if (!r) continue;
+    const double amount = r->float64(8);
+    if (!base::IsMoney(amount)) {
+      result.fault =
+          Damaged("California point list", file,
+                  "record " + std::to_string(record) + " holds " + base::StoredNumberText(amount) +
+                      " as its surcharge, which is not an amount from 0 to below "
+                      "1000000") +
+          kNone;
+      return result;
+    }
+    result.amount = amount;
+    return result;
   }
-  return 0;
+  return result;
 }
 
-bool IsNewYorkCityPoint(const base::ProgramDir& dir, std::string_view code) {
-  return FindZipRange(dir.resolve(kNewYorkCityFileName), kNewYorkCityRecordLength, code)
-      .has_value();
+bool IsNewYorkCityPoint(const base::ProgramDir& dir, std::string_view code, std::string* fault) {
+  const auto file = dir.resolve(kNewYorkCityFileName);
+  std::string damage;
+  const bool found = FindZipRange(file, kNewYorkCityRecordLength, code, damage).has_value();
+  if (!damage.empty() && fault) *fault = Damaged("New York City point list", file, damage);
+  return found;
 }
 
 }  // namespace tarvex::geo

@@ -20,13 +20,24 @@ constexpr std::size_t kCaliforniaRecordLength = 16;
 constexpr const char* kNewYorkCityFileName = "NYCPts.dat";
 constexpr std::size_t kNewYorkCityRecordLength = 8;
 
+// An amount a list gives a lane, or why the list cannot give one. A missing or empty list is
+// no fault: it lists nothing.
+struct ListAmount {
+  double amount = 0;
+  std::string fault;  // set when the list is damaged; the amount is then 0
+  bool ok() const { return fault.empty(); }
+};
+
 // True when the code is listed in RuralPts.dat (upper case, trimmed). Mexican codes never are.
-bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code);
+// `fault` is set when the list is damaged (a partial last record, a record that holds no code).
+bool IsRuralPoint(const base::ProgramDir& dir, std::string_view code, std::string* fault = nullptr);
 
 // The rural message for the lane's origin and destination (the engine record's H7 and H9),
-// or nothing when neither point is rural. The lane check shows it and goes on.
+// or nothing when neither point is rural. The lane check shows it and goes on, and shows
+// `fault` too when the list is damaged.
 std::optional<std::string> CheckRuralPoints(const base::ProgramDir& dir, std::string_view origin,
-                                            std::string_view destination);
+                                            std::string_view destination,
+                                            std::string* fault = nullptr);
 
 // One entry of HighCost.dat: an area of codes, the direction it applies to and its fee.
 struct HighCostEntry {
@@ -48,17 +59,26 @@ std::vector<HighCostEntry> ParseHighCost(std::string_view content, std::size_t* 
 // "0" appended (so 12.5 reads 12.50 and a bare 5 reads 50). Nothing when it is no number.
 std::optional<double> HighCostAmount(std::string_view text);
 
+// Why an entry cannot be charged ("" when it can): a direction other than O, D or B, or an
+// amount that is no number or beyond its limits (fees from 0 to below 1000000, a rate per
+// hundred pounds below 10000).
+std::string HighCostEntryFault(const HighCostEntry& entry);
+
 // The total high-cost service area fee of a lane for a weight in pounds; 0 when no entry
-// applies or the file is missing. An amount that is not a number counts as 0.
-double GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
-                      std::string_view destination, double weight);
+// applies or the file is missing. A file that ends in an incomplete entry, or a damaged entry
+// whose area holds either point, is a fault: no fee is charged rather than a wrong one.
+ListAmount GetHighCostFee(const base::ProgramDir& dir, std::string_view origin,
+                          std::string_view destination, double weight);
 
 // The California surcharge: the amount of the origin's range, else of the destination's,
-// else 0. Canadian and Mexican codes are never listed.
-double GetCaliforniaSurcharge(const base::ProgramDir& dir, std::string_view origin,
-                              std::string_view destination);
+// else 0. Canadian and Mexican codes are never listed. An amount that is not a surcharge
+// from 0 to below 1000000, or a list that ends in a partial record, is a fault.
+ListAmount GetCaliforniaSurcharge(const base::ProgramDir& dir, std::string_view origin,
+                                  std::string_view destination);
 
-// True when a US code lies in a range of NYCPts.dat.
-bool IsNewYorkCityPoint(const base::ProgramDir& dir, std::string_view code);
+// True when a US code lies in a range of NYCPts.dat; `fault` is set when the list ends in a
+// partial record.
+bool IsNewYorkCityPoint(const base::ProgramDir& dir, std::string_view code,
+                        std::string* fault = nullptr);
 
 }  // namespace tarvex::geo

@@ -27,8 +27,16 @@ struct AccessorialRecord {
   static AccessorialRecord FromBytes(const base::ByteRecord& bytes);
 };
 
-// Every whole record, record 1 first; a missing file gives none, a torn last record is left out.
-std::vector<AccessorialRecord> ReadAccessorials(const std::filesystem::path& file);
+// Every whole record, record 1 first; a missing file gives none, a torn last record is left
+// out and sets `partial`. Numbers are kept as stored: AccessorialFault judges them.
+std::vector<AccessorialRecord> ReadAccessorials(const std::filesystem::path& file,
+                                                bool* partial = nullptr);
+
+// Why a record cannot be charged ("" when it can): a type other than 1 to 6; a rate beyond
+// what its type means (a percentage from 0 to 100 for types 1 and 4, below $10,000 per
+// hundred pounds for type 2, an amount from 0 to below 1000000 otherwise); a minimum that is
+// no such amount; a maximum beyond -1000000 to 1000000 (0 or less is none).
+std::string AccessorialFault(const AccessorialRecord& record);
 
 // "NY" records are the New York City twins of the charge named by the rest of their name.
 bool IsNewYorkTwin(const AccessorialRecord& record);
@@ -59,9 +67,11 @@ struct TickedAccessorial {
   double value = 0;
 };
 
-// The sum of the ticked charges, read from the file again as the quote needs it.
+// The sum of the ticked charges, read from the file again as the quote needs it. A ticked
+// charge whose record (or New York City twin) is damaged or gone is left out, and `fault`
+// says so, naming the file; so does a list that ends in a partial record.
 double TotalAccessorialCharges(const base::ProgramDir& dir,
                                const std::vector<TickedAccessorial>& ticked,
-                               const AccessorialShipment& shipment);
+                               const AccessorialShipment& shipment, std::string* fault = nullptr);
 
 }  // namespace tarvex::pricing

@@ -1,5 +1,7 @@
 #include "pricing/fak.h"
 
+#include <algorithm>
+
 #include "base/byte_record.h"
 #include "base/files.h"
 #include "base/text.h"
@@ -10,7 +12,9 @@ ClassTable StandardClassTable() {
   return {50, 55, 60, 65, 70, 77, 85, 92, 100, 110, 125, 150, 175, 200, 250, 300, 400, 500};
 }
 
-std::string ClassText(std::int16_t classEntry) { return std::to_string(classEntry); }
+std::string ClassText(std::int16_t classEntry) {
+  return std::to_string(classEntry);
+}
 
 char FakInEffectOf(const std::array<std::int16_t, 18>& fakTable, const ClassTable& classes) {
   for (std::size_t i = 0; i < fakTable.size(); ++i)
@@ -19,7 +23,7 @@ char FakInEffectOf(const std::array<std::int16_t, 18>& fakTable, const ClassTabl
 }
 
 FakReadStatus ReadFakTable(const std::filesystem::path& file, const ClassTable& classes,
-                           FakState& state) {
+                           FakState& state, std::string* fault) {
   state.FakTable = classes;
   state.FakInEffect = 'N';
   const std::int64_t length = base::FileLength(file);
@@ -27,8 +31,19 @@ FakReadStatus ReadFakTable(const std::filesystem::path& file, const ClassTable& 
   if (length < static_cast<std::int64_t>(kFakFileLength)) return FakReadStatus::Short;
   const std::string content = base::FileToString(file);
   if (content.size() < kFakFileLength) return FakReadStatus::Short;
-  const base::ByteRecord bytes(std::vector<std::uint8_t>(content.begin(), content.begin() + kFakFileLength));
-  for (std::size_t i = 0; i < state.FakTable.size(); ++i) state.FakTable[i] = bytes.int16(2 * i);
+  const base::ByteRecord bytes(
+      std::vector<std::uint8_t>(content.begin(), content.begin() + kFakFileLength));
+  for (std::size_t i = 0; i < state.FakTable.size(); ++i) {
+    const std::int16_t entry = bytes.int16(2 * i);
+    if (std::find(classes.begin(), classes.end(), entry) == classes.end()) {
+      if (fault)
+        *fault = "record " + std::to_string(i + 1) + " (class " + ClassText(classes[i]) +
+                 ") holds " + std::to_string(entry) + ", which is no freight class";
+      state.FakTable = classes;
+      return FakReadStatus::Damaged;
+    }
+    state.FakTable[i] = entry;
+  }
   state.FakInEffect = FakInEffectOf(state.FakTable, classes);
   return FakReadStatus::Ok;
 }

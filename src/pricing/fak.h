@@ -27,12 +27,14 @@ constexpr std::size_t kFakFileLength = 36;
 // 'Y' when any entry's whole-number text differs from its class table entry.
 char FakInEffectOf(const std::array<std::int16_t, 18>& fakTable, const ClassTable& classes);
 
-enum class FakReadStatus { Ok, Missing, Short };
+enum class FakReadStatus { Ok, Missing, Short, Damaged };
 
-// Reads the 18 two-byte records. A missing or short file leaves the table equal to the
-// class table (substitution off) and says which, so the caller can report it.
+// Reads the 18 two-byte records. A missing or short file, or one with an entry that is no
+// class of the class table (the FAK window accepts nothing else), leaves the table equal to
+// the class table (substitution off) and says which, so the caller can report it; `fault`
+// then names the damaged entry.
 FakReadStatus ReadFakTable(const std::filesystem::path& file, const ClassTable& classes,
-                           FakState& state);
+                           FakState& state, std::string* fault = nullptr);
 
 // Writes the 36-byte file atomically and sets FakInEffect.
 bool WriteFakTable(const std::filesystem::path& file, const ClassTable& classes, FakState& state,

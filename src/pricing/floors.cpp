@@ -43,6 +43,21 @@ bool LoadRanges(const base::ProgramDir& dir, const char* name, RangeFile& ranges
     fault = MissingFault(ranges.path);
     return false;
   }
+  // An empty range file or a torn last range leaves lanes without the cells they had.
+  if (length == 0 || length % static_cast<std::int64_t>(kFloorRangeRecordLength) != 0) {
+    fault = "Floor table file \"" + ranges.path.string() + "\" is damaged: it " +
+            (length == 0 ? "is empty" : "ends in a partial record") + "." + kNoFloor;
+    return false;
+  }
+  for (const char c : ranges.bytes) {
+    const bool codeCharacter =
+        (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+    if (!codeCharacter) {
+      fault = "Floor table file \"" + ranges.path.string() +
+              "\" is damaged: a range holds a character that is in no postal code." + kNoFloor;
+      return false;
+    }
+  }
   // The carrier's count is the length in records rounded to the nearest, halves to even; a
   // record that this count includes but the file does not hold whole is reported when reached.
   ranges.count = base::RoundHalfEven(static_cast<double>(length) /
@@ -130,9 +145,17 @@ LaneFloor GetLaneFloor(const base::ProgramDir& dir, std::string_view originPosta
     floor.fault = MissingFault(tables.matrix);
     return floor;
   }
-  // A matrix smaller than its ranges say is damaged, whichever cell this lane needs.
-  if (matrixLength < cells) {
-    floor.fault = ShortFault(tables.matrix, cells);
+  // The matrix holds exactly one cell per column and row range: a smaller one is cut short, a
+  // larger one means a range file has lost ranges (or the matrix gained cells), and either way
+  // cells would be read for the wrong lanes. Which file is at fault cannot be told, so all
+  // three are named.
+  if (matrixLength != cells) {
+    floor.fault = "Floor table file \"" + tables.matrix.string() + "\" holds " +
+                  std::to_string(matrixLength) + " cells where the " +
+                  std::to_string(tables.columns.count) + " ranges of \"" +
+                  tables.columns.path.string() + "\" and the " + std::to_string(tables.rows.count) +
+                  " of \"" + tables.rows.path.string() + "\" need " + std::to_string(cells) + "." +
+                  kNoFloor;
     return floor;
   }
 
@@ -157,7 +180,14 @@ LaneFloor GetLaneFloor(const base::ProgramDir& dir, std::string_view originPosta
                                                              : ShortFault(amounts, code);
     return floor;
   }
-  floor.amount = read.record.int16(0) / 100.0;
+  const std::int16_t cents = read.record.int16(0);
+  if (cents < 0) {
+    floor.fault = "Floor table file \"" + amounts.string() + "\" is damaged: record " +
+                  std::to_string(code) + " holds " + std::to_string(cents) +
+                  " cents, which is no floor." + kNoFloor;
+    return floor;
+  }
+  floor.amount = cents / 100.0;
   return floor;
 }
 

@@ -74,13 +74,21 @@ void frmAccessorialCharges::Form_Load() {
   desktop.SetWaitCursor(true);
   Centre();
   setIcon(iconPath_);
+  bool partial = false;
   const std::vector<AccessorialRecord> records =
-      ReadAccessorials(dir_.resolve(kAccessorialFileName));
+      ReadAccessorials(dir_.resolve(kAccessorialFileName), &partial);
+  std::vector<std::string> damaged;
+  if (partial) damaged.push_back("it ends in a partial record");
   int k = 0;
   bool beyond = false;
   for (std::size_t n = 0; n < records.size(); ++n) {
     const AccessorialRecord& r = records[n];
     if (IsNewYorkTwin(r)) continue;
+    // A charge whose numbers cannot be meant is not offered rather than priced wrongly.
+    if (const std::string fault = AccessorialFault(r); !fault.empty()) {
+      damaged.push_back(fault);
+      continue;
+    }
     if (k == kAccessorialRows) {
       beyond = true;
       break;
@@ -104,6 +112,12 @@ void frmAccessorialCharges::Form_Load() {
     }
   }
   desktop.SetWaitCursor(false);
+  if (!damaged.empty()) {
+    std::string text = "The accessorial charge list " +
+                       dir_.resolve(kAccessorialFileName).string() + " is damaged: ";
+    for (std::size_t i = 0; i < damaged.size(); ++i) text += (i > 0 ? "; " : "") + damaged[i];
+    runtime().MsgBox(text + ". Damaged charges are not offered.");
+  }
   if (beyond)
     runtime().MsgBox("The accessorial charge list " + dir_.resolve(kAccessorialFileName).string() +
                      " holds more charges than the window's fifteen rows; only the first "

@@ -151,17 +151,24 @@ bool CheckSectionName(std::string_view section, std::string* error) {
   return true;
 }
 
-// Text up to the end of line `index`, with a line end added when that line is the file's
-// unterminated last line, so that the inserted lines start on a line of their own.
+// Ends text whose last line has no LF, so that what is appended starts a line of its own: a
+// last line ending in a bare CR gets the LF it lacks, one without a line end a CR LF.
+void EndLastLine(std::string& out) {
+  if (out.empty() || out.back() == '\n') return;
+  out.append(out.back() == '\r' ? std::string_view("\n") : kCrLf);
+}
+
+// Text up to the end of line `index`, with its line end completed when it is the file's
+// unterminated last line.
 void AppendThroughLine(std::string& out, std::string_view text, const IniLine& line) {
   out.append(text.substr(0, line.next));
-  if (line.next == line.end) out.append(kCrLf);
+  EndLastLine(out);
 }
 
 void AppendNewSection(std::string& out, std::string_view text, std::string_view section,
                       std::string_view body) {
   out.append(text);
-  if (!text.empty() && text.back() != '\n') out.append(kCrLf);
+  EndLastLine(out);
   out.append("[").append(section).append("]").append(kCrLf).append(body);
 }
 

@@ -1,6 +1,7 @@
 #include "pricing/lane_discounts.h"
 
 #include "base/files.h"
+#include "base/limits.h"
 #include "base/number_format.h"
 #include "base/text.h"
 #include "geo/postal_code.h"
@@ -61,14 +62,37 @@ std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,
   result.setKey = key;
   result.setFile = *DiscountSetPath(dir, key);
 
-  const auto read = [&](const std::string& section, const std::string& name) {
-    return DiscountFieldText(ReadIniValue(section, name, result.setFile, ""),
-                             lane.decimalSeparator);
+  std::vector<std::string> faults;
+  const auto read = [&](const std::string& section, const std::string& name) -> std::string {
+    const std::string value = base::Trim(ReadIniValue(section, name, result.setFile, ""));
+    if (value.empty()) return {};
+    const bool ltl = IsLtlField(name);
+    for (const char separator : {lane.decimalSeparator, '.'}) {
+      if (!IsSetNumber(value, separator)) continue;
+      const double number = base::ValLocal(value, separator);
+      if (ltl ? base::IsDiscountPercentage(number) : base::IsMoney(number))
+        return DiscountFieldText(value, lane.decimalSeparator);
+      break;
+    }
+    faults.push_back(
+        name + " in [" + section + "] holds \"" + value + "\", which is not " +
+        (ltl ? "a discount percentage from 0 to below 100" : "a floor from 0 to below 1000000"));
+    return {};
   };
-  result.DiscountOnCharges =
-      ReadIniValue(kDiscountsSection, "optRates", result.setFile, "") != "True";
-  result.pricedByState =
-      ReadIniValue(kDiscountsSection, "optTraditional", result.setFile, "") != "True";
+  const auto option = [&](const char* name) {
+    return ReadIniValue(kDiscountsSection, name, result.setFile, "");
+  };
+  // The editor writes both buttons of a pair, exactly one "True"; anything else is damage.
+  for (const auto& [first, second] :
+       {std::pair{"optTraditional", "optState"}, std::pair{"optRates", "optCharges"}}) {
+    const std::string a = option(first);
+    const std::string b = option(second);
+    if (!a.empty() && !b.empty() && (a == "True") == (b == "True"))
+      faults.push_back(std::string(first) + " and " + second + " hold \"" + a + "\" and \"" + b +
+                       "\", where exactly one must be True");
+  }
+  result.DiscountOnCharges = option("optRates") != "True";
+  result.pricedByState = option("optTraditional") != "True";
   result.country = canadianEnd ? "CN" : "US";
 
   const std::string direction = lane.inboundPricing ? "Inbound" : "Outbound";
@@ -90,6 +114,11 @@ std::optional<LaneDiscounts> LookUpLaneDiscounts(const base::ProgramDir& dir,
     const std::string section = lane.inboundPricing ? lane.originState : lane.destinationState;
     result.txtDiscount[0] = read(section, direction + "DirectFloor");
     result.txtDiscount[1] = read(section, direction + "DirectLTL");
+  }
+  if (!faults.empty()) {
+    result.fault = "The discount set \"" + result.setFile.string() + "\" is damaged: ";
+    for (std::size_t i = 0; i < faults.size(); ++i) result.fault += (i > 0 ? "; " : "") + faults[i];
+    result.fault += ". Such fields are left empty.";
   }
   return result;
 }

@@ -33,6 +33,10 @@ struct LaneDiscounts {
   std::string setKey;             // the set that priced the lane ("64120", "00000", "000000", ...)
   std::filesystem::path setFile;  // its file, which may not exist
   bool pricedByState = false;
+  // Set when the set holds what its fields cannot mean (a floor that is no amount from 0 to
+  // below 1000000, an LTL discount that is no percentage from 0 to below 100, a value that is
+  // no number, option buttons that are not one of a pair "True"); such a field is left empty.
+  std::string fault;
 };
 
 // Nothing when the origin is empty (the look-up then changes nothing). Postal codes are

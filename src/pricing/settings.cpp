@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/files.h"
+#include "base/limits.h"
 #include "base/number_format.h"
 #include "base/text.h"
 
@@ -86,63 +87,176 @@ Binding Bind(int number) {
   using R = SettingsRecord;
   Binding b;
   switch (number) {
-    case 1: b.text = &R::CarrierName; break;
-    case 2: b.text = &R::CarrierStreet; break;
-    case 3: b.text = &R::CarrierStreet2; break;
-    case 4: b.text = &R::CarrierCity; break;
-    case 5: b.text = &R::CarrierState; break;
-    case 6: b.text = &R::CarrierPostalCode; break;
-    case 7: b.text = &R::Reserved1; break;
-    case 8: b.text = &R::Reserved2; break;
-    case 9: b.text = &R::Reserved3; break;
-    case 10: b.text = &R::Reserved4; break;
-    case 11: b.text = &R::ProductName; break;
-    case 12: b.text = &R::EffectiveDate; break;
-    case 13: b.text = &R::VersionText; break;
-    case 14: b.text = &R::SupportName; break;
-    case 15: b.text = &R::SupportNumber; break;
-    case 16: b.text = &R::EngineCode; break;
-    case 17: b.text = &R::ProductNumber; break;
-    case 18: b.i16 = &R::AccessorialsOn; break;
-    case 19: b.i16 = &R::PromptAccessorials; break;
-    case 20: b.i16 = &R::BillOfLadingOn; break;
-    case 21: b.i16 = &R::CityLookupOn; break;
-    case 22: b.i16 = &R::FakOn; break;
-    case 23: b.i16 = &R::UseFloorTables; break;
-    case 24: b.i16 = &R::RateSheetFloorOn; break;
-    case 25: b.i16 = &R::ServiceGuideOn; break;
-    case 26: b.i16 = &R::PricePerUnitOn; break;
-    case 27: b.i16 = &R::PromptPricePerUnit; break;
-    case 28: b.i16 = &R::RateSheetOn; break;
-    case 29: b.i16 = &R::RateSheetExportOn; break;
-    case 30: b.i16 = &R::RulesOn; break;
-    case 31: b.text = &R::DefaultOrigin; break;
-    case 32: b.i16 = &R::OriginLocked; break;
-    case 33: b.text = &R::DefaultDestination; break;
-    case 34: b.i16 = &R::DestinationLocked; break;
-    case 35: b.text = &R::DefaultClass; break;
-    case 36: b.i16 = &R::ClassLocked; break;
-    case 37: b.i32 = &R::DefaultWeight; break;
-    case 38: b.i16 = &R::WeightLocked; break;
-    case 39: b.f64 = &R::FuelSurchargeLTL; break;
-    case 40: b.i16 = &R::FuelSurchargeLTLLocked; break;
-    case 41: b.f64 = &R::FuelSurchargeTL; break;
-    case 42: b.i16 = &R::FuelSurchargeTLLocked; break;
-    case 43: b.f64 = &R::RateAdjustmentFactor; break;
-    case 44: b.i16 = &R::RateAdjustmentLocked; break;
-    case 45: b.f64 = &R::CanadianExchangeFactor; break;
-    case 46: b.i16 = &R::ExchangeFactorLocked; break;
-    case 47: b.i16 = &R::EngineDiscountSuppressed; break;
-    case 48: b.i16 = &R::EngineDiscountMode; break;
-    case 50: b.i16 = &R::DiscountOnCharges; break;
-    case 51: b.i16 = &R::ShowMiles; break;
-    case 52: b.i16 = &R::ThreeDigitCodes; break;
-    case 54: b.text = &R::IconFile; break;
-    case 55: b.i32 = &R::MaxTotalWeight; break;
-    case 56: b.i16 = &R::MapOn; break;
-    case 57: b.f64 = &R::HiddenRateAdjustmentFactor; break;
-    case 58: b.f64 = &R::FuelSurchargeLTLMX; break;
-    default: break;  // 49 and 53 are arrays
+    case 1:
+      b.text = &R::CarrierName;
+      break;
+    case 2:
+      b.text = &R::CarrierStreet;
+      break;
+    case 3:
+      b.text = &R::CarrierStreet2;
+      break;
+    case 4:
+      b.text = &R::CarrierCity;
+      break;
+    case 5:
+      b.text = &R::CarrierState;
+      break;
+    case 6:
+      b.text = &R::CarrierPostalCode;
+      break;
+    case 7:
+      b.text = &R::Reserved1;
+      break;
+    case 8:
+      b.text = &R::Reserved2;
+      break;
+    case 9:
+      b.text = &R::Reserved3;
+      break;
+    case 10:
+      b.text = &R::Reserved4;
+      break;
+    case 11:
+      b.text = &R::ProductName;
+      break;
+    case 12:
+      b.text = &R::EffectiveDate;
+      break;
+    case 13:
+      b.text = &R::VersionText;
+      break;
+    case 14:
+      b.text = &R::SupportName;
+      break;
+    case 15:
+      b.text = &R::SupportNumber;
+      break;
+    case 16:
+      b.text = &R::EngineCode;
+      break;
+    case 17:
+      b.text = &R::ProductNumber;
+      break;
+    case 18:
+      b.i16 = &R::AccessorialsOn;
+      break;
+    case 19:
+      b.i16 = &R::PromptAccessorials;
+      break;
+    case 20:
+      b.i16 = &R::BillOfLadingOn;
+      break;
+    case 21:
+      b.i16 = &R::CityLookupOn;
+      break;
+    case 22:
+      b.i16 = &R::FakOn;
+      break;
+    case 23:
+      b.i16 = &R::UseFloorTables;
+      break;
+    case 24:
+      b.i16 = &R::RateSheetFloorOn;
+      break;
+    case 25:
+      b.i16 = &R::ServiceGuideOn;
+      break;
+    case 26:
+      b.i16 = &R::PricePerUnitOn;
+      break;
+    case 27:
+      b.i16 = &R::PromptPricePerUnit;
+      break;
+    case 28:
+      b.i16 = &R::RateSheetOn;
+      break;
+    case 29:
+      b.i16 = &R::RateSheetExportOn;
+      break;
+    case 30:
+      b.i16 = &R::RulesOn;
+      break;
+    case 31:
+      b.text = &R::DefaultOrigin;
+      break;
+    case 32:
+      b.i16 = &R::OriginLocked;
+      break;
+    case 33:
+      b.text = &R::DefaultDestination;
+      break;
+    case 34:
+      b.i16 = &R::DestinationLocked;
+      break;
+    case 35:
+      b.text = &R::DefaultClass;
+      break;
+    case 36:
+      b.i16 = &R::ClassLocked;
+      break;
+    case 37:
+      b.i32 = &R::DefaultWeight;
+      break;
+    case 38:
+      b.i16 = &R::WeightLocked;
+      break;
+    case 39:
+      b.f64 = &R::FuelSurchargeLTL;
+      break;
+    case 40:
+      b.i16 = &R::FuelSurchargeLTLLocked;
+      break;
+    case 41:
+      b.f64 = &R::FuelSurchargeTL;
+      break;
+    case 42:
+      b.i16 = &R::FuelSurchargeTLLocked;
+      break;
+    case 43:
+      b.f64 = &R::RateAdjustmentFactor;
+      break;
+    case 44:
+      b.i16 = &R::RateAdjustmentLocked;
+      break;
+    case 45:
+      b.f64 = &R::CanadianExchangeFactor;
+      break;
+    case 46:
+      b.i16 = &R::ExchangeFactorLocked;
+      break;
+    case 47:
+      b.i16 = &R::EngineDiscountSuppressed;
+      break;
+    case 48:
+      b.i16 = &R::EngineDiscountMode;
+      break;
+    case 50:
+      b.i16 = &R::DiscountOnCharges;
+      break;
+    case 51:
+      b.i16 = &R::ShowMiles;
+      break;
+    case 52:
+      b.i16 = &R::ThreeDigitCodes;
+      break;
+    case 54:
+      b.text = &R::IconFile;
+      break;
+    case 55:
+      b.i32 = &R::MaxTotalWeight;
+      break;
+    case 56:
+      b.i16 = &R::MapOn;
+      break;
+    case 57:
+      b.f64 = &R::HiddenRateAdjustmentFactor;
+      break;
+    case 58:
+      b.f64 = &R::FuelSurchargeLTLMX;
+      break;
+    default:
+      break;  // 49 and 53 are arrays
   }
   return b;
 }
@@ -151,19 +265,30 @@ constexpr std::size_t kHeaderWidth = 65;
 
 }  // namespace
 
-const std::array<SettingsField, 58>& SettingsLayout() { return kLayout; }
+const std::array<SettingsField, 58>& SettingsLayout() {
+  return kLayout;
+}
 
 SettingsRecord DecodeSettings(const base::ByteRecord& bytes) {
   SettingsRecord s;
   for (const auto& f : kLayout) {
     const Binding b = Bind(f.number);
     switch (f.kind) {
-      case FK::Text: s.*b.text = bytes.text(f.offset, f.size); break;
-      case FK::Int16: s.*b.i16 = bytes.int16(f.offset); break;
-      case FK::Int32: s.*b.i32 = bytes.int32(f.offset); break;
-      case FK::Double: s.*b.f64 = bytes.float64(f.offset); break;
+      case FK::Text:
+        s.*b.text = bytes.text(f.offset, f.size);
+        break;
+      case FK::Int16:
+        s.*b.i16 = bytes.int16(f.offset);
+        break;
+      case FK::Int32:
+        s.*b.i32 = bytes.int32(f.offset);
+        break;
+      case FK::Double:
+        s.*b.f64 = bytes.float64(f.offset);
+        break;
       case FK::DoubleArray4:
-        for (std::size_t i = 1; i <= 4; ++i) s.RateSheetDiscounts[i] = bytes.float64(f.offset + 8 * (i - 1));
+        for (std::size_t i = 1; i <= 4; ++i)
+          s.RateSheetDiscounts[i] = bytes.float64(f.offset + 8 * (i - 1));
         break;
       case FK::TextArray4:
         for (std::size_t i = 1; i <= 4; ++i)
@@ -179,12 +304,21 @@ base::ByteRecord EncodeSettings(const SettingsRecord& s) {
   for (const auto& f : kLayout) {
     const Binding b = Bind(f.number);
     switch (f.kind) {
-      case FK::Text: bytes.setText(f.offset, f.size, s.*b.text); break;
-      case FK::Int16: bytes.setInt16(f.offset, s.*b.i16); break;
-      case FK::Int32: bytes.setInt32(f.offset, s.*b.i32); break;
-      case FK::Double: bytes.setFloat64(f.offset, s.*b.f64); break;
+      case FK::Text:
+        bytes.setText(f.offset, f.size, s.*b.text);
+        break;
+      case FK::Int16:
+        bytes.setInt16(f.offset, s.*b.i16);
+        break;
+      case FK::Int32:
+        bytes.setInt32(f.offset, s.*b.i32);
+        break;
+      case FK::Double:
+        bytes.setFloat64(f.offset, s.*b.f64);
+        break;
       case FK::DoubleArray4:
-        for (std::size_t i = 1; i <= 4; ++i) bytes.setFloat64(f.offset + 8 * (i - 1), s.RateSheetDiscounts[i]);
+        for (std::size_t i = 1; i <= 4; ++i)
+          bytes.setFloat64(f.offset + 8 * (i - 1), s.RateSheetDiscounts[i]);
         break;
       case FK::TextArray4:
         for (std::size_t i = 1; i <= 4; ++i)
@@ -198,18 +332,24 @@ base::ByteRecord EncodeSettings(const SettingsRecord& s) {
 std::string FieldText(const SettingsRecord& s, const SettingsField& f) {
   const Binding b = Bind(f.number);
   switch (f.kind) {
-    case FK::Text: return base::TrimRight(s.*b.text);
-    case FK::Int16: return std::to_string(s.*b.i16);
-    case FK::Int32: return std::to_string(s.*b.i32);
-    case FK::Double: return base::NumberToText(s.*b.f64);
+    case FK::Text:
+      return base::TrimRight(s.*b.text);
+    case FK::Int16:
+      return std::to_string(s.*b.i16);
+    case FK::Int32:
+      return std::to_string(s.*b.i32);
+    case FK::Double:
+      return base::NumberToText(s.*b.f64);
     case FK::DoubleArray4: {
       std::string out;
-      for (std::size_t i = 1; i <= 4; ++i) out += (i > 1 ? "," : "") + base::NumberToText(s.RateSheetDiscounts[i]);
+      for (std::size_t i = 1; i <= 4; ++i)
+        out += (i > 1 ? "," : "") + base::NumberToText(s.RateSheetDiscounts[i]);
       return out;
     }
     case FK::TextArray4: {
       std::string out;
-      for (std::size_t i = 1; i <= 4; ++i) out += (i > 1 ? "|" : "") + base::TrimRight(s.RateSheetHeaders[i]);
+      for (std::size_t i = 1; i <= 4; ++i)
+        out += (i > 1 ? "|" : "") + base::TrimRight(s.RateSheetHeaders[i]);
       return out;
     }
   }
@@ -284,11 +424,61 @@ bool SetFieldText(SettingsRecord& s, const SettingsField& f, const std::string& 
       if (parts.size() != 4) return false;
       for (std::size_t i = 0; i < 4; ++i)
         if (parts[i].size() > kHeaderWidth) return false;
-      for (std::size_t i = 0; i < 4; ++i) s.RateSheetHeaders[i + 1] = base::PadRight(parts[i], kHeaderWidth);
+      for (std::size_t i = 0; i < 4; ++i)
+        s.RateSheetHeaders[i + 1] = base::PadRight(parts[i], kHeaderWidth);
       return true;
     }
   }
   return false;
+}
+
+std::string SettingsFault(const SettingsRecord& s) {
+  const auto holds = [](const char* field, double value, const char* what) {
+    return std::string(field) + " holds " + base::StoredNumberText(value) + ", which is not " +
+           what;
+  };
+  constexpr const char* kPercentage = "a percentage from 0 to 100";
+  const std::pair<const char*, double> fuel[] = {{"FuelSurchargeLTL", s.FuelSurchargeLTL},
+                                                 {"FuelSurchargeTL", s.FuelSurchargeTL},
+                                                 {"FuelSurchargeLTLMX", s.FuelSurchargeLTLMX}};
+  for (const auto& [field, value] : fuel)
+    if (!base::IsPercentage(value)) return holds(field, value, kPercentage);
+  // The engine takes the factors' sum times 10000 in five characters, and takes what reads
+  // as 0 there for no adjustment at all: the sum must be 0.0001 at least and below 10.
+  constexpr const char* kFactor = "an adjustment factor from 0.0001 to below 10";
+  if (!std::isfinite(s.RateAdjustmentFactor) || s.RateAdjustmentFactor == 0 ||
+      std::fabs(s.RateAdjustmentFactor) >= 10)
+    return holds("RateAdjustmentFactor", s.RateAdjustmentFactor, kFactor);
+  if (!std::isfinite(s.HiddenRateAdjustmentFactor) || std::fabs(s.HiddenRateAdjustmentFactor) >= 10)
+    return holds("HiddenRateAdjustmentFactor", s.HiddenRateAdjustmentFactor, kFactor);
+  const double factor = s.RateAdjustmentFactor + s.HiddenRateAdjustmentFactor;
+  if (!(factor >= 0.0001 && factor < 10))
+    return "RateAdjustmentFactor and HiddenRateAdjustmentFactor add up to " +
+           base::StoredNumberText(factor) + ", which is not " + kFactor;
+  // The Canadian dollar has stayed between half and twice the US dollar: an exchange
+  // percentage beyond -50 to 100 cannot be meant.
+  if (!std::isfinite(s.CanadianExchangeFactor) || s.CanadianExchangeFactor < -50 ||
+      s.CanadianExchangeFactor > 100)
+    return holds("CanadianExchangeFactor", s.CanadianExchangeFactor,
+                 "an exchange percentage from -50 to 100");
+  if (!std::isfinite(s.RateSheetDiscounts[1]) ||
+      std::fabs(s.RateSheetDiscounts[1]) >= base::kMoneyLimit)
+    return holds("RateSheetDiscounts(1)", s.RateSheetDiscounts[1], "a number below 1000000");
+  for (const std::size_t i : {2u, 3u})
+    if (!base::IsDiscountPercentage(s.RateSheetDiscounts[i]))
+      return holds(i == 2 ? "RateSheetDiscounts(2)" : "RateSheetDiscounts(3)",
+                   s.RateSheetDiscounts[i], "a discount percentage from 0 to below 100");
+  if (!base::IsMoney(s.RateSheetDiscounts[4]))
+    return holds("RateSheetDiscounts(4)", s.RateSheetDiscounts[4],
+                 "a floor from 0 to below 1000000");
+  // The weight box takes five digits.
+  if (s.DefaultWeight < 0 || s.DefaultWeight > 99999)
+    return "DefaultWeight holds " + std::to_string(s.DefaultWeight) +
+           ", which is not a weight from 0 to 99999 pounds";
+  if (s.MaxTotalWeight < 0)
+    return "MaxTotalWeight holds " + std::to_string(s.MaxTotalWeight) +
+           ", which is not a weight limit (0 is none)";
+  return {};
 }
 
 SettingsRead ReadSettings(const std::filesystem::path& file) {
@@ -310,7 +500,8 @@ SettingsRead ReadSettings(const std::filesystem::path& file) {
   result.record = DecodeSettings(base::ByteRecord(std::move(bytes)));
   if (length != static_cast<std::int64_t>(kSettingsRecordLength))
     result.record.FuelSurchargeLTLMX = result.record.FuelSurchargeLTL;
-  result.status = SettingsStatus::Ok;
+  result.fault = SettingsFault(result.record);
+  result.status = result.fault.empty() ? SettingsStatus::Ok : SettingsStatus::Damaged;
   return result;
 }
 
@@ -322,8 +513,8 @@ bool WriteSettings(const std::filesystem::path& file, const SettingsRecord& sett
 }
 
 std::string AdjustmentFactorText(const SettingsRecord& settings) {
-  return base::NumberToText(
-      (settings.HiddenRateAdjustmentFactor + settings.RateAdjustmentFactor) * 10000.0);
+  return base::NumberToText((settings.HiddenRateAdjustmentFactor + settings.RateAdjustmentFactor) *
+                            10000.0);
 }
 
 }  // namespace tarvex::pricing

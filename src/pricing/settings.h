@@ -55,7 +55,7 @@ struct SettingsRecord {
   std::int16_t FuelSurchargeLTLLocked = 0;
   double FuelSurchargeTL = 0.0;
   std::int16_t FuelSurchargeTLLocked = 0;
-  double RateAdjustmentFactor = 0.0;
+  double RateAdjustmentFactor = 1.0;  // rates as the tariff has them
   std::int16_t RateAdjustmentLocked = 0;
   double CanadianExchangeFactor = 0.0;
   std::int16_t ExchangeFactorLocked = 0;
@@ -73,7 +73,9 @@ struct SettingsRecord {
   double FuelSurchargeLTLMX = 0.0;
 };
 
-inline bool On(std::int16_t value) { return value != 0; }
+inline bool On(std::int16_t value) {
+  return value != 0;
+}
 
 constexpr std::size_t kSettingsRecordLength = 966;
 // Files written before the Mexican LTL fuel surcharge existed end after field 57.
@@ -99,17 +101,23 @@ base::ByteRecord EncodeSettings(const SettingsRecord& settings);
 std::string FieldText(const SettingsRecord& settings, const SettingsField& field);
 bool SetFieldText(SettingsRecord& settings, const SettingsField& field, const std::string& text);
 
-enum class SettingsStatus { Ok, Missing, Unreadable };
+enum class SettingsStatus { Ok, Missing, Unreadable, Damaged };
 
 struct SettingsRead {
   SettingsStatus status = SettingsStatus::Missing;
-  SettingsRecord record;
+  SettingsRecord record;  // as stored when Ok or Damaged
+  std::string fault;      // Damaged: the first field that holds what it cannot mean
   bool ok() const { return status == SettingsStatus::Ok; }
 };
 
+// The first number field of the record that holds what the field cannot mean ("" when every
+// field is sound): "FuelSurchargeLTL holds nan, which is not a percentage from 0 to 100".
+std::string SettingsFault(const SettingsRecord& settings);
+
 // Reads record 1 of the file. A file of any length other than 966 lacks field 58, which
 // then starts equal to field 39. A file shorter than the 958 bytes of the older layout
-// is unreadable: its fields would be cut off.
+// is unreadable: its fields would be cut off. A record whose numbers are out of their
+// limits (SettingsFault) is Damaged.
 SettingsRead ReadSettings(const std::filesystem::path& file);
 
 // Writes the record as record 1, replacing the file atomically.

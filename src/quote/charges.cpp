@@ -94,8 +94,12 @@ QuoteTotals SurchargesAndTotals(const ChargePanel& charges,
   }
 
   if (input.accessorialCharges) t.accessorialCharge = Cents(*input.accessorialCharges);
-  if (base::Val(input.originCode) == 0.0 || base::Val(input.destinationCode) == 0.0)
-    t.crossBorderCharge = Cents(input.borderCrossingFee);
+  if (base::Val(input.originCode) == 0.0 || base::Val(input.destinationCode) == 0.0) {
+    if (input.borderCrossingFeeDamaged)
+      t.crossBorderChargeWithheld = true;
+    else
+      t.crossBorderCharge = Cents(input.borderCrossingFee);
+  }
   const std::string& province = input.destinationState;
   t.sufferanceNotice = base::Val(input.destination.substr(0, 3)) == 0.0 && province.size() == 2 &&
                        std::string(kProvinces).find(province + ",") != std::string::npos;

@@ -51,6 +51,8 @@ struct SurchargeInput {
   double fuelSurchargeTL = 0;
   double canadianExchangeFactor = 0;
   double borderCrossingFee = 0;
+  // The fee's file is damaged: a lane that would carry the fee goes without it.
+  bool borderCrossingFeeDamaged = false;
   std::optional<double> accessorialCharges;  // when accessorial charges are in use
   double highCostFee = 0;                    // 0 when the lane has none
   double californiaSurcharge = 0;
@@ -66,6 +68,8 @@ struct QuoteTotals {
   // The optional rows, each shown only when present.
   std::optional<double> accessorialCharge;
   std::optional<double> crossBorderCharge;
+  // The lane would carry the fee, but its file is damaged: the window says so.
+  bool crossBorderChargeWithheld = false;
   std::optional<double> highCostFee;
   std::optional<double> californiaSurcharge;
   ChargeRow total;  // "Total Charge", or "Total US Charge" with the Canadian total

@@ -162,7 +162,17 @@ TEST_F(QuoteTest, InvalidDestinationStaysInTheDestination) {
 }
 
 TEST_F(QuoteTest, PointOutsideTheServiceGuideIsRefusedWithTheCustomerServiceMessage) {
-  std::filesystem::remove(dir / "ServZipsA.dat");
+  // A guide whose one range serves Kansas City only.
+  geo::ServiceZipRange kansasCity;
+  kansasCity.country = 1;
+  kansasCity.lowest = "64000";
+  kansasCity.highest = "64999";
+  kansasCity.terminal = 1;
+  kansasCity.originIndicator = "D";
+  kansasCity.destinationIndicator = "D";
+  const base::ByteRecord range = kansasCity.ToBytes();
+  WriteText(dir / "ServZipsA.dat",
+            std::string(reinterpret_cast<const char*>(range.data()), range.size()));
   Session& s = Quote();
   Lane(s, "64120", "30303");
   EXPECT_EQ(s.main.lblServiceType.caption(), "None");
@@ -435,7 +445,7 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   settings.UseFloorTables = 0;
   Session& s = Quote();
   RateAt(s, "33040", "1500");  // the Florida Keys
-  const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500);
+  const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500).amount;
   ASSERT_GT(fee, 0);
   EXPECT_EQ(s.main.lblHCSAFee.caption(), base::FormatMask(fee, "0.00 "));
   EXPECT_TRUE(s.main.lblHCSAFeeLabel.visible());

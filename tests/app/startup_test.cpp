@@ -1,6 +1,7 @@
 // Launch, start-up and the main window load, driven headlessly.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -105,9 +106,10 @@ TEST_F(StartupTest, SecondInstanceIsRefusedWithTheExactMessage) {
   Session& first = Start();
   Session second(dir);
   second.intro.Show();
-  EXPECT_EQ(second.desktop.Messages(),
-            (std::vector<std::string>{"You are not allowed to run more than one instance of this "
-                                      "program.  Please use the instance that is already running."}));
+  EXPECT_EQ(
+      second.desktop.Messages(),
+      (std::vector<std::string>{"You are not allowed to run more than one instance of this "
+                                "program.  Please use the instance that is already running."}));
   EXPECT_TRUE(second.desktop.quit);
   EXPECT_FALSE(second.intro.loaded());
   EXPECT_TRUE(second.engine.calls().empty());
@@ -118,9 +120,10 @@ TEST_F(StartupTest, LockedEngineFilesEndTheProgram) {
   session = std::make_unique<Session>(dir);
   session->engine.initializeStatus = 10;
   session->intro.Show();
-  EXPECT_EQ(session->desktop.Messages(),
-            (std::vector<std::string>{"Another program has some needed files locked.  Please close "
-                                      "other Rating Systems and Rate Sheet programs and try again."}));
+  EXPECT_EQ(
+      session->desktop.Messages(),
+      (std::vector<std::string>{"Another program has some needed files locked.  Please close "
+                                "other Rating Systems and Rate Sheet programs and try again."}));
   EXPECT_TRUE(session->desktop.quit);
   EXPECT_FALSE(session->intro.loaded());
   EXPECT_FALSE(session->main.loaded());
@@ -153,6 +156,29 @@ TEST_F(StartupTest, MissingOrShortSettingsStopWithTheFileNamed) {
     if (!missing) {
       EXPECT_EQ(fs::file_size(dir / "variable.dat"), 400U);  // left untouched
     }
+  }
+}
+
+TEST_F(StartupTest, SettingsOutOfTheirLimitsStopWithTheFileAndFieldNamed) {
+  struct Case {
+    const char* field;
+    double pricing::SettingsRecord::*member;
+    double value;
+  };
+  for (const Case& c :
+       {Case{"FuelSurchargeLTL", &pricing::SettingsRecord::FuelSurchargeLTL, std::nan("")},
+        Case{"RateAdjustmentFactor", &pricing::SettingsRecord::RateAdjustmentFactor, 1e300},
+        Case{"CanadianExchangeFactor", &pricing::SettingsRecord::CanadianExchangeFactor, 1e132}}) {
+    pricing::SettingsRecord settings = DemoSettings();
+    settings.*c.member = c.value;
+    Settings(settings);
+    Session s(dir);
+    s.intro.Show();
+    ASSERT_EQ(s.desktop.Messages().size(), 1U) << c.field;
+    EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
+    EXPECT_NE(s.desktop.Messages()[0].find(c.field), std::string::npos) << s.desktop.Messages()[0];
+    EXPECT_TRUE(s.desktop.quit);
+    EXPECT_TRUE(s.engine.calls().empty());
   }
 }
 

@@ -98,6 +98,43 @@ TEST_F(Files, AtomicWriteReplacesWholeOrNotAtAll) {
   EXPECT_FALSE(WriteFileAtomic(dir_ / "no" / "such" / "dir.dat", "x", &error));
 }
 
+TEST_F(Files, AtomicWriteNeverFollowsALinkPlantedAtTheTemporaryName) {
+  // Another user plants links where the temporary would go, one to a file outside the
+  // program directory and one pointing nowhere; the save must write neither target.
+  const fs::path outside = dir_ / "outside";
+  fs::create_directories(outside);
+  Write(outside / "passwd", "precious");
+  const fs::path program = dir_ / "program";
+  fs::create_directories(program);
+  const fs::path target = program / "variable.dat";
+  Write(target, "old settings");
+  fs::create_symlink(outside / "passwd", program / "variable.dat.tmp~");
+  fs::create_symlink(outside / "created-by-us", program / "fak.dat.tmp~");
+
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomic(target, "new settings", &error)) << error;
+  EXPECT_EQ(FileToString(outside / "passwd"), "precious");
+  EXPECT_EQ(FileToString(target), "new settings");
+  EXPECT_FALSE(fs::is_symlink(target));
+  ASSERT_TRUE(WriteFileAtomic(program / "fak.dat", "fak", &error)) << error;
+  EXPECT_FALSE(fs::exists(outside / "created-by-us"));
+  EXPECT_EQ(FileToString(program / "fak.dat"), "fak");
+  // The planted links are left alone, and no temporary of ours is left behind.
+  EXPECT_TRUE(fs::is_symlink(program / "variable.dat.tmp~"));
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(program)) ++entries;
+  EXPECT_EQ(entries, 4u);
+}
+
+TEST_F(Files, AtomicWriteTakesAnotherTemporaryWhenTheUsualOneIsTaken) {
+  const fs::path target = dir_ / "d00000.ini";
+  Write(dir_ / "d00000.ini.tmp~", "left by a crash");
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomic(target, "[Discounts]\r\n", &error)) << error;
+  EXPECT_EQ(FileToString(target), "[Discounts]\r\n");
+  EXPECT_EQ(FileToString(dir_ / "d00000.ini.tmp~"), "left by a crash");
+}
+
 TEST_F(Files, WriteFixedRecordExtendsAShortFileAndKeepsTheRest) {
   const fs::path file = dir_ / "variable.dat";
   Write(file, std::string(10, 'x'));

@@ -122,6 +122,22 @@ TEST_F(TariffsTest, PointerFileOverridesWithInclusiveBounds) {
   EXPECT_EQ(record_.trimmed(H4), "TARUS001");
 }
 
+TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
+  for (const char* line :
+       {"640006419966000", "6400064199660006799", "64000641996600067999        "}) {
+    std::ofstream(dir_ / "taripntr.dat") << "\r\n" << line << "\r\n";
+    const TariffSelection s = Select("30303", "64120", "GA", "MO");
+    EXPECT_FALSE(s.ok) << line;
+    EXPECT_NE(s.error.find("taripntr.dat"), std::string::npos) << s.error;
+    EXPECT_NE(s.error.find("line 2"), std::string::npos) << s.error;
+    EXPECT_TRUE(record_.blank(H4));
+  }
+  // An empty pointer file overrides nothing, like a missing one.
+  std::ofstream(dir_ / "taripntr.dat", std::ios::trunc).close();
+  EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
+}
+
 TEST_F(TariffsTest, MissingListRefusesTheLaneAndNamesTheFile) {
   fs::remove(dir_ / "tariffs.dat");
   const TariffSelection s = Select("64120", "30303", "MO", "GA");
@@ -130,8 +146,27 @@ TEST_F(TariffsTest, MissingListRefusesTheLaneAndNamesTheFile) {
   EXPECT_TRUE(record_.blank(H4));
 }
 
-TEST_F(TariffsTest, ShortAndOddLinesAreReadSafely) {
-  List("U\r\n\r\nUS\r\nUSX");
+TEST_F(TariffsTest, ShortOddAndEmptyListsRefuseTheLaneByName) {
+  struct Case {
+    const char* list;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"U\r\n\r\nUS\r\nUSX", "line 1 is not a kind and a tariff name"},
+      {"USTARUS001 Interstate\r\nUS\r\n", "line 2 is not a kind and a tariff name"},
+      {"U\x13TARUS001 Interstate\r\n", "line 1 is not"},
+      {"", "is empty"},
+      {"\r\n   \r\n", "is empty"},
+  };
+  for (const auto& c : cases) {
+    List(c.list);
+    const TariffSelection s = Select("64120", "30303", "MO", "GA");
+    EXPECT_FALSE(s.ok) << c.list;
+    EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos) << s.error;
+    EXPECT_NE(s.error.find(c.said), std::string::npos) << s.error;
+  }
+  // Blank lines and lines of other kinds around sound ones are no damage.
+  List("\r\nUSX\r\n\r\n");
   EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
   EXPECT_EQ(record_.trimmed(H4), "X");
 }

@@ -27,9 +27,14 @@ class CityLookupTest : public ::testing::Test {
     std::string list;
     for (const auto& [name, state, code] :
          std::vector<std::tuple<std::string, std::string, std::string>>{
-             {"Atlanta", "GA", "30303"}, {"Saskatoon", "SK", "S7K0A0"}, {"SAVANNAH", "GA", "31401"},
-             {"Savannah", "GA", "31404"}, {"Savannah", "MO", "64485"}, {"Savoy", "IL", "61874"},
-             {"Sayre", "PA", "18840"}, {"Toronto", "ON", "M5V0A0"}})
+             {"Atlanta", "GA", "30303"},
+             {"Saskatoon", "SK", "S7K0A0"},
+             {"SAVANNAH", "GA", "31401"},
+             {"Savannah", "GA", "31404"},
+             {"Savannah", "MO", "64485"},
+             {"Savoy", "IL", "61874"},
+             {"Sayre", "PA", "18840"},
+             {"Toronto", "ON", "M5V0A0"}})
       list += City(name, state, code);
     base::WriteFileAtomic(dir_ / "CITYZIP.DAT", list);
   }
@@ -44,10 +49,10 @@ TEST_F(CityLookupTest, EveryCityBeginningWithTheLettersInFileOrder) {
   EXPECT_EQ(found[0].shown, "SAVANNAH, GA - 31401");
   EXPECT_EQ(found[2].shown, "Savannah, MO - 64485");
   EXPECT_EQ(found[3].code, "61874");
-  EXPECT_EQ(SearchCities(programDir_, "Toronto").size(), 1U);   // the last record
-  EXPECT_EQ(SearchCities(programDir_, "atl").size(), 1U);       // the first record
+  EXPECT_EQ(SearchCities(programDir_, "Toronto").size(), 1U);  // the last record
+  EXPECT_EQ(SearchCities(programDir_, "atl").size(), 1U);      // the first record
   EXPECT_TRUE(SearchCities(programDir_, "Zzz").empty());
-  EXPECT_EQ(SearchCities(programDir_, "").size(), 8U);          // an empty key matches all
+  EXPECT_EQ(SearchCities(programDir_, "").size(), 8U);  // an empty key matches all
 }
 
 TEST_F(CityLookupTest, MissingEmptyAndTornListsFindNothing) {
@@ -77,7 +82,9 @@ TEST_F(CityLookupTest, PickingTheSecondCodeOfACity) {
   window.ShowModal();
   EXPECT_EQ(picked, "31404");
   EXPECT_EQ(window.lastPick(), "31404");
-  desktop.modalScripts["frmZipLU"] = [&](forms::Form&) { forms::Driver(rt).Click(window.cmdClose); };
+  desktop.modalScripts["frmZipLU"] = [&](forms::Form&) {
+    forms::Driver(rt).Click(window.cmdClose);
+  };
   window.Unload();
   window.ShowModal();
   EXPECT_EQ(window.lastPick(), "");
@@ -88,7 +95,8 @@ TEST_F(CityLookupTest, MapTakesThePicturesSize) {
   header.setText(0, 2, "BM");
   header.setInt32(18, 600);
   header.setInt32(22, 400);
-  base::WriteFileAtomic(dir_ / "map.bmp", std::string(reinterpret_cast<const char*>(header.data()), 54));
+  base::WriteFileAtomic(dir_ / "map.bmp",
+                        std::string(reinterpret_cast<const char*>(header.data()), 54));
   testing::ScriptedDesktop desktop;
   forms::Runtime rt{desktop};
   frmMap map(rt, programDir_, "");

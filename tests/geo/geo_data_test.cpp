@@ -145,12 +145,12 @@ TEST_F(DemoGeography, SpecialPointsOnRealRanges) {
   EXPECT_TRUE(IsNewYorkCityPoint(dir(), "10314"));
   EXPECT_FALSE(IsNewYorkCityPoint(dir(), "10550"));  // Mount Vernon, outside the city
   EXPECT_FALSE(IsNewYorkCityPoint(dir(), "M5V3L9"));
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "90058", "94621"), 12.50);
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "64105", "94621"), 14.00);
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "64105", "22000M"), 0.0);
-  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "64105", "99501", 1000), 95.00);
-  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "82001", "64105", 1000), 30.00);  // no "$": 30.000
-  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "64105", "82001", 1000), 0.0);    // origin only
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "90058", "94621").amount, 12.50);
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "64105", "94621").amount, 14.00);
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(dir(), "64105", "22000M").amount, 0.0);
+  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "64105", "99501", 1000).amount, 95.00);
+  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "82001", "64105", 1000).amount, 30.00);  // no "$": 30.000
+  EXPECT_DOUBLE_EQ(GetHighCostFee(dir(), "64105", "82001", 1000).amount, 0.0);    // origin only
   EXPECT_GT(base::FileLength(built_->path() / kRuralFileName), 0);
   EXPECT_FALSE(CheckRuralPoints(dir(), "64105", "30303").has_value());
   // The first listed rural point gives the message.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -164,15 +165,42 @@ TEST_F(StateFileTest, StateOfAPointByCountry) {
   EXPECT_EQ(StateOfPoint(dir, "D0A1A1"), "");
 }
 
-TEST(StateFromZipPrefix, MissingEmptyAndShortFilesGiveNoState) {
+// A table that cannot tell a state gives none and says why, naming the file, so that two
+// points without a state are never priced as one state's intrastate lane.
+TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
+  struct Case {
+    const char* what;
+    std::optional<std::string> bytes;  // nothing: no file
+    std::int64_t prefix;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"no file", std::nullopt, 303, "is missing, so the state of ZIP prefix 303"},
+      {"empty", "", 1, "ends before the record of ZIP prefix 001"},
+      {"short", "NY NJ PA ", 303, "ends before the record of ZIP prefix 303"},
+      {"partial last record", "NY NJ P", 2, "ends in a partial record"},
+      {"lower case", "NY nj PA ", 2, "the record of ZIP prefix 002 holds no state"},
+      {"control byte", std::string("NY N\x0f PA ", 9), 2, "holds no state"},
+  };
+  for (const auto& c : cases) {
+    TempDir tmp;
+    if (c.bytes) tmp.write("state.dat", *c.bytes);
+    std::string fault;
+    EXPECT_EQ(StateFromZipPrefix(tmp.dir(), c.prefix, &fault), "") << c.what;
+    EXPECT_NE(fault.find("state.dat"), std::string::npos) << c.what;
+    EXPECT_NE(fault.find(c.said), std::string::npos) << c.what << ": " << fault;
+    std::string pointFault;
+    EXPECT_EQ(
+        StateOfPoint(tmp.dir(), std::to_string(c.prefix + 1000).substr(1) + "01", &pointFault), "");
+    EXPECT_EQ(pointFault, fault) << c.what;
+  }
+  // A blank record is an unassigned prefix, not damage.
   TempDir tmp;
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
-  tmp.write("state.dat", "");
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 1), "");
-  tmp.write("state.dat", "NY NJ P");  // the third record is cut off
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2), "NJ");
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3), "");
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
+  tmp.write("state.dat", "NY    PA ");
+  std::string fault;
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2, &fault), "");
+  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3, &fault), "PA");
+  EXPECT_EQ(fault, "");
 }
 
 TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {

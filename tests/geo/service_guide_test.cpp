@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "geo/temp_dir.h"
 
 namespace tarvex::geo {
@@ -227,6 +229,104 @@ TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
     EXPECT_EQ(shown.serviceType, c.type);
     EXPECT_EQ(c.lane.laneServiceType, c.laneType);
   }
+}
+
+// A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`.
+void WriteFlatMatrix(const TempDir& tmp, int n, int days, int longest) {
+  tmp.write(kServiceMatrixFileName, "");
+  for (int record = 1; record <= n * n; ++record) {
+    base::ByteRecord r(kServiceMatrixRecordLength);
+    r.setInt16(0, static_cast<std::int16_t>(record == 2 * n + 7 ? longest : days));
+    tmp.append(kServiceMatrixFileName, r);
+  }
+}
+
+// A sound guide of 10 terminals and the lane 3 -> 7; each case damages one thing.
+class DamagedGuide : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteTerminals(tmp_, 10);
+    WriteFlatMatrix(tmp_, 10, 3, 60);
+    WriteRanges(tmp_, kRanges);
+    lane_.originTerminal = 3;
+    lane_.destinationTerminal = 7;
+    lane_.originIndicator = "I";
+    lane_.destinationIndicator = "D";
+    lane_.originExtraDays = 30;
+  }
+  TempDir tmp_;
+  LaneService lane_;
+};
+
+TEST_F(DamagedGuide, ValuesAtTheirLimitsAreSound) {
+  EXPECT_EQ(ServiceGuideFault(tmp_.dir(), lane_), "");
+  LaneService none;  // a point outside every range is no damage: the lane has no service
+  EXPECT_EQ(ServiceGuideFault(tmp_.dir(), none), "");
+}
+
+TEST_F(DamagedGuide, LaneValuesBeyondTheirMeaningNameTheFile) {
+  struct Case {
+    const char* what;
+    void (*damage)(LaneService&);
+    const char* said;
+  };
+  const Case cases[] = {
+      {"terminal beyond the list", [](LaneService& l) { l.destinationTerminal = 11; },
+       "names terminal 11 of 10"},
+      {"negative terminal", [](LaneService& l) { l.originTerminal = -3; }, "names terminal -3"},
+      {"indicator X", [](LaneService& l) { l.originIndicator = "X"; }, "indicator \"X\""},
+      {"blank indicator", [](LaneService& l) { l.destinationIndicator = " "; }, "indicator \" \""},
+      {"extra days -1", [](LaneService& l) { l.originExtraDays = -1; }, "adds -1 days"},
+      {"extra days 31", [](LaneService& l) { l.destinationExtraDays = 31; }, "adds 31 days"},
+  };
+  for (const auto& c : cases) {
+    LaneService damaged = lane_;
+    c.damage(damaged);
+    const std::string fault = ServiceGuideFault(tmp_.dir(), damaged);
+    EXPECT_NE(fault.find(kServiceZipFileName), std::string::npos) << c.what << ": " << fault;
+    EXPECT_NE(fault.find(c.said), std::string::npos) << c.what << ": " << fault;
+  }
+  WriteFlatMatrix(tmp_, 10, 3, 61);
+  EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find("are 61, not from 0 to 60"),
+            std::string::npos);
+  WriteFlatMatrix(tmp_, 10, 3, -1);
+  EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find(kServiceMatrixFileName), std::string::npos);
+}
+
+TEST_F(DamagedGuide, MissingTornAndMismatchedFilesNameTheFile) {
+  struct Case {
+    const char* what;
+    const char* file;
+    std::uintmax_t cut;  // bytes cut off the end; 0 removes the file
+  };
+  for (const Case& c : {Case{"terminal list torn", kTerminalFileName, 7},
+                        Case{"range file torn", kServiceZipFileName, 1},
+                        Case{"matrix short of a row", kServiceMatrixFileName, 20},
+                        Case{"matrix missing", kServiceMatrixFileName, 0},
+                        Case{"terminal list missing", kTerminalFileName, 0},
+                        Case{"range file missing", kServiceZipFileName, 0}}) {
+    SetUp();
+    const auto path = tmp_.path() / c.file;
+    if (c.cut == 0)
+      std::filesystem::remove(path);
+    else
+      std::filesystem::resize_file(path, std::filesystem::file_size(path) - c.cut);
+    const std::string fault = ServiceGuideFault(tmp_.dir(), lane_);
+    EXPECT_NE(fault.find(c.file), std::string::npos) << c.what << ": " << fault;
+  }
+}
+
+TEST_F(DamagedGuide, ATerminalCodeThatIsNoTextNamesTheTerminalList) {
+  TerminalRecord seven;
+  seven.code = std::string("T\x07", 2);
+  std::string list = base::FileToString(tmp_.path() / kTerminalFileName);
+  const base::ByteRecord bytes = seven.ToBytes();
+  list.replace(6 * kTerminalRecordLength, kTerminalRecordLength,
+               std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  tmp_.write(kTerminalFileName, list);
+  const std::string fault = ServiceGuideFault(tmp_.dir(), lane_);
+  EXPECT_NE(fault.find(kTerminalFileName), std::string::npos) << fault;
+  EXPECT_NE(fault.find("terminal 7 has no terminal code"), std::string::npos) << fault;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/files.h"
 #include "base/text.h"
 #include "geo/temp_dir.h"
 
@@ -58,18 +59,40 @@ TEST(IsRuralPoint, AMexicanCodeIsNeverRural) {
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
 }
 
-TEST(IsRuralPoint, MissingEmptyShortAndCorruptListsFindNothing) {
+TEST(IsRuralPoint, MissingAndEmptyListsFindNothingAndSayNothing) {
   TempDir tmp;
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
+  std::string fault;
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
   tmp.write(kRuralFileName, "");
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
-  tmp.write(kRuralFileName, "3030");  // less than one record
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3030"));
-  tmp.write(kRuralFileName, "30303 31000 3100");  // the cut-off last record is not read
-  EXPECT_TRUE(IsRuralPoint(tmp.dir(), "31000"));
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3100"));
-  tmp.write(kRuralFileName, std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ");
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "99999"));
+  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
+  EXPECT_EQ(fault, "");
+}
+
+TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* code;
+    bool rural;
+  };
+  const Case cases[] = {
+      {"less than one record", "3030", "3030", false},
+      {"a cut-off last record", "30303 31000 3100", "31000", true},
+      {"a record of control bytes", std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ", "99999",
+       false},
+      {"a blank record", "      30303 ", "99999", false},
+      {"a record that is no code", "1e308 30303 ", "99999", false},
+  };
+  for (const auto& c : cases) {
+    TempDir tmp;
+    tmp.write(kRuralFileName, c.bytes);
+    std::string fault;
+    EXPECT_EQ(IsRuralPoint(tmp.dir(), c.code, &fault), c.rural) << c.what;
+    EXPECT_NE(fault.find("RuralPts.dat"), std::string::npos) << c.what;
+    std::string checkFault;
+    CheckRuralPoints(tmp.dir(), c.code, "64105", &checkFault);
+    EXPECT_EQ(checkFault, fault) << c.what;
+  }
 }
 
 TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
@@ -142,7 +165,15 @@ TEST(ParseHighCost, ValuesRunAcrossLinesSevenAtATime) {
 class HighCostTest : public ::testing::Test {
  protected:
   double fee(const char* origin, const char* destination, double weight) {
-    return GetHighCostFee(tmp_.dir(), origin, destination, weight);
+    const ListAmount fee = GetHighCostFee(tmp_.dir(), origin, destination, weight);
+    EXPECT_EQ(fee.fault, "") << origin << " " << destination;
+    return fee.amount;
+  }
+  // The fault of a lane, with no fee charged.
+  std::string fault(const char* origin, const char* destination, double weight) {
+    const ListAmount fee = GetHighCostFee(tmp_.dir(), origin, destination, weight);
+    EXPECT_EQ(fee.amount, 0.0);
+    return fee.fault;
   }
   TempDir tmp_;
 };
@@ -178,8 +209,9 @@ TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
   EXPECT_DOUBLE_EQ(fee("A1B2C3", "64105", 5000), 0.0);
 }
 
-TEST_F(HighCostTest, AmountsWithoutADollarAndAmountsThatAreNoNumber) {
-  // "12.5" reads 12.50, a bare "5" reads 50; an amount that is no number counts as 0.
+TEST_F(HighCostTest, AmountsWithoutADollarAndDamagedEntriesOfOtherAreas) {
+  // "12.5" reads 12.50, a bare "5" reads 50. A damaged entry is said only for a lane whose
+  // points it could hold; the other lanes are charged as usual.
   tmp_.write(kHighCostFileName,
              "10001,10099,A,O,12.5,0,0\n"
              "20001,20099,B,O,5,0,0\n"
@@ -187,18 +219,52 @@ TEST_F(HighCostTest, AmountsWithoutADollarAndAmountsThatAreNoNumber) {
              "40001,40099,D,O,$20,$x,$0\n");
   EXPECT_DOUBLE_EQ(fee("10001", "64105", 100), 12.5);
   EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
-  EXPECT_DOUBLE_EQ(fee("30001", "64105", 2000), 20.0);
-  EXPECT_DOUBLE_EQ(fee("40001", "64105", 2000), 20.0);
+  EXPECT_NE(fault("30001", "64105", 2000).find("minimum \"ten dollars\""), std::string::npos);
+  EXPECT_NE(fault("64105", "40001", 2000).find("rate \"$x\""), std::string::npos);
 }
 
-TEST_F(HighCostTest, MissingEmptyShortAndCorruptFilesGiveNoFee) {
+TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
+  struct Case {
+    const char* entry;
+    const char* said;
+    bool everyLane;  // said on every lane: an area that is no area could hold any point
+  };
+  const Case cases[] = {
+      {"99501,99950,Alaska,B,$1e308,$4.75,$450.00", "minimum \"$1e308\"", false},
+      {"99501,99950,Alaska,B,$nan,$4.75,$450.00", "minimum \"$nan\"", false},
+      {"99501,99950,Alaska,B,$95.00,$10000,$450.00", "rate \"$10000\"", false},
+      {"99501,99950,Alaska,B,$95.00,$-4.75,$450.00", "rate \"$-4.75\"", false},
+      {"99501,99950,Alaska,B,$95.00,$4.75,$1000000", "maximum \"$1000000\"", false},
+      {"99501,99950,Alaska,X,$95.00,$4.75,$450.00", "direction \"X\"", false},
+      {"nan,nan,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
+      {"99501,1e308,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
+      {"99501,99999999,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
+  };
+  for (const auto& c : cases) {
+    tmp_.write(kHighCostFileName, std::string(c.entry) + "\n");
+    const std::string said = fault("64105", "99501", 4000);
+    EXPECT_NE(said.find(c.said), std::string::npos) << said;
+    EXPECT_NE(said.find("HighCost.dat"), std::string::npos) << said;
+    // A lane outside a damaged area is charged nothing and told nothing.
+    if (!c.everyLane) {
+      EXPECT_DOUBLE_EQ(fee("64105", "30303", 4000), 0.0);
+    } else {
+      EXPECT_NE(fault("64105", "30303", 4000), "");
+    }
+  }
+  // Amounts just inside the limits are charged.
+  tmp_.write(kHighCostFileName, "99501,99950,Alaska,B,$999999.99,$9999.99,$0\n");
+  EXPECT_DOUBLE_EQ(fee("64105", "99501", 100), 999999.99);
+}
+
+TEST_F(HighCostTest, MissingAndEmptyFilesGiveNoFeeShortAndCorruptOnesAreReported) {
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
   tmp_.write(kHighCostFileName, "");
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
   tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+  EXPECT_NE(fault("64105", "30303", 4000).find("incomplete entry"), std::string::npos);
   tmp_.write(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+  EXPECT_NE(fault("59101", "64105", 4000), "");
 }
 
 TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
@@ -222,9 +288,11 @@ TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
       {"90899", "64105", 10.0}, {"96162", "64105", 15.0}, {"91000", "64105", 0.0},
       {"64105", "60606", 0.0},  {"91500", "95000", 12.5}, {"94189", "96163", 0.0},
   };
-  for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), c.origin, c.destination), c.amount)
-        << c.origin << " " << c.destination;
+  for (const auto& c : cases) {
+    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), c.origin, c.destination);
+    EXPECT_DOUBLE_EQ(surcharge.amount, c.amount) << c.origin << " " << c.destination;
+    EXPECT_TRUE(surcharge.ok()) << surcharge.fault;
+  }
 }
 
 TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
@@ -234,10 +302,10 @@ TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
               {5.0, 10.0});
   WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, {{0, 10}, {10001, 10499}});
   for (const char* code : {"V6B1A1", "M5V3L9", "90210M", "10001M", "100M"}) {
-    EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), code, code), 0.0) << code;
+    EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), code, code).amount, 0.0) << code;
     EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), code)) << code;
   }
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "M5V3L9", "90210"), 10.0);
+  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "M5V3L9", "90210").amount, 10.0);
 }
 
 TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
@@ -254,25 +322,64 @@ TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
   }
 }
 
-TEST(ZipRangeLists, MissingEmptyShortAndCorruptFilesFindNothing) {
+TEST(ZipRangeLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
   TempDir tmp;
-  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
-  tmp.write(kNewYorkCityFileName, "");
-  tmp.write(kCaliforniaFileName, "");
-  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
-  tmp.write(kNewYorkCityFileName, "\x11\x27\0\0");  // half a record
-  tmp.write(kCaliforniaFileName, std::string("\x5a\x5f\x01\0\x53\x61\x01\0\0\0", 10));
-  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
-  // A damaged amount is no surcharge.
-  WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, {{90001, 96162}},
-              {std::numeric_limits<double>::quiet_NaN()});
-  EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "64105"), 0.0);
+  for (const bool created : {false, true}) {
+    if (created) {
+      tmp.write(kNewYorkCityFileName, "");
+      tmp.write(kCaliforniaFileName, "");
+    }
+    std::string fault;
+    EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
+    EXPECT_EQ(fault, "");
+    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "90001");
+    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0);
+    EXPECT_TRUE(surcharge.ok());
+  }
+}
+
+TEST(ZipRangeLists, ShortAndDamagedListsAreReportedByNameAndChargeNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
+    std::vector<double> amounts;
+    std::size_t cut;  // bytes left off the end
+  };
+  const Case cases[] = {
+      {"half a record", {{90001, 96162}}, {10.0}, 8},
+      {"a NaN surcharge", {{90001, 96162}}, {nan}, 0},
+      {"an infinite surcharge", {{90001, 96162}}, {inf}, 0},
+      {"a surcharge of 1e132", {{90001, 96162}}, {1e132}, 0},
+      {"a negative surcharge", {{90001, 96162}}, {-12.5}, 0},
+      {"bounds beyond any ZIP", {{INT32_MIN, INT32_MAX}}, {10.0}, 0},
+      {"bounds out of order", {{96162, 90001}}, {10.0}, 0},
+  };
+  for (const auto& c : cases) {
+    TempDir tmp;
+    WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, c.ranges, c.amounts);
+    WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, c.ranges);
+    if (c.cut > 0) {
+      const auto bytes = base::FileToString(tmp.dir().resolve(kCaliforniaFileName));
+      tmp.write(kCaliforniaFileName, bytes.substr(0, bytes.size() - c.cut));
+      tmp.write(kNewYorkCityFileName, bytes.substr(0, 4));
+    }
+    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "64105");
+    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0) << c.what;
+    EXPECT_NE(surcharge.fault.find("CA_Pnts.dat"), std::string::npos) << c.what;
+    const bool rangeDamage =
+        c.cut > 0 || c.ranges[0].first > c.ranges[0].second || c.ranges[0].first < 0;
+    std::string fault;
+    IsNewYorkCityPoint(tmp.dir(), "90001", &fault);
+    EXPECT_EQ(fault.find("NYCPts.dat") != std::string::npos, rangeDamage) << c.what << fault;
+  }
   // Garbage bytes: the search ends, no crash.
+  TempDir tmp;
   tmp.write(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
-  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
+  std::string fault;
+  EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
+  EXPECT_NE(fault, "");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -48,10 +49,10 @@ TEST_F(AccessorialsTest, TypesAndLimitsAsTheCarrierPublishesThem) {
   };
   const Case cases[] = {
       {Charge("Notify", 3, 25.00, 30.00, 0), 0, 30.00},
-      {Charge("Inside", 2, 1.50, 0, 0), 0, 18.75},       // 1,250 lb
-      {Charge("Inside", 2, 1.50, 0, 15.00), 0, 15.00},   // held at the maximum
+      {Charge("Inside", 2, 1.50, 0, 0), 0, 18.75},      // 1,250 lb
+      {Charge("Inside", 2, 1.50, 0, 15.00), 0, 15.00},  // held at the maximum
       {Charge("Insurance", 1, 0.5, 0, 0), 10000, 50.00},
-      {Charge("Hazardous", 4, 15, 0, 0), 0, 60.00},      // 15 % of a 400.00 net
+      {Charge("Hazardous", 4, 15, 0, 0), 0, 60.00},  // 15 % of a 400.00 net
       {Charge("COD", 5, 0, 0, 0), 42.5, 42.50},
       {Charge("Detention", 6, 90, 0, 0, "Hour"), 2.5, 225.00},
       {Charge("Unknown", 9, 90, 10, 0), 1, 0},
@@ -82,6 +83,80 @@ TEST_F(AccessorialsTest, MissingShortAndTornFilesPriceNothing) {
   EXPECT_EQ(ReadAccessorials(programDir_.resolve(kAccessorialFileName)).size(), 1U);
   base::WriteFileAtomic(dir_ / "ACCCHG.DAT", std::string(50, 'x'));
   EXPECT_TRUE(ReadAccessorials(programDir_.resolve(kAccessorialFileName)).empty());
+}
+
+TEST(AccessorialFault, NumbersBeyondWhatTheTypeMeansAreDamage) {
+  const double nan = std::nan("");
+  const double inf = HUGE_VAL;
+  struct Case {
+    AccessorialRecord record;
+    const char* said;  // "" for a sound record
+  };
+  const Case cases[] = {
+      {Charge("Insurance", 1, 100, 0, 0), ""},
+      {Charge("Inside", 2, 9999.99, 999999.99, -999999.99), ""},
+      {Charge("Liftgate", 3, 999999.99, 0, 0), ""},
+      {Charge("Insurance", 1, 100.5, 0, 0), "rate 100.5"},
+      {Charge("Hazardous", 4, -1, 0, 0), "rate -1"},
+      {Charge("Inside", 2, 10000, 0, 0), "rate 10000"},
+      {Charge("Liftgate", 3, nan, 95, 0), "rate nan"},
+      {Charge("Liftgate", 3, 1e300, 95, 0), "rate 1e+300"},
+      {Charge("Liftgate", 3, 95, inf, 0), "minimum inf"},
+      {Charge("Liftgate", 3, 95, -5, 0), "minimum -5"},
+      {Charge("Liftgate", 3, 95, 95, -inf), "maximum -inf"},
+      {Charge("Liftgate", 3, 95, 95, 1e6), "maximum 1000000"},
+      {Charge("Liftgate", 0, 95, 95, 0), "type 0"},
+      {Charge("Liftgate", 7, 95, 95, 0), "type 7"},
+  };
+  for (const Case& c : cases) {
+    const std::string fault = AccessorialFault(c.record);
+    if (*c.said == '\0') {
+      EXPECT_EQ(fault, "") << c.record.name;
+    } else {
+      EXPECT_NE(fault.find(c.said), std::string::npos) << fault;
+      EXPECT_NE(fault.find(c.record.name), std::string::npos) << fault;
+    }
+  }
+}
+
+TEST_F(AccessorialsTest, ADamagedTickedChargeIsLeftOutAndSaid) {
+  File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, std::nan(""), 0, 0),
+        Charge("Notify", 3, 1e132, 0, 0)});
+  base::ByteRecord range(8);
+  range.setInt32(0, 10001);
+  range.setInt32(4, 10292);
+  base::WriteFixedRecord(dir_ / "NYCPts.dat", 8, 1, range);
+  struct Case {
+    std::vector<TickedAccessorial> ticked;
+    AccessorialShipment shipment;
+    double total;
+    const char* said;
+  };
+  const Case cases[] = {
+      {{{1, 0}}, shipment_, 95, ""},
+      {{{1, 0}, {3, 0}}, shipment_, 95, "\"Notify\" has the rate 1e+132"},
+      {{{1, 0}}, {"64120", "10001", 500, 0}, 0, "\"NYLiftgate\" has the rate nan"},
+      {{{1, 0}, {9, 0}}, shipment_, 95, "the ticked record 9 is no longer in it"},
+  };
+  for (const Case& c : cases) {
+    std::string fault;
+    EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, c.ticked, c.shipment, &fault), c.total);
+    if (*c.said == '\0') {
+      EXPECT_EQ(fault, "");
+    } else {
+      EXPECT_NE(fault.find(c.said), std::string::npos) << fault;
+      EXPECT_NE(fault.find("ACCCHG.DAT"), std::string::npos) << fault;
+    }
+  }
+  // A torn list, and a damaged New York City list, are said whatever is ticked.
+  File({Charge("Liftgate", 3, 95, 0, 0), Charge("Notify", 3, 20, 0, 0)}, 10);
+  std::string fault;
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, {{1, 0}}, shipment_, &fault), 95);
+  EXPECT_NE(fault.find("partial record"), std::string::npos) << fault;
+  File({Charge("Liftgate", 3, 95, 0, 0)});
+  base::WriteFileAtomic(dir_ / "NYCPts.dat", std::string(12, '\x01'));
+  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, {{1, 0}}, shipment_, &fault), 95);
+  EXPECT_NE(fault.find("NYCPts.dat"), std::string::npos) << fault;
 }
 
 class AccessorialWindowTest : public AccessorialsTest {
@@ -148,6 +223,19 @@ TEST_F(AccessorialWindowTest, MoreThanFifteenChargesAreSaidOnce) {
   Open([&](forms::Driver& d) { d.Click(window_.cmdClose); });
   EXPECT_EQ(desktop_.Messages().size(), 1U);
   EXPECT_EQ(window_.chkAccessorialCharge[15].caption(), "Charge 14");
+}
+
+TEST_F(AccessorialWindowTest, DamagedChargesAreNotOfferedAndSaidByName) {
+  File({Charge("Liftgate", 3, 95, 95, 0), Charge("Inside", 2, HUGE_VAL, 0, 0),
+        Charge("Notify", 3, 18, 18, 0)});
+  Open([&](forms::Driver& d) { d.Click(window_.cmdClose); });
+  ASSERT_EQ(desktop_.Messages().size(), 1U);
+  EXPECT_NE(desktop_.Messages()[0].find("ACCCHG.DAT"), std::string::npos);
+  EXPECT_NE(desktop_.Messages()[0].find("\"Inside\" has the rate inf"), std::string::npos);
+  EXPECT_EQ(window_.chkAccessorialCharge[1].caption(), "Liftgate");
+  EXPECT_EQ(window_.chkAccessorialCharge[2].caption(), "Notify");
+  EXPECT_EQ(window_.chkAccessorialCharge[2].tag(), "3");
+  EXPECT_FALSE(window_.chkAccessorialCharge[3].visible());
 }
 
 TEST_F(AccessorialWindowTest, RulesTariffOpensTheCarriersPage) {

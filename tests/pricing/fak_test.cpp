@@ -57,6 +57,23 @@ TEST_F(FakFile, MissingOrShortFileLeavesSubstitutionOff) {
   EXPECT_EQ(state.FakInEffect, 'N');
 }
 
+TEST_F(FakFile, AnEntryThatIsNoClassLeavesSubstitutionOffAndIsNamed) {
+  for (const int entry : {0, -1, 30000, 90, 32767}) {
+    FakState state;
+    state.FakTable = classes_;
+    state.FakTable[3] = 50;  // a sound substitution beside the damaged one
+    state.FakTable[8] = static_cast<std::int16_t>(entry);
+    ASSERT_TRUE(WriteFakTable(file_, classes_, state));
+    FakState read;
+    std::string fault;
+    EXPECT_EQ(ReadFakTable(file_, classes_, read, &fault), FakReadStatus::Damaged) << entry;
+    EXPECT_EQ(read.FakInEffect, 'N');
+    EXPECT_EQ(read.FakTable, classes_);
+    EXPECT_NE(fault.find("record 9 (class 100) holds " + std::to_string(entry)), std::string::npos)
+        << fault;
+  }
+}
+
 TEST(FakClassOf, FindsTheSubstituteAndNormalisesHalfClasses) {
   const ClassTable classes = StandardClassTable();
   FakState state;

@@ -126,11 +126,28 @@ TEST_F(Floors, CodeZeroIsNoFloorAndNeedsNoAmounts) {
   EXPECT_EQ(floor.amount, 0.0);
 }
 
-TEST_F(Floors, EmptyRangeTablesLeaveEveryLaneAtTheDefault) {
-  Tables({}, {}, "", cents_);
-  const auto floor = Floor("M5V3L9", "64120");
-  EXPECT_TRUE(floor.ok()) << floor.fault;
-  EXPECT_EQ(floor.amount, 40.0);
+TEST_F(Floors, EmptyRangeTablesAreReportedRatherThanLeavingEveryLaneAtTheDefault) {
+  for (const bool emptyColumns : {true, false}) {
+    Tables(emptyColumns ? Ranges{} : Ranges{{"M5A00", "M5Z99"}},
+           emptyColumns ? Ranges{{"64000", "64999"}} : Ranges{}, "", cents_);
+    const auto floor = Floor("M5V3L9", "64120");
+    EXPECT_EQ(floor.amount, 0.0);
+    EXPECT_NE(floor.fault.find(emptyColumns ? "UniqCan.dat" : "UniqUS.dat"), std::string::npos)
+        << floor.fault;
+    EXPECT_NE(floor.fault.find("is empty"), std::string::npos) << floor.fault;
+  }
+}
+
+TEST_F(Floors, RangesAndAmountsThatAreNoFloorsAreReported) {
+  Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "A", {{32, 4000}, {'A', -8500}});
+  auto floor = Floor("M5V3L9", "64120");
+  EXPECT_EQ(floor.amount, 0.0);
+  EXPECT_NE(floor.fault.find("UniqFlor.dat"), std::string::npos) << floor.fault;
+  EXPECT_NE(floor.fault.find("-8500 cents"), std::string::npos) << floor.fault;
+  Tables({{"M5A00", "M5Z99"}}, {{"64000", std::string("649\x01\x09", 5)}}, "A", cents_);
+  floor = Floor("M5V3L9", "64120");
+  EXPECT_EQ(floor.amount, 0.0);
+  EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
 }
 
 TEST_F(Floors, FileNamesAreFoundWithoutRegardToCase) {
@@ -166,6 +183,14 @@ TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   EXPECT_EQ(floor.amount, 0.0);
   EXPECT_NE(floor.fault.find("Floor.dat"), std::string::npos) << floor.fault;
 
+  // A matrix with more cells than its ranges need: a range file has lost ranges.
+  Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "AB", cents_);
+  floor = Floor("M5V3L9", "64120");
+  EXPECT_EQ(floor.amount, 0.0);
+  EXPECT_NE(floor.fault.find("Floor.dat\" holds 2 cells"), std::string::npos) << floor.fault;
+  EXPECT_NE(floor.fault.find("UniqCan.dat"), std::string::npos) << floor.fault;
+  EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
+
   // A corrupt code pointing past the amounts' last record.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "\xff", cents_);
   floor = Floor("M5V3L9", "64120");
@@ -173,27 +198,16 @@ TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   EXPECT_NE(floor.fault.find("record 255"), std::string::npos) << floor.fault;
 }
 
-TEST_F(Floors, RangeCountsRoundHalvesToEven) {
-  struct Case {
-    std::size_t length;  // bytes of UniqUS.dat
-    bool ok;
-  } cases[] = {
-      {14, true},   // 1.4 records: 1, the stray bytes are never reached
-      {15, false},  // 1.5: 2, and record 2 is not whole
-      {25, true},   // 2.5: 2
-      {35, false},  // 3.5: 4, and record 4 is not there
-  };
-  for (const auto& c : cases) {
+TEST_F(Floors, APartialRangeRecordIsReportedWhereverItIs) {
+  for (const std::size_t length : {14u, 15u, 25u, 35u}) {
     Tables({{"M5A00", "M5Z99"}}, {}, "AAAA", cents_);
     std::string rows = RangeBytes({{"30000", "31999"}, {"64000", "64999"}, {"70000", "70999"}});
-    rows.resize(c.length, ' ');
+    rows.resize(length, ' ');
     Put("UniqUS.dat", rows);
     const auto floor = Floor("M5V3L9", "99501");
-    EXPECT_EQ(floor.ok(), c.ok) << c.length << ": " << floor.fault;
-    EXPECT_EQ(floor.amount, c.ok ? 40.0 : 0.0) << c.length;
-    if (!c.ok) {
-      EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
-    }
+    EXPECT_EQ(floor.amount, 0.0) << length;
+    EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
+    EXPECT_NE(floor.fault.find("partial record"), std::string::npos) << floor.fault;
   }
 }
 

@@ -127,6 +127,11 @@ TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
        "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
       {"new key after an unterminated last line", "[A]\r\nx=1", "A", "y", "2",
        "[A]\r\nx=1\r\ny=2\r\n"},
+      {"new key after a last line ending in a bare CR", "[A]\r\nx=1\r", "A", "y", "2",
+       "[A]\r\nx=1\r\ny=2\r\n"},
+      {"new section after a last line ending in a bare CR", "[A]\r\nx=1\r", "B", "y", "2",
+       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      {"new key under a header ending in a bare CR", "[A]\r", "A", "x", "1", "[A]\r\nx=1\r\n"},
       {"empty value", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"},
       {"only the first of two equal sections is touched", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "x",
        "5", "[A]\r\nx=5\r\n[a]\r\nx=2\r\n"},
@@ -189,6 +194,20 @@ TEST_F(IniFile, SectionIsRewrittenWholeWhereItStands) {
   ASSERT_TRUE(WriteIniSection("TX", std::string("A=1\0B=2\0\0", 9), file));
   EXPECT_EQ(base::FileToString(file),
             discounts + "[ca]\r\n" + eight + "\r\n\r\n" + ny + "[TX]\r\nA=1\r\nB=2\r\n");
+}
+
+TEST_F(IniFile, ALastLineEndingInABareCrKeepsItsValueAfterWrites) {
+  const auto file = Put("d12345.ini", "[Discounts]\r\noptRates=False\r");
+  ASSERT_TRUE(WriteIniValue("Discounts", "optCharges", "True", file));
+  EXPECT_EQ(ReadIniValue("Discounts", "optRates", file, ""), "False");
+  EXPECT_EQ(ReadIniValue("Discounts", "optCharges", file, ""), "True");
+  Put("d12345.ini", "[TX]\r\nOutboundDirectLTL=40\r");
+  ASSERT_TRUE(WriteIniSection("CA", "OutboundDirectLTL=35", file));
+  EXPECT_EQ(ReadIniValue("TX", "OutboundDirectLTL", file, ""), "40");
+  EXPECT_EQ(ReadIniValue("CA", "OutboundDirectLTL", file, ""), "35");
+  Put("d12345.ini", "[TX]\r");
+  ASSERT_TRUE(WriteIniSection("TX", "OutboundDirectLTL=40", file));
+  EXPECT_EQ(base::FileToString(file), "[TX]\r\nOutboundDirectLTL=40\r\n");
 }
 
 TEST_F(IniFile, SectionIntoAMissingFileCreatesIt) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pricing/discount_sets.h"
@@ -169,6 +170,64 @@ TEST_F(LaneDiscountLookUp, NoCharacterOfAPostalCodeReachesAFileName) {
     EXPECT_EQ(name.front(), 'd') << code;
     EXPECT_EQ(name.substr(name.size() - 4), ".ini") << code;
     for (char ch : name.substr(1, name.size() - 5)) EXPECT_TRUE(ch >= '0' && ch <= '9') << code;
+  }
+}
+
+TEST_F(LaneDiscountLookUp, ValuesBeyondWhatTheirFieldsMeanAreSaidAndLeftEmpty) {
+  struct Case {
+    const char* floor;
+    const char* ltl;
+    Fields fields;
+    std::vector<std::string> said;
+  };
+  const Case cases[] = {
+      {"85", "62.5", {"85.00", "62.50", std::nullopt, std::nullopt}, {}},
+      {"999999.99", "99.99", {"999999.99", "99.99", std::nullopt, std::nullopt}, {}},
+      {"85",
+       "100",
+       {"85.00", "", std::nullopt, std::nullopt},
+       {"LTL in [Discounts] holds \"100\""}},
+      {"85", "1e300", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"1e300\""}},
+      {"85", "nan", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"nan\""}},
+      {"85", "-5", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"-5\""}},
+      {"1e300", "62.5", {"", "62.50", std::nullopt, std::nullopt}, {"Floor in [Discounts] holds"}},
+      {"-1", "inf", {"", "", std::nullopt, std::nullopt}, {"holds \"-1\"", "holds \"inf\""}},
+      {"1000000", "62.5", {"", "62.50", std::nullopt, std::nullopt}, {"a floor from 0"}},
+  };
+  for (const auto& c : cases) {
+    Put("d64120.ini", std::string("[Discounts]\r\noptTraditional=True\r\noptState=False\r\n") +
+                          "txtOutboundInterstateDirectFloor=" + c.floor +
+                          "\r\ntxtOutboundInterstateDirectLTL=" + c.ltl + "\r\n");
+    const auto result = LookUp(Lane("64120", "MO", "30301", "GA"));
+    EXPECT_EQ(result.txtDiscount, c.fields) << c.floor << " " << c.ltl;
+    if (c.said.empty()) {
+      EXPECT_EQ(result.fault, "");
+    }
+    for (const std::string& part : c.said) {
+      EXPECT_NE(result.fault.find(part), std::string::npos) << result.fault;
+      EXPECT_NE(result.fault.find("d64120.ini"), std::string::npos) << result.fault;
+    }
+  }
+  // A state section is judged the same way.
+  Put("d30303.ini",
+      "[Discounts]\r\noptTraditional=False\r\noptState=True\r\n[MO]\r\n"
+      "OutboundDirectFloor=95.5\r\nOutboundDirectLTL=4.8e301\r\n");
+  const auto state = LookUp(Lane("30303", "GA", "64120", "MO"));
+  EXPECT_EQ(state.txtDiscount[1], "");
+  EXPECT_NE(state.fault.find("OutboundDirectLTL in [MO]"), std::string::npos) << state.fault;
+}
+
+TEST_F(LaneDiscountLookUp, OptionPairsThatAreNotOneTrueAreSaid) {
+  for (const auto& [traditional, state, said] :
+       std::vector<std::tuple<const char*, const char*, bool>>{{"True", "False", false},
+                                                               {"True", "True", true},
+                                                               {"Trve", "False", true},
+                                                               {"False", "False", true}}) {
+    Put("d64120.ini", std::string("[Discounts]\r\noptTraditional=") + traditional +
+                          "\r\noptState=" + state + "\r\n");
+    const auto result = LookUp(Lane("64120", "MO", "30301", "GA"));
+    EXPECT_EQ(result.fault.find("optTraditional and optState") != std::string::npos, said)
+        << traditional << " " << state << ": " << result.fault;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -91,7 +92,7 @@ TEST_F(SettingsFile, EveryOneOfTheFieldsComesBackAsWritten) {
       case FieldKind::Text: text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size); break;
       case FieldKind::Int16: text = std::to_string(n * 3 - 100); break;
       case FieldKind::Int32: text = std::to_string(n * 1000 + 7); break;
-      case FieldKind::Double: text = std::to_string(n) + ".25"; break;
+      case FieldKind::Double: text = "0." + std::to_string(n) + "5"; break;  // within every limit
       case FieldKind::DoubleArray4: text = "1,2.5,3.5," + std::to_string(n); break;
       case FieldKind::TextArray4: text = "a|b" + std::to_string(n) + "|c|d"; break;
     }
@@ -129,6 +130,63 @@ TEST_F(SettingsFile, MissingOrTruncatedFileIsReportedNotRead) {
   std::ofstream(file_, std::ios::trunc).close();
   EXPECT_EQ(ReadSettings(file_).status, SettingsStatus::Unreadable);
   EXPECT_EQ(ReadSettings(dir_).status, SettingsStatus::Missing);
+}
+
+// Each number field with a value it cannot mean; the fault names the field.
+struct DamagedField {
+  const char* field;
+  void (*damage)(SettingsRecord&);
+};
+
+TEST_F(SettingsFile, NumbersBeyondWhatTheirFieldsMeanMakeTheRecordDamaged) {
+  const DamagedField cases[] = {
+      {"FuelSurchargeLTL", [](SettingsRecord& s) { s.FuelSurchargeLTL = std::nan(""); }},
+      {"FuelSurchargeLTL", [](SettingsRecord& s) { s.FuelSurchargeLTL = -0.5; }},
+      {"FuelSurchargeTL", [](SettingsRecord& s) { s.FuelSurchargeTL = 1e300; }},
+      {"FuelSurchargeLTLMX", [](SettingsRecord& s) { s.FuelSurchargeLTLMX = 100.5; }},
+      {"RateAdjustmentFactor", [](SettingsRecord& s) { s.RateAdjustmentFactor = 1e300; }},
+      {"RateAdjustmentFactor", [](SettingsRecord& s) { s.RateAdjustmentFactor = 0; }},
+      {"HiddenRateAdjustmentFactor",
+       [](SettingsRecord& s) { s.HiddenRateAdjustmentFactor = HUGE_VAL; }},
+      {"add up to -0.5", [](SettingsRecord& s) { s.HiddenRateAdjustmentFactor = -1.5; }},
+      // Sent as "0" in the engine's five characters, which it takes for no adjustment.
+      {"add up to 1e-20",
+       [](SettingsRecord& s) {
+         s.RateAdjustmentFactor = 1e-20;
+         s.HiddenRateAdjustmentFactor = 0;
+       }},
+      {"CanadianExchangeFactor", [](SettingsRecord& s) { s.CanadianExchangeFactor = 1e132; }},
+      {"CanadianExchangeFactor", [](SettingsRecord& s) { s.CanadianExchangeFactor = -60; }},
+      {"RateSheetDiscounts(1)", [](SettingsRecord& s) { s.RateSheetDiscounts[1] = -HUGE_VAL; }},
+      {"RateSheetDiscounts(2)", [](SettingsRecord& s) { s.RateSheetDiscounts[2] = 100; }},
+      {"RateSheetDiscounts(3)", [](SettingsRecord& s) { s.RateSheetDiscounts[3] = std::nan(""); }},
+      {"RateSheetDiscounts(4)", [](SettingsRecord& s) { s.RateSheetDiscounts[4] = 2e6; }},
+      {"DefaultWeight", [](SettingsRecord& s) { s.DefaultWeight = -1; }},
+      {"DefaultWeight", [](SettingsRecord& s) { s.DefaultWeight = 100000; }},
+      {"MaxTotalWeight", [](SettingsRecord& s) { s.MaxTotalWeight = INT32_MIN; }},
+  };
+  for (const auto& c : cases) {
+    SettingsRecord s;
+    s.FuelSurchargeLTL = 24.5;
+    s.CanadianExchangeFactor = 38.5;
+    s.MaxTotalWeight = 20000;
+    c.damage(s);
+    ASSERT_TRUE(WriteSettings(file_, s));
+    const auto read = ReadSettings(file_);
+    EXPECT_EQ(read.status, SettingsStatus::Damaged) << c.field;
+    EXPECT_NE(read.fault.find(c.field), std::string::npos) << read.fault;
+  }
+  // The limits themselves are sound values, and a new record is sound.
+  SettingsRecord edge;
+  edge.FuelSurchargeLTL = 100;
+  edge.FuelSurchargeTL = 0;
+  edge.RateAdjustmentFactor = 9.99;
+  edge.HiddenRateAdjustmentFactor = -9;
+  edge.CanadianExchangeFactor = -50;
+  edge.RateSheetDiscounts = {0, -5, 99.99, 0, 999999.99};
+  edge.DefaultWeight = 99999;
+  EXPECT_EQ(SettingsFault(edge), "");
+  EXPECT_EQ(SettingsFault(SettingsRecord{}), "");
 }
 
 TEST(SettingsText, FieldTextRoundTripsAndRefusesWhatDoesNotFit) {

@@ -1,0 +1,248 @@
+// Damaged data files on the quote window: every one is said by name, and none prices a quote.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app_session.h"
+#include "base/byte_record.h"
+#include "base/files.h"
+
+namespace tarvex::app {
+namespace {
+
+namespace fs = std::filesystem;
+using engine::EngineRecord;
+
+// The total of a lane rated at 300.00 with the demo's 24.5 % fuel surcharge and no fee.
+constexpr const char* kTotalWithoutFees = "373.50 ";
+
+// A lane the engine rates at 300.00 for 1500 pounds.
+void Rated(EngineRecord& r) {
+  r.setText(engine::H2, "");
+  r.setText(engine::H13, "1234");
+  r.setText(engine::H14, "1500");
+  r.setText(engine::H15, "1500");
+  r.setText(engine::H16, "110.00");
+  r.setText(engine::H20, "300.00");
+  r.setText(engine::H35, "0");
+  r.setText(engine::H36, "0");
+  r.setText(engine::H18, "0");
+  r.line(1).setText(engine::L4, "20.00");
+  r.line(1).setText(engine::L5, "300.00");
+}
+
+class DamagedDataTest : public ProgramDirTest {
+ protected:
+  void SetUp() override {
+    ProgramDirTest::SetUp();
+    CopyDemoData();
+    WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
+    settings = DemoSettings();
+    settings.PromptAccessorials = 0;
+    settings.UseFloorTables = 0;
+    settings.FakOn = 0;
+  }
+  Session& Quote() {
+    Settings(settings);
+    Session& s = StartQuoting();
+    s.engine.SetDefaultRating(Rated);
+    return s;
+  }
+  // Types the lane and one line; true when the quote reached its total.
+  bool RateLane(Session& s, const std::string& origin, const std::string& destination) {
+    s.driver.Type(s.main.txtOrigin, origin);
+    s.driver.Tab();
+    s.driver.Type(s.main.txtDestination, destination);
+    s.driver.Tab();
+    if (s.runtime.ActiveControl() != &s.main.cboClass[0]) return false;
+    s.driver.Replace(s.main.cboClass[0], "100");
+    s.driver.Tab();
+    s.driver.Type(s.main.txtWeight[0], "1500");
+    s.driver.Tab();
+    return !s.main.lblTotalCharge.caption().empty();
+  }
+  // The one message that names the file, or "" when none does.
+  static std::string Naming(const Session& s, const std::string& file) {
+    for (const std::string& m : s.desktop.Messages())
+      if (m.find(file) != std::string::npos) return m;
+    return "";
+  }
+  void Patch(const std::string& file, std::size_t offset, std::string_view bytes) {
+    std::string content = base::FileToString(dir / file);
+    ASSERT_LE(offset + bytes.size(), content.size());
+    content.replace(offset, bytes.size(), bytes);
+    WriteText(dir / file, content);
+  }
+  pricing::SettingsRecord settings;
+};
+
+TEST_F(DamagedDataTest, AStateTableThatCannotTellAStateRefusesThePointByName) {
+  const std::string whole = base::FileToString(dir / "state.dat");
+  struct Case {
+    const char* what;
+    std::string bytes;  // "" with `remove`: no file
+    bool remove;
+  };
+  const Case cases[] = {
+      {"missing", "", true},
+      {"empty", "", false},
+      {"cut before prefix 641", whole.substr(0, 3 * 500), false},
+      {"record 641 damaged", whole.substr(0, 3 * 640) + "M\x01 " + whole.substr(3 * 641), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.remove)
+      fs::remove(dir / "state.dat");
+    else
+      WriteText(dir / "state.dat", c.bytes);
+    Session& s = Quote();
+    EXPECT_FALSE(RateLane(s, "64120", "64130"));  // two points of one state when sound
+    const std::string said = Naming(s, "state.dat");
+    EXPECT_NE(said, "") << (s.desktop.Messages().empty() ? "" : s.desktop.Messages()[0]);
+    EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+    // Never priced, least of all as an intrastate lane.
+    EXPECT_EQ(s.engine.count("RateShipment"), 0);
+    session.reset();
+  }
+}
+
+TEST_F(DamagedDataTest, ADestinationWhoseStateCannotBeToldStaysInItsField) {
+  const std::string whole = base::FileToString(dir / "state.dat");
+  WriteText(dir / "state.dat", whole.substr(0, 3 * 302) + "\xff\xff " + whole.substr(3 * 303));
+  Session& s = Quote();
+  EXPECT_FALSE(RateLane(s, "64120", "30303"));
+  EXPECT_NE(Naming(s, "state.dat"), "");
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+  EXPECT_EQ(s.engine.count("RateShipment"), 0);
+}
+
+TEST_F(DamagedDataTest, ADamagedServiceGuideRefusesTheLaneByName) {
+  const std::string matrix = base::FileToString(dir / "ServMatx.dat");
+  const std::string zips = base::FileToString(dir / "ServZipsA.dat");
+  std::string longDays;
+  for (std::size_t i = 0; i < matrix.size() / 2; ++i) longDays += std::string("\xff\x7f", 2);
+  struct Case {
+    const char* what;
+    const char* file;
+    std::string bytes;  // "": no file
+  };
+  const Case cases[] = {
+      {"matrix days of 32767", "ServMatx.dat", longDays},
+      {"a matrix cut short", "ServMatx.dat", matrix.substr(0, matrix.size() - 2)},
+      {"a range file with a partial record", "ServZipsA.dat", zips.substr(0, zips.size() - 5)},
+      {"a missing range file", "ServZipsA.dat", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CopyDemoData();
+    if (c.bytes.empty())
+      fs::remove(dir / c.file);
+    else
+      WriteText(dir / c.file, c.bytes);
+    Session& s = Quote();
+    EXPECT_FALSE(RateLane(s, "64120", "30303"));
+    EXPECT_NE(Naming(s, c.file), "")
+        << (s.desktop.Messages().empty() ? "no message" : s.desktop.Messages()[0]);
+    EXPECT_EQ(s.main.lblServiceDays.caption().find("32767"), std::string::npos);
+    EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+    session.reset();
+  }
+}
+
+TEST_F(DamagedDataTest, ABorderFeeThatIsNoAmountIsSaidOnEveryCanadianLaneAndNotCharged) {
+  for (const std::string& text :
+       std::vector<std::string>{"1e308", "-35.00", "1e999", std::string(400, '9')}) {
+    SCOPED_TRACE(text.substr(0, 10));
+    WriteText(dir / "bordercrossingfee.dat", text);
+    Session& s = Quote();
+    RateLane(s, "64120", "M5V3L9");
+    EXPECT_NE(Naming(s, "bordercrossingfee.dat"), "");
+    EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "");
+    EXPECT_EQ(s.main.lblTotalCharge.caption(), kTotalWithoutFees);
+    session.reset();
+    // A lane between two US points carries no fee and says nothing of it.
+    Session& us = Quote();
+    EXPECT_TRUE(RateLane(us, "64120", "30303"));
+    EXPECT_EQ(Naming(us, "bordercrossingfee.dat"), "");
+    session.reset();
+  }
+  // Text that is no number is a fee of 0, as the program has always read it.
+  WriteText(dir / "bordercrossingfee.dat", "nan");
+  Session& s = Quote();
+  EXPECT_TRUE(RateLane(s, "64120", "M5V3L9"));
+  EXPECT_TRUE(s.desktop.Messages().empty());
+  EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "0.00 ");
+}
+
+TEST_F(DamagedDataTest, ADiscountSetValueBeyondItsFieldIsSaidAndLeftEmpty) {
+  struct Case {
+    const char* key;
+    const char* value;
+    int field;  // txtDiscount index left empty
+  };
+  const Case cases[] = {
+      {"txtOutboundInterstateDirectLTL", "1e300", 1},
+      {"txtOutboundInterstateDirectLTL", "nan", 1},
+      {"txtOutboundInterstateDirectLTL", "150", 1},
+      {"txtOutboundInterstateDirectLTL", "-20", 1},
+      {"txtOutboundInterstateDirectFloor", "1e300", 0},
+      {"txtOutboundInterstateDirectFloor", "inf", 0},
+  };
+  const std::string original = base::FileToString(dir / "d00000.ini");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+    std::string text = original;
+    const auto at = text.find(std::string(c.key) + "=");
+    ASSERT_NE(at, std::string::npos);
+    const auto end = text.find_first_of("\r\n", at);
+    text.replace(at, end - at, std::string(c.key) + "=" + c.value);
+    WriteText(dir / "d00000.ini", text);
+    Session& s = Quote();
+    RateLane(s, "64120", "30303");
+    const std::string said = Naming(s, "d00000.ini");
+    EXPECT_NE(said.find(c.key), std::string::npos) << said;
+    EXPECT_EQ(s.main.txtDiscount[c.field].text(), "");
+    EXPECT_EQ(s.main.lblNet.caption().find("inf"), std::string::npos);
+    session.reset();
+  }
+}
+
+TEST_F(DamagedDataTest, DamagedSpecialPointListsAreSaidAndTheirFeesLeftOff) {
+  struct Case {
+    const char* what;
+    const char* file;
+    const char* destination;
+    std::string bytes;
+  };
+  base::ByteRecord california(16);
+  california.setInt32(0, 90001);
+  california.setInt32(4, 90899);
+  california.setFloat64(8, 1e132);
+  const Case cases[] = {
+      {"California fee of 1e132", "CA_Pnts.dat", "90001",
+       std::string(reinterpret_cast<const char*>(california.data()), 16)},
+      {"California list cut mid-record", "CA_Pnts.dat", "90001",
+       std::string(reinterpret_cast<const char*>(california.data()), 12)},
+      {"high-cost minimum of 1e308", "HighCost.dat", "99501",
+       "99501,99950,Alaska,B,$1e308,$4.75,$450.00\r\n"},
+      {"high-cost list cut mid-entry", "HighCost.dat", "99501", "99501,99950,Alaska,B,$95.00"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CopyDemoData();
+    WriteText(dir / c.file, c.bytes);
+    Session& s = Quote();
+    RateLane(s, "64120", c.destination);
+    EXPECT_NE(Naming(s, c.file), "");
+    EXPECT_EQ(s.main.lblCaliforniaSurcharge.caption(), "");
+    EXPECT_EQ(s.main.lblHCSAFee.caption(), "");
+    EXPECT_EQ(s.main.lblTotalCharge.caption(), kTotalWithoutFees);
+    session.reset();
+  }
+}
+
+}  // namespace
+}  // namespace tarvex::app
