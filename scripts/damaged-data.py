@@ -83,9 +83,6 @@ NOT_READ_BY_A_QUOTE = {"intro.jpg", "Headline.BMP", "Map.BMP", "tarvex.ico", "ci
                        "stname.dat", "webhost.dat"}
 MESSAGE_FILES = {"disclaimer.dat", "sufferance.dat", "CustomerServiceMsg.dat",
                  "InternationalCustomerServiceMsg.dat"}
-# Read only at start-up: the desktop program says when they are damaged, but tarvex-cli does
-# not pass start-up notices on yet, so a quote it makes on them looks silent.
-STARTUP_ONLY = {"fak.dat"}
 # Fields that show message-file text rather than a result of the quote.
 TEXT_FIELDS = {"lblDisclaimer", "lblSufferanceFeeMessage"}
 
@@ -172,13 +169,15 @@ def run_quote(cli, program_dir, args):
         j = json.loads(p.stdout.decode("utf-8", "replace") or "{}")
         result["fields"] = j.get("fields", {})
         result["messages"] = j.get("messages", [])
+        result["notices"] = j.get("notices", [])
     except json.JSONDecodeError:
         pass
     return result
 
 
 def said_something(r):
-    return r["status"] != 0 or bool(r["messages"]) or (r["status"] != 0 and r["stderr"])
+    # A refusal, or a notice the quote went on past (on standard error too).
+    return r["status"] != 0 or bool(r["messages"]) or bool(r.get("notices")) or bool(r["stderr"])
 
 
 def absurd(fields):
@@ -234,7 +233,6 @@ def worker(job):
                     entry["detail"] = "; ".join(f"{n}: {a!r} -> {b!r}" for n, a, b in diff[:4])
                     entry["absurd"] = absurd(r["fields"])
                     entry["prescribed"] = prescribed_empty(name, label, data)
-                    entry["startup"] = name in STARTUP_ONLY
             results.append(entry)
     finally:
         with open(path, "wb") as f:
@@ -310,7 +308,7 @@ def main():
 
     count = lambda pred: sum(1 for r in results if pred(r))
     silent = [r for r in results if r["outcome"] == "silent change"]
-    unexplained = [r for r in silent if not r["prescribed"] and not r["startup"]]
+    unexplained = [r for r in silent if not r["prescribed"]]
     messages = [r for r in results if r["outcome"] == "message"]
     print(f"\n{len(results)} quotes in {time.time() - started:.0f} s")
     print(f"  unchanged:               {count(lambda r: r['outcome'] == 'unchanged')}")
@@ -319,8 +317,6 @@ def main():
     print(f"  crashed or hung:         {count(lambda r: r['outcome'] == 'crash')}")
     print(f"  changed silently:        {len(silent)}")
     print(f"    documented empty value: {sum(1 for r in silent if r['prescribed'])}")
-    print(f"    said only at start-up:  {sum(1 for r in silent if r['startup'])}"
-          " (tarvex-cli drops start-up notices)")
     print(f"    absurd amounts:         {sum(1 for r in silent if r['absurd'])}")
     print(f"    other:                  {len(unexplained)}")
     for r in results:
