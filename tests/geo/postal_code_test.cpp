@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
   struct Case {
@@ -138,9 +138,9 @@ class StateFileTest : public ::testing::Test {
     put(303, "GA");
     put(641, "MO");
     put(999, "AK");
-    tmp_.write("state.dat", bytes);
+    tmp_.Put("state.dat", bytes);
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(StateFileTest, RecordNumberIsThePrefixValue) {
@@ -165,26 +165,26 @@ TEST_F(StateFileTest, StateOfAPointByCountry) {
 }
 
 TEST(StateFromZipPrefix, MissingEmptyAndShortFilesGiveNoState) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
-  tmp.write("state.dat", "");
+  tmp.Put("state.dat", "");
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 1), "");
-  tmp.write("state.dat", "NY NJ P");  // the third record is cut off
+  tmp.Put("state.dat", "NY NJ P");  // the third record is cut off
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2), "NJ");
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3), "");
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 303), "");
 }
 
 TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
-  TempDir tmp;
+  ScratchDir tmp;
   // Digits sort before letters, so one record can span US and Canadian prefixes.
-  tmp.write("zipval.dat",
-            "640658"
-            "600629"
-            "300399"
-            "M0AM9Z"
-            "A0AY9Z"
-            "005999");
+  tmp.Put("zipval.dat",
+          "640658"
+          "600629"
+          "300399"
+          "M0AM9Z"
+          "A0AY9Z"
+          "005999");
   const auto dir = tmp.dir();
   struct Case {
     const char* origin;
@@ -202,13 +202,13 @@ TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
 }
 
 TEST(CheckZipCombination, MissingEmptyShortAndCorruptFilesAllowNothingBeyondWholeRecords) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", "");
+  tmp.Put("zipval.dat", "");
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", "640658600");  // a record cut short is not read
+  tmp.Put("zipval.dat", "640658600");  // a record cut short is not read
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", std::string("\0\xff\x01garbage!!!", 12) + "640658600629");
+  tmp.Put("zipval.dat", std::string("\0\xff\x01garbage!!!", 12) + "640658600629");
   EXPECT_TRUE(CheckZipCombination(tmp.dir(), "641", "606"));
 }
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 struct Found {
   std::int32_t terminal;
@@ -20,35 +20,35 @@ struct Found {
   std::int16_t extraDays;
 };
 
-Found Find(const TempDir& tmp, const char* code, const char* end) {
+Found Find(const ScratchDir& tmp, const char* code, const char* end) {
   Found f{-1, "junk", 99};
   f.terminal = FindServiceTerminal(tmp.dir(), code, end, f.indicator, f.extraDays);
   return f;
 }
 
-void WriteRanges(const TempDir& tmp, const std::vector<ServiceZipRange>& ranges) {
-  tmp.write(kServiceZipFileName, "");
-  for (const auto& r : ranges) tmp.append(kServiceZipFileName, r.ToBytes());
+void WriteRanges(const ScratchDir& tmp, const std::vector<ServiceZipRange>& ranges) {
+  tmp.Put(kServiceZipFileName, "");
+  for (const auto& r : ranges) tmp.Append(kServiceZipFileName, r.ToBytes());
 }
 
-void WriteTerminals(const TempDir& tmp, int count) {
-  tmp.write(kTerminalFileName, "");
+void WriteTerminals(const ScratchDir& tmp, int count) {
+  tmp.Put(kTerminalFileName, "");
   for (int i = 1; i <= count; ++i) {
     TerminalRecord t;
     t.name = "Terminal " + std::to_string(i);
     t.code = "T" + std::to_string(i);
-    tmp.append(kTerminalFileName, t.ToBytes());
+    tmp.Append(kTerminalFileName, t.ToBytes());
   }
 }
 
 // Every value of the matrix names its own cell: origin × 100 + destination.
-void WriteMatrix(const TempDir& tmp, int n) {
-  tmp.write(kServiceMatrixFileName, "");
+void WriteMatrix(const ScratchDir& tmp, int n) {
+  tmp.Put(kServiceMatrixFileName, "");
   for (int o = 1; o <= n; ++o)
     for (int d = 1; d <= n; ++d) {
       base::ByteRecord r(kServiceMatrixRecordLength);
       r.setInt16(0, static_cast<std::int16_t>(o * 100 + d));
-      tmp.append(kServiceMatrixFileName, r);
+      tmp.Append(kServiceMatrixFileName, r);
     }
 }
 
@@ -63,7 +63,7 @@ const std::vector<ServiceZipRange> kRanges = {
 };
 
 TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   for (const auto& r : kRanges) {
     for (const auto& code : {r.lowest, r.highest}) {
@@ -80,7 +80,7 @@ TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
 }
 
 TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   struct Case {
     const char* code;
@@ -98,7 +98,7 @@ TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
 }
 
 TEST(FindServiceTerminal, AnyEndOtherThanOIsTheDestination) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   EXPECT_EQ(Find(tmp, "20000", "X").indicator, "I");
   EXPECT_EQ(Find(tmp, "20000", "o").indicator, "I");
@@ -106,7 +106,7 @@ TEST(FindServiceTerminal, AnyEndOtherThanOIsTheDestination) {
 }
 
 TEST(FindServiceTerminal, OneRangeAndACanadianCodeAfterManyUsRecords) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, {{1, "00000", "99999", 1, "D", "D", 0, 0}});
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 1);
   EXPECT_EQ(Find(tmp, "M5V3L9", "O").terminal, 0);
@@ -125,17 +125,17 @@ TEST(FindServiceTerminal, OneRangeAndACanadianCodeAfterManyUsRecords) {
 }
 
 TEST(FindServiceTerminal, MissingEmptyShortAndCorruptFilesFindNoTerminal) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
-  tmp.write(kServiceZipFileName, "");
+  tmp.Put(kServiceZipFileName, "");
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
-  tmp.write(kServiceZipFileName, "164000669");  // less than a record
+  tmp.Put(kServiceZipFileName, "164000669");  // less than a record
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
   auto bytes = ServiceZipRange{1, "64000", "66999", 5, "D", "D", 0, 0}.ToBytes();
   std::string s(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  tmp.write(kServiceZipFileName, s + s.substr(0, 10));  // the cut-off record is not read
+  tmp.Put(kServiceZipFileName, s + s.substr(0, 10));  // the cut-off record is not read
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 5);
-  tmp.write(kServiceZipFileName, std::string(23 * 40, '\xff'));
+  tmp.Put(kServiceZipFileName, std::string(23 * 40, '\xff'));
   const auto f = Find(tmp, "64105", "O");
   EXPECT_EQ(f.terminal, 0);
   EXPECT_EQ(f.indicator, "");
@@ -147,7 +147,7 @@ class TerminalFiles : public ::testing::Test {
     WriteTerminals(tmp_, 10);
     WriteMatrix(tmp_, 10);
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(TerminalFiles, TerminalCodeAsStored) {
@@ -174,7 +174,7 @@ TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 0, 7, 0));
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 11, 0));  // would read row 4 otherwise
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 11, 1, 0));
-  tmp_.write(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
+  tmp_.Put(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
   EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 6, 1), 1);
   std::filesystem::remove(tmp_.path() / kServiceMatrixFileName);
@@ -185,25 +185,25 @@ TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
 }
 
 TEST(TerminalRecords, MissingEmptyAndShortFilesHaveNoTerminals) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_EQ(TerminalCount(tmp.dir()), 0);
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
-  tmp.write(kTerminalFileName, "");
+  tmp.Put(kTerminalFileName, "");
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
-  tmp.write(kTerminalFileName, std::string(432, 'x'));
+  tmp.Put(kTerminalFileName, std::string(432, 'x'));
   EXPECT_EQ(TerminalCount(tmp.dir()), 0);
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
   EXPECT_FALSE(ReadTerminal(tmp.dir(), 1).has_value());
 }
 
 TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteTerminals(tmp, 10);
-  tmp.write(kServiceMatrixFileName, "");
+  tmp.Put(kServiceMatrixFileName, "");
   for (int i = 0; i < 100; ++i) {
     base::ByteRecord r(kServiceMatrixRecordLength);
     r.setInt16(0, 2);
-    tmp.append(kServiceMatrixFileName, r);
+    tmp.Append(kServiceMatrixFileName, r);
   }
   struct Case {
     LaneService lane;

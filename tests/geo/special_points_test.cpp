@@ -9,38 +9,38 @@
 #include <vector>
 
 #include "base/text.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 const std::string kSentence =
     " and arrangements with these customers have been made to service them 1 to 4 times per "
     "week.";
 
-void WriteRural(const TempDir& tmp, const std::vector<std::string>& codes) {
+void WriteRural(const ScratchDir& tmp, const std::vector<std::string>& codes) {
   std::string bytes;
   for (const auto& c : codes) bytes += base::PadRight(c, kRuralRecordLength);
-  tmp.write(kRuralFileName, bytes);
+  tmp.Put(kRuralFileName, bytes);
 }
 
-void WriteRanges(const TempDir& tmp, const char* name, std::size_t length,
+void WriteRanges(const ScratchDir& tmp, const char* name, std::size_t length,
                  const std::vector<std::pair<std::int32_t, std::int32_t>>& ranges,
                  const std::vector<double>& amounts = {}) {
-  tmp.write(name, "");
+  tmp.Put(name, "");
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     base::ByteRecord r(length);
     r.setInt32(0, ranges[i].first);
     r.setInt32(4, ranges[i].second);
     if (length == kCaliforniaRecordLength) r.setFloat64(8, i < amounts.size() ? amounts[i] : 0);
-    tmp.append(name, r);
+    tmp.Append(name, r);
   }
 }
 
 TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
-  TempDir tmp;
+  ScratchDir tmp;
   const std::vector<std::string> listed = {"10001", "30303",  "31000",  "59001", "68001",
                                            "82001", "a0a1a0", "H0H0H0", "T0A0A0"};
   WriteRural(tmp, listed);
@@ -53,27 +53,27 @@ TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
 }
 
 TEST(IsRuralPoint, AMexicanCodeIsNeverRural) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRural(tmp, {"06390M", "30303"});
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
 }
 
 TEST(IsRuralPoint, MissingEmptyShortAndCorruptListsFindNothing) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
-  tmp.write(kRuralFileName, "");
+  tmp.Put(kRuralFileName, "");
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303"));
-  tmp.write(kRuralFileName, "3030");  // less than one record
+  tmp.Put(kRuralFileName, "3030");  // less than one record
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3030"));
-  tmp.write(kRuralFileName, "30303 31000 3100");  // the cut-off last record is not read
+  tmp.Put(kRuralFileName, "30303 31000 3100");  // the cut-off last record is not read
   EXPECT_TRUE(IsRuralPoint(tmp.dir(), "31000"));
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "3100"));
-  tmp.write(kRuralFileName, std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ");
+  tmp.Put(kRuralFileName, std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ");
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "99999"));
 }
 
 TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRural(tmp, {"30303", "31000"});
   struct Case {
     const char* origin;
@@ -144,11 +144,11 @@ class HighCostTest : public ::testing::Test {
   double fee(const char* origin, const char* destination, double weight) {
     return GetHighCostFee(tmp_.dir(), origin, destination, weight);
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(HighCostTest, MinimumRateAndMaximum) {
-  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00,$2.50,$150.00\n");
+  tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00,$2.50,$150.00\n");
   struct Case {
     double weight;
     double fee;
@@ -162,16 +162,16 @@ TEST_F(HighCostTest, MinimumRateAndMaximum) {
 }
 
 TEST_F(HighCostTest, FlatFeeWithRateZero) {
-  tmp_.write(kHighCostFileName, "82001,82999,Wyoming,O,$30.00,$0,$0\n");
+  tmp_.Put(kHighCostFileName, "82001,82999,Wyoming,O,$30.00,$0,$0\n");
   for (double w : {1.0, 500.0, 20000.0}) EXPECT_DOUBLE_EQ(fee("82001", "64105", w), 30.0);
 }
 
 TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
-  tmp_.write(kHighCostFileName,
-             "82001,82999,Wyoming outbound,O,$30.00,$0,$0\n"
-             "59001,59999,Montana inbound,D,$40.00,$0,$0\n"
-             "59001,59999,Montana both,B,$10.00,$0,$0\n"
-             "A0A,A9Z9Z9,Newfoundland,D,$25,$1.00,$0\n");
+  tmp_.Put(kHighCostFileName,
+           "82001,82999,Wyoming outbound,O,$30.00,$0,$0\n"
+           "59001,59999,Montana inbound,D,$40.00,$0,$0\n"
+           "59001,59999,Montana both,B,$10.00,$0,$0\n"
+           "A0A,A9Z9Z9,Newfoundland,D,$25,$1.00,$0\n");
   EXPECT_DOUBLE_EQ(fee("82001", "59001", 1000), 30.0 + 40.0 + 10.0);
   EXPECT_DOUBLE_EQ(fee("59001", "82001", 1000), 10.0);  // neither O nor D side matches
   EXPECT_DOUBLE_EQ(fee("64105", "A1B2C3", 5000), 50.0);
@@ -180,11 +180,11 @@ TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
 
 TEST_F(HighCostTest, AmountsWithoutADollarAndAmountsThatAreNoNumber) {
   // "12.5" reads 12.50, a bare "5" reads 50; an amount that is no number counts as 0.
-  tmp_.write(kHighCostFileName,
-             "10001,10099,A,O,12.5,0,0\n"
-             "20001,20099,B,O,5,0,0\n"
-             "30001,30099,C,O,ten dollars,$1.00,$0\n"
-             "40001,40099,D,O,$20,$x,$0\n");
+  tmp_.Put(kHighCostFileName,
+           "10001,10099,A,O,12.5,0,0\n"
+           "20001,20099,B,O,5,0,0\n"
+           "30001,30099,C,O,ten dollars,$1.00,$0\n"
+           "40001,40099,D,O,$20,$x,$0\n");
   EXPECT_DOUBLE_EQ(fee("10001", "64105", 100), 12.5);
   EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
   EXPECT_DOUBLE_EQ(fee("30001", "64105", 2000), 20.0);
@@ -193,16 +193,16 @@ TEST_F(HighCostTest, AmountsWithoutADollarAndAmountsThatAreNoNumber) {
 
 TEST_F(HighCostTest, MissingEmptyShortAndCorruptFilesGiveNoFee) {
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.write(kHighCostFileName, "");
+  tmp_.Put(kHighCostFileName, "");
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
+  tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.write(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
+  tmp_.Put(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
 }
 
 TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength,
               {{
                    90001,
@@ -228,7 +228,7 @@ TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
 }
 
 TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
-  TempDir tmp;
+  ScratchDir tmp;
   // Ranges that a careless numeric key would hit: 0 for Canada, 90210 for "90210M".
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, {{0, 10}, {90001, 96162}},
               {5.0, 10.0});
@@ -241,7 +241,7 @@ TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
 }
 
 TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
-  TempDir tmp;
+  ScratchDir tmp;
   const std::vector<std::pair<std::int32_t, std::int32_t>> ranges = {
       {10001, 10282}, {10301, 10314}, {10451, 10475}, {11004, 11005},
       {11101, 11106}, {11201, 11256}, {11351, 11697}};
@@ -255,15 +255,15 @@ TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
 }
 
 TEST(ZipRangeLists, MissingEmptyShortAndCorruptFilesFindNothing) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
   EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
-  tmp.write(kNewYorkCityFileName, "");
-  tmp.write(kCaliforniaFileName, "");
+  tmp.Put(kNewYorkCityFileName, "");
+  tmp.Put(kCaliforniaFileName, "");
   EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
   EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
-  tmp.write(kNewYorkCityFileName, "\x11\x27\0\0");  // half a record
-  tmp.write(kCaliforniaFileName, std::string("\x5a\x5f\x01\0\x53\x61\x01\0\0\0", 10));
+  tmp.Put(kNewYorkCityFileName, "\x11\x27\0\0");  // half a record
+  tmp.Put(kCaliforniaFileName, std::string("\x5a\x5f\x01\0\x53\x61\x01\0\0\0", 10));
   EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
   EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"), 0.0);
   // A damaged amount is no surcharge.
@@ -271,7 +271,7 @@ TEST(ZipRangeLists, MissingEmptyShortAndCorruptFilesFindNothing) {
               {std::numeric_limits<double>::quiet_NaN()});
   EXPECT_DOUBLE_EQ(GetCaliforniaSurcharge(tmp.dir(), "90001", "64105"), 0.0);
   // Garbage bytes: the search ends, no crash.
-  tmp.write(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
+  tmp.Put(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
   EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001"));
 }
 

@@ -1,32 +1,25 @@
 #include "pricing/settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "base/files.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-settings-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    file_ = dir_ / "variable.dat";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   void WriteBytes(const base::ByteRecord& r, std::size_t length) {
     std::ofstream(file_, std::ios::binary)
         .write(reinterpret_cast<const char*>(r.data()), static_cast<std::streamsize>(length));
   }
-  fs::path dir_;
-  fs::path file_;
+  fs::path file_ = dir_ / "variable.dat";
 };
 
 // The layout is the contract with the carrier's data supplier: fields packed without gaps
@@ -88,12 +81,24 @@ TEST_F(SettingsFile, EveryOneOfTheFieldsComesBackAsWritten) {
     const int n = f.number;
     std::string text;
     switch (f.kind) {
-      case FieldKind::Text: text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size); break;
-      case FieldKind::Int16: text = std::to_string(n * 3 - 100); break;
-      case FieldKind::Int32: text = std::to_string(n * 1000 + 7); break;
-      case FieldKind::Double: text = std::to_string(n) + ".25"; break;
-      case FieldKind::DoubleArray4: text = "1,2.5,3.5," + std::to_string(n); break;
-      case FieldKind::TextArray4: text = "a|b" + std::to_string(n) + "|c|d"; break;
+      case FieldKind::Text:
+        text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size);
+        break;
+      case FieldKind::Int16:
+        text = std::to_string(n * 3 - 100);
+        break;
+      case FieldKind::Int32:
+        text = std::to_string(n * 1000 + 7);
+        break;
+      case FieldKind::Double:
+        text = std::to_string(n) + ".25";
+        break;
+      case FieldKind::DoubleArray4:
+        text = "1,2.5,3.5," + std::to_string(n);
+        break;
+      case FieldKind::TextArray4:
+        text = "a|b" + std::to_string(n) + "|c|d";
+        break;
     }
     ASSERT_TRUE(SetFieldText(s, f, text)) << f.name << " " << text;
     written.push_back(FieldText(s, f));
