@@ -213,6 +213,13 @@ void frmCorvane1::Design() {
         &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge,
         &lblPPU})
     amount->setAlignment(forms::Alignment::Right);
+  // Overlaps the window keeps until its layout is redone: the service column and the lane's
+  // results reach 30 to 90 twips into the discount frames, and in the US layout the
+  // sufferance notice sits on the last lines of the disclaimer's box.
+  for (forms::Control* c : Controls{&lblServiceLabel, &lblServiceDays, &lblServiceType, &lblRBN,
+                                    &lblMiles, &lblIntrastateTariff, &fraDiscount, &fraDiscountMX,
+                                    &lblDisclaimer, &lblSufferanceFeeMessage})
+    c->setMayOverlap(true);
 
   std::vector<forms::Control*> order = {&txtOrigin, &txtDestination};
   for (int i = 0; i < 8; ++i) {

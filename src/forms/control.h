@@ -151,6 +151,11 @@ class Control {
   void setHeight(int v) { height_ = v; }
   void move(int left, int top, int width, int height);
 
+  // Placed over another control on purpose (lists that take turns in one place, rows
+  // restacked as they are shown); two such controls may overlap on the window.
+  bool mayOverlap() const { return mayOverlap_; }
+  void setMayOverlap(bool may) { mayOverlap_ = may; }
+
   // The frame (or parent menu) this control sits in.
   Control* container() const { return container_; }
   void setContainer(Control* container) { container_ = container; }
@@ -202,6 +207,7 @@ class Control {
   int top_ = 0;
   int width_ = 0;
   int height_ = 0;
+  bool mayOverlap_ = false;
   Control* container_ = nullptr;
 };
 

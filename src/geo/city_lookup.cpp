@@ -70,6 +70,9 @@ frmZipLU::frmZipLU(forms::Runtime& runtime, const base::ProgramDir& dir, std::st
   lstCity.move(240, 840, 4800, 3360);
   lstZip.move(240, 840, 4800, 3360);
   lstZip.setVisible(false);
+  // The hidden list of codes runs beside the shown list of cities, item for item.
+  lstCity.setMayOverlap(true);
+  lstZip.setMayOverlap(true);
   cmdClose.move(3840, 4320, 1200, 420);
   cmdClose.setCaption("&Close");
   cmdClose.setCausesValidation(false);

@@ -31,7 +31,7 @@ frmTerminalInformation::frmTerminalInformation(forms::Runtime& runtime, const ba
       quoteServiceType_(quoteServiceType) {
   setCaption("Terminal Information");
   setWidth(7500);
-  setHeight(7200);
+  setHeight(7320);
 
   struct Captions {
     forms::Label& terminal;

@@ -45,7 +45,9 @@ frmFAK::frmFAK(forms::Runtime& runtime, const base::ProgramDir& dir, const Class
   }
   lblDisclaimer.setCaption(
       "FAK values will apply only to the portion of the shipment moving within the US or Canada");
-  lblDisclaimer.move(kGap, 60, 5040, kLabelHeight);
+  // The sentence is wider than the window: two lines, in the 250 twips the Mexico layout
+  // opens above the frame.
+  lblDisclaimer.move(kGap, 0, 5040, 360);
   cmdSaveFAK.setCaption("&Save");
   cmdIgnore.setCaption("&Cancel");
   cmdIgnore.setCausesValidation(false);

@@ -2,35 +2,24 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "base/program_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::base {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir : public ::testing::Test {
+class Files : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tarvex-files-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  void Write(const fs::path& p, const std::string& content) {
+  static void Write(const fs::path& p, const std::string& content) {
     std::ofstream(p, std::ios::binary) << content;
   }
-  fs::path dir_;
 };
-
-using Files = TempDir;
 
 TEST_F(Files, ReadsRecordsByNumberAndNeverPastTheEnd) {
   Write(dir_ / "r.dat", "AAAA1111BBBB22");

@@ -11,9 +11,10 @@
 
 #include "app/instance_lock.h"
 #include "base/files.h"
+#include "base/text.h"
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
-#include "base/text.h"
+#include "support/program_dir.h"
 
 namespace tarvex::cli {
 namespace {
@@ -21,34 +22,18 @@ namespace {
 namespace fs = std::filesystem;
 
 // A copy of the demo program directory, so that each test runs its own program.
-class CliTest : public ::testing::Test {
+class CliTest : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("tarvex-cli-" + std::to_string(::getpid()) + "-" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    for (const auto& entry : fs::directory_iterator(TARVEX_PROGRAM_DIR))
-      if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
-        fs::copy_file(entry.path(), dir_ / entry.path().filename());
-  }
-  void TearDown() override {
-    // A session in this process made the program directory the current one.
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir_);
-  }
+  CliTest() : ProgramDirTest(testing::ScratchDir::Contents::Demo) {}
   int Run(const std::string& arguments, const fs::path& out) { return Run("", arguments, out); }
   // `before` goes ahead of the command in the shell: variables, ulimit, traps.
   int Run(const std::string& before, const std::string& arguments, const fs::path& out) {
     const std::string command = before + " " + (dir_ / "tarvex-cli").string() + " --data " +
-                                dir_.string() +
-                                " " + arguments + " > " + out.string() + " 2> " +
+                                dir_.string() + " " + arguments + " > " + out.string() + " 2> " +
                                 (dir_ / "stderr.txt").string();
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  fs::path dir_;
 };
 
 TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
@@ -80,10 +65,8 @@ TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
 
 TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
   // The window driven directly, as the window tests drive it.
-  const fs::path windowDir = dir_.string() + "-window";
-  fs::create_directories(windowDir);
-  for (const auto& entry : fs::directory_iterator(dir_))
-    fs::copy_file(entry.path(), windowDir / entry.path().filename());
+  const testing::ScratchDir windowCopy(testing::ScratchDir::Contents::Demo, "window");
+  const fs::path& windowDir = windowCopy.path();
   std::map<std::string, std::string> shown;
   {
     CliDesktop desktop;
@@ -110,7 +93,6 @@ TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
     for (const char* name : {"lblRBN", "lblMiles", "lblNet", "lblFuelSurcharge", "lblTotalCharge"})
       shown[name] = base::Trim(main.Find(name)->caption());
   }
-  fs::remove_all(windowDir);
   ASSERT_EQ(Run("quote --origin 64120 --destination 10001 --line 70:1200 --line 100:350 --json",
                 dir_ / "out.json"),
             0);
@@ -144,8 +126,8 @@ TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
   EXPECT_EQ(Run("quote --origin 6412 --destination 30303 --line 100:500", dir_ / "out.txt"), 1);
   EXPECT_EQ(base::FileToString(dir_ / "stderr.txt"), "Invalid ZIP/Postal Code\n");
   EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100", dir_ / "out.txt"), 2);
-  EXPECT_EQ(Run("quote --origin 64120 --destination 30303 --line 100:500 --json",
-                dir_ / "out.json"), 0);
+  EXPECT_EQ(
+      Run("quote --origin 64120 --destination 30303 --line 100:500 --json", dir_ / "out.json"), 0);
   EXPECT_NE(base::FileToString(dir_ / "out.json").find("\"lblTotalCharge\""), std::string::npos);
 }
 
@@ -191,7 +173,8 @@ TEST_F(CliTest, RelativePathsAreTheShells) {
                               (dir_ / "tarvex-cli").string() + " --data " +
                               dir_.filename().string() +
                               " print-quote --origin 64120 --destination 30303 --line 100:500 "
-                              "--pdf " + dir_.filename().string() + "/relative.pdf > /dev/null";
+                              "--pdf " +
+                              dir_.filename().string() + "/relative.pdf > /dev/null";
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -203,11 +186,11 @@ TEST_F(CliTest, APdfThatCannotBeWrittenLeavesTheEarlierOneAndExitsFour) {
   base::WriteFileAtomic(pdf, "%PDF earlier");
   // A disk that fills up: no file may grow past a few blocks (and the signal is ignored, so
   // the write fails as on a full disk).
-  EXPECT_EQ(Run("trap '' XFSZ; ulimit -f 4;",
-                "print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
-                    pdf.string(),
-                dir_ / "out.txt"),
-            4);
+  EXPECT_EQ(
+      Run("trap '' XFSZ; ulimit -f 4;",
+          "print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " + pdf.string(),
+          dir_ / "out.txt"),
+      4);
   EXPECT_EQ(base::FileToString(pdf), "%PDF earlier");
   EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find(pdf.string()), std::string::npos);
 }
@@ -227,12 +210,14 @@ TEST_F(CliTest, QuotesBesideAnOpenWindowProgram) {
 
 TEST_F(CliTest, PrintedQuoteAsPdf) {
   const fs::path pdf = dir_ / "quote.pdf";
-  EXPECT_EQ(Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " +
-                    pdf.string(), dir_ / "out.txt"),
-            0);
+  EXPECT_EQ(
+      Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " + pdf.string(),
+          dir_ / "out.txt"),
+      0);
   EXPECT_EQ(base::FileToString(pdf).substr(0, 4), "%PDF");
   EXPECT_EQ(Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
-                    (dir_ / "no" / "such" / "dir.pdf").string(), dir_ / "out.txt"),
+                    (dir_ / "no" / "such" / "dir.pdf").string(),
+                dir_ / "out.txt"),
             4);
 }
 
@@ -244,7 +229,7 @@ TEST_F(CliTest, BatchOfAThousandRowsGoesOnPastBadRows) {
     if (i % 250 == 7)
       csv << "64120,ABCDEF,100:500,n,\n";  // refused destination
     else if (i % 250 == 9)
-      csv << "64120,30303,100-500,n,\n";   // a line not written class:weight
+      csv << "64120,30303,100-500,n,\n";  // a line not written class:weight
     else
       csv << "64120," << destinations[i % 5] << ",100:" << (100 + i * 37 % 9000) << ";70:250,"
           << (i % 2 ? "y" : "n") << ",4\n";

@@ -19,19 +19,19 @@
 #include "geo/postal_code.h"
 #include "geo/service_guide.h"
 #include "geo/special_points.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::datakit {
 namespace {
 
 namespace fs = std::filesystem;
-using geo::geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 class DemoDirectory : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    built_ = std::make_unique<TempDir>();
+    built_ = std::make_unique<ScratchDir>();
     Report report;
     for (const Part& part : Parts()) part.build(Source(), built_->path(), report);
     buildFaults_ = report.faults();
@@ -57,11 +57,11 @@ class DemoDirectory : public ::testing::Test {
     return p.value_or(vorn::PointTable{});
   }
 
-  static std::unique_ptr<TempDir> built_;
+  static std::unique_ptr<ScratchDir> built_;
   static std::vector<std::string> buildFaults_;
 };
 
-std::unique_ptr<TempDir> DemoDirectory::built_;
+std::unique_ptr<ScratchDir> DemoDirectory::built_;
 std::vector<std::string> DemoDirectory::buildFaults_;
 
 TEST_F(DemoDirectory, BuildsAndPassesTheWholeCheck) {
@@ -208,16 +208,16 @@ class BrokenDemo : public DemoDirectory {
   void editTariff(const std::string& name, void (*edit)(vorn::Tariff&)) const {
     vorn::Tariff t = TariffNamed(name);
     edit(t);
-    copy_.write(name + ".vtf", vorn::WriteTariff(t));
+    copy_.Put(name + ".vtf", vorn::WriteTariff(t));
   }
-  TempDir copy_;
+  ScratchDir copy_;
 };
 
 TEST_F(BrokenDemo, ACentreOutsideItsStateIsRefused) {
   auto points = Points();
   points.Add(1, "102", 40.7340, -69.3745);  // the plain mean over one point put in Asia
   points.Add(1, "340", 25.0, -80.0);        // a military prefix has no place
-  copy_.write("vornpts.vtf", points.Write());
+  copy_.Put("vornpts.vtf", points.Write());
   const auto faults = check();
   EXPECT_TRUE(Has(faults, "vornpts.vtf", "ZIP 102 has its centre (40.7340, -69.3745) outside NY"));
   EXPECT_TRUE(Has(faults, "vornpts.vtf", "ZIP 340 of AA has a centre"));

@@ -1,28 +1,20 @@
 #include "datakit/discount_sets_part.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
 
 namespace fs = std::filesystem;
 
-class DiscountSetsPartTest : public ::testing::Test {
+class DiscountSetsPartTest : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-kit-sets-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  void Put(const char* name, const std::string& text) {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
   std::string Faults() {
     Report report;
     DiscountSetsPart().check(dir_, report);
@@ -30,7 +22,6 @@ class DiscountSetsPartTest : public ::testing::Test {
     for (const auto& f : report.faults()) all += f + "\n";
     return all;
   }
-  fs::path dir_;
 };
 
 TEST_F(DiscountSetsPartTest, DemoSetsPassTheCheck) {

@@ -1,7 +1,6 @@
 #include "datakit/fak_part.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 
 #include "base/files.h"
 #include "pricing/fak.h"
+#include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
@@ -18,14 +18,12 @@ namespace fs = std::filesystem;
 class FakPartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("tarvex-kit-fak-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "src");
     fs::create_directories(root_ / "out");
   }
-  void TearDown() override { fs::remove_all(root_); }
   void Source(const std::string& text) { std::ofstream(root_ / "src" / "fak.txt") << text; }
-  fs::path root_;
+  testing::ScratchDir scratch_;
+  const fs::path root_ = scratch_.path();
 };
 
 TEST_F(FakPartTest, SubstitutionsBuildTheTableAndDumpBack) {

@@ -1,7 +1,6 @@
 #include "datakit/floors_part.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 #include "base/files.h"
 #include "base/program_dir.h"
 #include "pricing/floors.h"
+#include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
@@ -20,12 +20,9 @@ namespace fs = std::filesystem;
 class FloorsPartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("tarvex-kit-floors-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "src" / "floors");
     fs::create_directories(root_ / "out");
   }
-  void TearDown() override { fs::remove_all(root_); }
   void Source(const char* name, const std::string& text) {
     std::ofstream(root_ / "src" / "floors" / name, std::ios::binary) << text;
   }
@@ -34,7 +31,8 @@ class FloorsPartTest : public ::testing::Test {
     for (const auto& f : report.faults()) all += f + "\n";
     return all;
   }
-  fs::path root_;
+  testing::ScratchDir scratch_;
+  const fs::path root_ = scratch_.path();
 };
 
 TEST_F(FloorsPartTest, DemoTablesGiveTheFloorsOfTheirSources) {

@@ -12,13 +12,13 @@
 #include "base/byte_record.h"
 #include "base/files.h"
 #include "datakit/geo_part.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
 
 namespace fs = std::filesystem;
-using geo::geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 TEST(MapPartTest, BitmapHeaderRowsAndPixels) {
   Picture p(3, 2, 0x000000);
@@ -80,17 +80,17 @@ TEST(MapPartTest, TheProjectionKeepsDirections) {
 class DemoMap : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    out_ = std::make_unique<TempDir>();
+    out_ = std::make_unique<ScratchDir>();
     const fs::path source = fs::path(TARVEX_SOURCE_DIR) / "data" / "demo";
     GeoPart().build(source, out_->path(), report_);
     MapPart().build(source, out_->path(), report_);
   }
   static void TearDownTestSuite() { out_.reset(); }
-  static std::unique_ptr<TempDir> out_;
+  static std::unique_ptr<ScratchDir> out_;
   static Report report_;
 };
 
-std::unique_ptr<TempDir> DemoMap::out_;
+std::unique_ptr<ScratchDir> DemoMap::out_;
 Report DemoMap::report_;
 
 TEST_F(DemoMap, IsDrawnOverLandAndWater) {
@@ -117,8 +117,8 @@ TEST_F(DemoMap, IsDrawnOverLandAndWater) {
 }
 
 TEST(MapPartBuild, ReportsAMissingOrDamagedOutlineFile) {
-  TempDir src;
-  TempDir out;
+  ScratchDir src;
+  ScratchDir out;
   fs::create_directories(src.path() / "geo");
   fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo" / "geo" / "terminals.tsv",
                 src.path() / "geo" / "terminals.tsv");

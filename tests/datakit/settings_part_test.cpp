@@ -1,7 +1,6 @@
 #include "datakit/settings_part.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 
 #include "base/files.h"
 #include "pricing/settings.h"
+#include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
@@ -18,13 +18,11 @@ namespace fs = std::filesystem;
 class SettingsPartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("tarvex-kit-settings-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "src" / "files");
     fs::create_directories(root_ / "out");
   }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
+  testing::ScratchDir scratch_;
+  const fs::path root_ = scratch_.path();
 };
 
 TEST_F(SettingsPartTest, TheDemoSourceBuildsAFullRecordAndDumpsBack) {
@@ -49,11 +47,11 @@ TEST_F(SettingsPartTest, TheDemoSourceBuildsAFullRecordAndDumpsBack) {
 
 TEST_F(SettingsPartTest, ReportsEveryFaultOfASupplierSource) {
   std::ofstream(root_ / "src" / "settings.ini") << "CarrierName = A\n"
-                                                  "CarrierState = MOX\n"
-                                                  "NoSuchField = 1\n"
-                                                  "FakOn = on\n"
-                                                  "just text\n"
-                                                  "CarrierName = B\n";
+                                                   "CarrierState = MOX\n"
+                                                   "NoSuchField = 1\n"
+                                                   "FakOn = on\n"
+                                                   "just text\n"
+                                                   "CarrierName = B\n";
   Report report;
   SettingsPart().build(root_ / "src", root_ / "out", report);
   const auto& faults = report.faults();

@@ -2,26 +2,23 @@
 #include "engine/tariffs.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
+
+#include "support/program_dir.h"
 
 namespace tarvex::engine {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TariffsTest : public ::testing::Test {
+class TariffsTest : public testing::ProgramDirTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-tariffs-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     List(
         "USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
         "MOTARMO001Y\r\nTXTARTX001YTexas Intrastate Tariff\r\nILTARIL001 Illinois\r\n");
   }
-  void TearDown() override { fs::remove_all(dir_); }
   void List(const std::string& text) { std::ofstream(dir_ / "tariffs.dat") << text; }
   TariffSelection Select(const std::string& h7, const std::string& h9, const std::string& os,
                          const std::string& ds, std::vector<bool> answers = {}) {
@@ -34,9 +31,8 @@ class TariffsTest : public ::testing::Test {
       if (!answers.empty()) answers.erase(answers.begin());
       return yes;
     };
-    return SelectTariff(base::ProgramDir(dir_), record_, request);
+    return SelectTariff(programDir_, record_, request);
   }
-  fs::path dir_;
   EngineRecord record_;
   std::vector<std::string> asked_;
 };

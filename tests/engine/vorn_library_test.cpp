@@ -1,7 +1,6 @@
 #include "engine/vorn_library.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,29 +8,21 @@
 
 #include "base/program_dir.h"
 #include "engine/engine_record.h"
+#include "support/program_dir.h"
 
 namespace tarvex::engine {
 namespace {
 
 namespace fs = std::filesystem;
 
-class VornLibraryTest : public ::testing::Test {
+class VornLibraryTest : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("tarvex-vorn-" + std::to_string(::getpid()) + "-" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   void Install(const char* built, const std::string& name) {
     fs::copy_file(built, dir_ / name, fs::copy_options::overwrite_existing);
   }
   void WriteFile(const std::string& name, const std::string& content) {
     std::ofstream(dir_ / name, std::ios::binary) << content;
   }
-  fs::path dir_;
 };
 
 // Without the engine nothing may look quoted: the start-up gets a failing status with a
@@ -74,7 +65,9 @@ TEST_F(VornLibraryTest, FileThatIsNoLibraryIsReported) {
     std::string content;
   };
   for (const Case& c : {Case{"empty", ""}, Case{"text", "not a library\n"},
-                        Case{"truncated", std::string("\x7f" "ELF\x02\x01\x01", 7)}}) {
+                        Case{"truncated", std::string("\x7f"
+                                                      "ELF\x02\x01\x01",
+                                                      7)}}) {
     WriteFile("libvorn.so", c.content);
     VornLibrary engine{base::ProgramDir(dir_)};
     EXPECT_FALSE(engine.loaded()) << c.what;

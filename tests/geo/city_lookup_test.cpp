@@ -2,14 +2,12 @@
 #include "geo/city_lookup.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "base/files.h"
 #include "base/text.h"
-#include "forms/driver.h"
-#include "support/scripted_desktop.h"
+#include "support/window_test.h"
 
 namespace tarvex::geo {
 namespace {
@@ -20,10 +18,9 @@ std::string City(const std::string& name, const std::string& state, const std::s
   return base::PadRight(name, 28) + base::PadRight(state, 2) + base::PadRight(code, 6);
 }
 
-class CityLookupTest : public ::testing::Test {
+class CityLookupTest : public testing::WindowTest {
  protected:
   void SetUp() override {
-    fs::create_directories(dir_);
     std::string list;
     for (const auto& [name, state, code] :
          std::vector<std::tuple<std::string, std::string, std::string>>{
@@ -38,9 +35,6 @@ class CityLookupTest : public ::testing::Test {
       list += City(name, state, code);
     base::WriteFileAtomic(dir_ / "CITYZIP.DAT", list);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_ = fs::temp_directory_path() / ("tarvex-cities-" + std::to_string(::getpid()));
-  base::ProgramDir programDir_{dir_};
 };
 
 TEST_F(CityLookupTest, EveryCityBeginningWithTheLettersInFileOrder) {
@@ -65,28 +59,21 @@ TEST_F(CityLookupTest, MissingEmptyAndTornListsFindNothing) {
 }
 
 TEST_F(CityLookupTest, PickingTheSecondCodeOfACity) {
-  testing::ScriptedDesktop desktop;
-  forms::Runtime rt{desktop};
   std::string picked = "x";
-  frmZipLU window(rt, programDir_, picked, "");
-  desktop.modalScripts["frmZipLU"] = [&](forms::Form&) {
+  frmZipLU window(runtime_, programDir_, picked, "");
+  WhileOpen(window, [&] {
     EXPECT_EQ(picked, "      ");  // loading clears the picked code
-    forms::Driver d(rt);
-    d.Type(window.txtCity, "savannah");
-    d.PressEnter(window.txtCity);  // Enter is Tab, which searches
+    driver_.Type(window.txtCity, "savannah");
+    driver_.PressEnter(window.txtCity);  // Enter is Tab, which searches
     ASSERT_EQ(window.lstCity.listCount(), 3);
     EXPECT_EQ(window.lstZip.items()[1], "31404");
-    d.Select(window.lstCity, 1);
-    d.DblClick(window.lstCity);
-  };
-  window.ShowModal();
+    driver_.Select(window.lstCity, 1);
+    driver_.DblClick(window.lstCity);
+  });
   EXPECT_EQ(picked, "31404");
   EXPECT_EQ(window.lastPick(), "31404");
-  desktop.modalScripts["frmZipLU"] = [&](forms::Form&) {
-    forms::Driver(rt).Click(window.cmdClose);
-  };
   window.Unload();
-  window.ShowModal();
+  WhileOpen(window, [&] { driver_.Click(window.cmdClose); });
   EXPECT_EQ(window.lastPick(), "");
 }
 
@@ -97,16 +84,13 @@ TEST_F(CityLookupTest, MapTakesThePicturesSize) {
   header.setInt32(22, 400);
   base::WriteFileAtomic(dir_ / "map.bmp",
                         std::string(reinterpret_cast<const char*>(header.data()), 54));
-  testing::ScriptedDesktop desktop;
-  forms::Runtime rt{desktop};
-  frmMap map(rt, programDir_, "");
-  desktop.modalScripts["frmMap"] = [&](forms::Form& form) { rt.KeyOnForm(form, 'q'); };
-  map.ShowModal();
+  frmMap map(runtime_, programDir_, "");
+  WhileOpen(map, [&] { runtime_.KeyOnForm(map, 'q'); });
   EXPECT_EQ(map.Picture1.width(), 9000);
   EXPECT_EQ(map.Picture1.height(), 6000);
   EXPECT_EQ(fs::path(map.Picture1.picture()).filename(), "map.bmp");
   EXPECT_FALSE(map.visible());
-  for (const auto& entry : desktop.log) EXPECT_NE(entry, "modal left open: frmMap");
+  for (const auto& entry : desktop_.log) EXPECT_NE(entry, "modal left open: frmMap");
 }
 
 }  // namespace

@@ -5,16 +5,13 @@
 #include <string>
 
 #include "base/text.h"
-#include "forms/driver.h"
-#include "forms/runtime.h"
 #include "geo/show_service_days.h"
-#include "geo/temp_dir.h"
-#include "support/scripted_desktop.h"
+#include "support/window_test.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 // The quote window's part this window reads: its two service labels.
 class QuoteLabels : public forms::Form {
@@ -53,26 +50,23 @@ TerminalRecord Toronto() {
   return t;
 }
 
-class TerminalInformation : public ::testing::Test {
+class TerminalInformation : public testing::WindowTest {
  protected:
   void SetUp() override {
-    tmp_.write(kTerminalFileName, "");
-    tmp_.append(kTerminalFileName, Kansas().ToBytes());
-    tmp_.append(kTerminalFileName, Toronto().ToBytes());
+    scratch_.Put(kTerminalFileName, "");
+    scratch_.Append(kTerminalFileName, Kansas().ToBytes());
+    scratch_.Append(kTerminalFileName, Toronto().ToBytes());
   }
   // Opens the window as the quote window's menu does and reads it while it is open.
   void Open(const LaneService& lane, const char* days, const char* type) {
     quote_.lblServiceDays.setCaption(days);
     quote_.lblServiceType.setCaption(type);
     window_ = std::make_unique<frmTerminalInformation>(
-        runtime_, tmp_.dir(), lane, quote_.lblServiceDays, quote_.lblServiceType);
+        runtime_, programDir_, lane, quote_.lblServiceDays, quote_.lblServiceType);
     runtime_.Load(*window_);
   }
   static std::string Padded(const std::string& s, std::size_t w) { return base::PadRight(s, w); }
 
-  TempDir tmp_;
-  tarvex::testing::ScriptedDesktop desktop_;
-  forms::Runtime runtime_{desktop_};
   QuoteLabels quote_{runtime_};
   std::unique_ptr<frmTerminalInformation> window_;
 };
@@ -147,13 +141,13 @@ TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
   runtime_.Unload(*window_);
 
-  tmp_.write(kTerminalFileName, std::string(433 + 100, 'x'));  // the second record cut off
+  Put(kTerminalFileName, std::string(433 + 100, 'x'));  // the second record cut off
   Open(LaneService{2, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
   runtime_.Unload(*window_);
 
-  std::filesystem::remove(tmp_.path() / kTerminalFileName);
+  std::filesystem::remove(dir_ / kTerminalFileName);
   Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "none at all");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_EQ(window_->lblDestinationTerminal.caption(), "");
@@ -163,23 +157,22 @@ TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
 TEST_F(TerminalInformation, CloseButtonClosesTheWindow) {
   Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   ASSERT_TRUE(window_->loaded());
-  forms::Driver(runtime_).Click(window_->cmdClose);
+  driver_.Click(window_->cmdClose);
   EXPECT_FALSE(window_->loaded());
 }
 
 TEST(ShowServiceDays, SetsTheQuoteWindowsLabelsAndTheLaneServiceType) {
-  TempDir tmp;
-  tmp.write(kTerminalFileName, "");
-  for (int i = 0; i < 10; ++i) tmp.append(kTerminalFileName, Kansas().ToBytes());
-  tmp.write(kServiceMatrixFileName, "");
+  ScratchDir tmp;
+  tmp.Put(kTerminalFileName, "");
+  for (int i = 0; i < 10; ++i) tmp.Append(kTerminalFileName, Kansas().ToBytes());
+  tmp.Put(kServiceMatrixFileName, "");
   for (int i = 0; i < 100; ++i) {
     base::ByteRecord r(kServiceMatrixRecordLength);
     r.setInt16(0, static_cast<std::int16_t>(i == 26 ? 2 : 9));  // record 27: 3 to 7
-    tmp.append(kServiceMatrixFileName, r);
+    tmp.Append(kServiceMatrixFileName, r);
   }
-  tarvex::testing::ScriptedDesktop desktop;
-  forms::Runtime runtime(desktop);
-  QuoteLabels quote(runtime);
+  testing::Desk desk;
+  QuoteLabels quote(desk.runtime);
   const ServiceLabels labels{quote.lblServiceDays, quote.lblServiceType};
 
   LaneService lane{3, 7, "D", "D", 1, 0, ""};

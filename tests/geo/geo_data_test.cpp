@@ -17,7 +17,7 @@
 #include "geo/postal_code.h"
 #include "geo/service_guide.h"
 #include "geo/special_points.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
@@ -29,7 +29,7 @@ using datakit::Report;
 class DemoGeography : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    built_ = std::make_unique<geotest::TempDir>();
+    built_ = std::make_unique<testing::ScratchDir>();
     Report report;
     GeoPart().build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", built_->path(), report);
     buildFaults_ = report.faults();
@@ -46,11 +46,11 @@ class DemoGeography : public ::testing::Test {
     return base::Trim(GetTerminalCode(dir(), Terminal(code)));
   }
 
-  static std::unique_ptr<geotest::TempDir> built_;
+  static std::unique_ptr<testing::ScratchDir> built_;
   static std::vector<std::string> buildFaults_;
 };
 
-std::unique_ptr<geotest::TempDir> DemoGeography::built_;
+std::unique_ptr<testing::ScratchDir> DemoGeography::built_;
 std::vector<std::string> DemoGeography::buildFaults_;
 
 TEST_F(DemoGeography, BuildsWithoutFaultsAndPassesTheCheck) {
@@ -210,7 +210,7 @@ class BrokenCopy : public DemoGeography {
       fs::copy_file(e.path(), copy_.path() / e.path().filename());
   }
   std::string read(const char* name) const { return base::FileToString(copy_.path() / name); }
-  void write(const char* name, const std::string& bytes) const { copy_.write(name, bytes); }
+  void write(const char* name, const std::string& bytes) const { copy_.Put(name, bytes); }
   std::vector<std::string> check() const {
     Report report;
     GeoPart().check(copy_.path(), report);
@@ -222,7 +222,7 @@ class BrokenCopy : public DemoGeography {
       return f.find(a) != std::string::npos && f.find(b) != std::string::npos;
     });
   }
-  geotest::TempDir copy_;
+  testing::ScratchDir copy_;
 };
 
 TEST_F(BrokenCopy, UnsortedAndOverlappingRangesAndABadTerminal) {
@@ -306,8 +306,8 @@ TEST_F(BrokenCopy, SpecialPointListsAndTextFiles) {
 }
 
 TEST(GeoPartBuild, ReportsFaultsOfASupplierSource) {
-  geotest::TempDir src;
-  geotest::TempDir out;
+  testing::ScratchDir src;
+  testing::ScratchDir out;
   fs::create_directories(src.path() / "geo");
   std::ofstream(src.path() / "geo" / "state_prefixes.tsv") << "# from\tto\tstate\n"
                                                               "001\t005\tNY\n"

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
   struct Case {
@@ -139,9 +139,9 @@ class StateFileTest : public ::testing::Test {
     put(303, "GA");
     put(641, "MO");
     put(999, "AK");
-    tmp_.write("state.dat", bytes);
+    tmp_.Put("state.dat", bytes);
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(StateFileTest, RecordNumberIsThePrefixValue) {
@@ -183,8 +183,8 @@ TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
       {"control byte", std::string("NY N\x0f PA ", 9), 2, "holds no state"},
   };
   for (const auto& c : cases) {
-    TempDir tmp;
-    if (c.bytes) tmp.write("state.dat", *c.bytes);
+    ScratchDir tmp;
+    if (c.bytes) tmp.Put("state.dat", *c.bytes);
     std::string fault;
     EXPECT_EQ(StateFromZipPrefix(tmp.dir(), c.prefix, &fault), "") << c.what;
     EXPECT_NE(fault.find("state.dat"), std::string::npos) << c.what;
@@ -195,8 +195,8 @@ TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
     EXPECT_EQ(pointFault, fault) << c.what;
   }
   // A blank record is an unassigned prefix, not damage.
-  TempDir tmp;
-  tmp.write("state.dat", "NY    PA ");
+  ScratchDir tmp;
+  tmp.Put("state.dat", "NY    PA ");
   std::string fault;
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2, &fault), "");
   EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3, &fault), "PA");
@@ -204,15 +204,15 @@ TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
 }
 
 TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
-  TempDir tmp;
+  ScratchDir tmp;
   // Digits sort before letters, so one record can span US and Canadian prefixes.
-  tmp.write("zipval.dat",
-            "640658"
-            "600629"
-            "300399"
-            "M0AM9Z"
-            "A0AY9Z"
-            "005999");
+  tmp.Put("zipval.dat",
+          "640658"
+          "600629"
+          "300399"
+          "M0AM9Z"
+          "A0AY9Z"
+          "005999");
   const auto dir = tmp.dir();
   struct Case {
     const char* origin;
@@ -230,13 +230,13 @@ TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
 }
 
 TEST(CheckZipCombination, MissingEmptyShortAndCorruptFilesAllowNothingBeyondWholeRecords) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", "");
+  tmp.Put("zipval.dat", "");
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", "640658600");  // a record cut short is not read
+  tmp.Put("zipval.dat", "640658600");  // a record cut short is not read
   EXPECT_FALSE(CheckZipCombination(tmp.dir(), "641", "606"));
-  tmp.write("zipval.dat", std::string("\0\xff\x01garbage!!!", 12) + "640658600629");
+  tmp.Put("zipval.dat", std::string("\0\xff\x01garbage!!!", 12) + "640658600629");
   EXPECT_TRUE(CheckZipCombination(tmp.dir(), "641", "606"));
 }
 

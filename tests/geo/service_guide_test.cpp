@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "base/files.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 struct Found {
   std::int32_t terminal;
@@ -22,35 +22,35 @@ struct Found {
   std::int16_t extraDays;
 };
 
-Found Find(const TempDir& tmp, const char* code, const char* end) {
+Found Find(const ScratchDir& tmp, const char* code, const char* end) {
   Found f{-1, "junk", 99};
   f.terminal = FindServiceTerminal(tmp.dir(), code, end, f.indicator, f.extraDays);
   return f;
 }
 
-void WriteRanges(const TempDir& tmp, const std::vector<ServiceZipRange>& ranges) {
-  tmp.write(kServiceZipFileName, "");
-  for (const auto& r : ranges) tmp.append(kServiceZipFileName, r.ToBytes());
+void WriteRanges(const ScratchDir& tmp, const std::vector<ServiceZipRange>& ranges) {
+  tmp.Put(kServiceZipFileName, "");
+  for (const auto& r : ranges) tmp.Append(kServiceZipFileName, r.ToBytes());
 }
 
-void WriteTerminals(const TempDir& tmp, int count) {
-  tmp.write(kTerminalFileName, "");
+void WriteTerminals(const ScratchDir& tmp, int count) {
+  tmp.Put(kTerminalFileName, "");
   for (int i = 1; i <= count; ++i) {
     TerminalRecord t;
     t.name = "Terminal " + std::to_string(i);
     t.code = "T" + std::to_string(i);
-    tmp.append(kTerminalFileName, t.ToBytes());
+    tmp.Append(kTerminalFileName, t.ToBytes());
   }
 }
 
 // Every value of the matrix names its own cell: origin × 100 + destination.
-void WriteMatrix(const TempDir& tmp, int n) {
-  tmp.write(kServiceMatrixFileName, "");
+void WriteMatrix(const ScratchDir& tmp, int n) {
+  tmp.Put(kServiceMatrixFileName, "");
   for (int o = 1; o <= n; ++o)
     for (int d = 1; d <= n; ++d) {
       base::ByteRecord r(kServiceMatrixRecordLength);
       r.setInt16(0, static_cast<std::int16_t>(o * 100 + d));
-      tmp.append(kServiceMatrixFileName, r);
+      tmp.Append(kServiceMatrixFileName, r);
     }
 }
 
@@ -65,7 +65,7 @@ const std::vector<ServiceZipRange> kRanges = {
 };
 
 TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   for (const auto& r : kRanges) {
     for (const auto& code : {r.lowest, r.highest}) {
@@ -82,7 +82,7 @@ TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
 }
 
 TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   struct Case {
     const char* code;
@@ -100,7 +100,7 @@ TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
 }
 
 TEST(FindServiceTerminal, AnyEndOtherThanOIsTheDestination) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kRanges);
   EXPECT_EQ(Find(tmp, "20000", "X").indicator, "I");
   EXPECT_EQ(Find(tmp, "20000", "o").indicator, "I");
@@ -108,7 +108,7 @@ TEST(FindServiceTerminal, AnyEndOtherThanOIsTheDestination) {
 }
 
 TEST(FindServiceTerminal, OneRangeAndACanadianCodeAfterManyUsRecords) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, {{1, "00000", "99999", 1, "D", "D", 0, 0}});
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 1);
   EXPECT_EQ(Find(tmp, "M5V3L9", "O").terminal, 0);
@@ -127,17 +127,17 @@ TEST(FindServiceTerminal, OneRangeAndACanadianCodeAfterManyUsRecords) {
 }
 
 TEST(FindServiceTerminal, MissingEmptyShortAndCorruptFilesFindNoTerminal) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
-  tmp.write(kServiceZipFileName, "");
+  tmp.Put(kServiceZipFileName, "");
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
-  tmp.write(kServiceZipFileName, "164000669");  // less than a record
+  tmp.Put(kServiceZipFileName, "164000669");  // less than a record
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 0);
   auto bytes = ServiceZipRange{1, "64000", "66999", 5, "D", "D", 0, 0}.ToBytes();
   std::string s(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  tmp.write(kServiceZipFileName, s + s.substr(0, 10));  // the cut-off record is not read
+  tmp.Put(kServiceZipFileName, s + s.substr(0, 10));  // the cut-off record is not read
   EXPECT_EQ(Find(tmp, "64105", "O").terminal, 5);
-  tmp.write(kServiceZipFileName, std::string(23 * 40, '\xff'));
+  tmp.Put(kServiceZipFileName, std::string(23 * 40, '\xff'));
   const auto f = Find(tmp, "64105", "O");
   EXPECT_EQ(f.terminal, 0);
   EXPECT_EQ(f.indicator, "");
@@ -149,7 +149,7 @@ class TerminalFiles : public ::testing::Test {
     WriteTerminals(tmp_, 10);
     WriteMatrix(tmp_, 10);
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(TerminalFiles, TerminalCodeAsStored) {
@@ -176,7 +176,7 @@ TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 0, 7, 0));
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 11, 0));  // would read row 4 otherwise
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 11, 1, 0));
-  tmp_.write(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
+  tmp_.Put(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
   EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 6, 1), 1);
   std::filesystem::remove(tmp_.path() / kServiceMatrixFileName);
@@ -187,25 +187,25 @@ TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
 }
 
 TEST(TerminalRecords, MissingEmptyAndShortFilesHaveNoTerminals) {
-  TempDir tmp;
+  ScratchDir tmp;
   EXPECT_EQ(TerminalCount(tmp.dir()), 0);
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
-  tmp.write(kTerminalFileName, "");
+  tmp.Put(kTerminalFileName, "");
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
-  tmp.write(kTerminalFileName, std::string(432, 'x'));
+  tmp.Put(kTerminalFileName, std::string(432, 'x'));
   EXPECT_EQ(TerminalCount(tmp.dir()), 0);
   EXPECT_EQ(GetTerminalCode(tmp.dir(), 1), "");
   EXPECT_FALSE(ReadTerminal(tmp.dir(), 1).has_value());
 }
 
 TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteTerminals(tmp, 10);
-  tmp.write(kServiceMatrixFileName, "");
+  tmp.Put(kServiceMatrixFileName, "");
   for (int i = 0; i < 100; ++i) {
     base::ByteRecord r(kServiceMatrixRecordLength);
     r.setInt16(0, 2);
-    tmp.append(kServiceMatrixFileName, r);
+    tmp.Append(kServiceMatrixFileName, r);
   }
   struct Case {
     LaneService lane;
@@ -232,12 +232,12 @@ TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
 }
 
 // A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`.
-void WriteFlatMatrix(const TempDir& tmp, int n, int days, int longest) {
-  tmp.write(kServiceMatrixFileName, "");
+void WriteFlatMatrix(const ScratchDir& tmp, int n, int days, int longest) {
+  tmp.Put(kServiceMatrixFileName, "");
   for (int record = 1; record <= n * n; ++record) {
     base::ByteRecord r(kServiceMatrixRecordLength);
     r.setInt16(0, static_cast<std::int16_t>(record == 2 * n + 7 ? longest : days));
-    tmp.append(kServiceMatrixFileName, r);
+    tmp.Append(kServiceMatrixFileName, r);
   }
 }
 
@@ -254,7 +254,7 @@ class DamagedGuide : public ::testing::Test {
     lane_.destinationIndicator = "D";
     lane_.originExtraDays = 30;
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
   LaneService lane_;
 };
 
@@ -323,7 +323,7 @@ TEST_F(DamagedGuide, ATerminalCodeThatIsNoTextNamesTheTerminalList) {
   const base::ByteRecord bytes = seven.ToBytes();
   list.replace(6 * kTerminalRecordLength, kTerminalRecordLength,
                std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  tmp_.write(kTerminalFileName, list);
+  tmp_.Put(kTerminalFileName, list);
   const std::string fault = ServiceGuideFault(tmp_.dir(), lane_);
   EXPECT_NE(fault.find(kTerminalFileName), std::string::npos) << fault;
   EXPECT_NE(fault.find("terminal 7 has no terminal code"), std::string::npos) << fault;

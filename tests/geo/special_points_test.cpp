@@ -10,38 +10,38 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "geo/temp_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::geo {
 namespace {
 
-using geotest::TempDir;
+using ScratchDir = testing::ScratchDir;
 
 const std::string kSentence =
     " and arrangements with these customers have been made to service them 1 to 4 times per "
     "week.";
 
-void WriteRural(const TempDir& tmp, const std::vector<std::string>& codes) {
+void WriteRural(const ScratchDir& tmp, const std::vector<std::string>& codes) {
   std::string bytes;
   for (const auto& c : codes) bytes += base::PadRight(c, kRuralRecordLength);
-  tmp.write(kRuralFileName, bytes);
+  tmp.Put(kRuralFileName, bytes);
 }
 
-void WriteRanges(const TempDir& tmp, const char* name, std::size_t length,
+void WriteRanges(const ScratchDir& tmp, const char* name, std::size_t length,
                  const std::vector<std::pair<std::int32_t, std::int32_t>>& ranges,
                  const std::vector<double>& amounts = {}) {
-  tmp.write(name, "");
+  tmp.Put(name, "");
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     base::ByteRecord r(length);
     r.setInt32(0, ranges[i].first);
     r.setInt32(4, ranges[i].second);
     if (length == kCaliforniaRecordLength) r.setFloat64(8, i < amounts.size() ? amounts[i] : 0);
-    tmp.append(name, r);
+    tmp.Append(name, r);
   }
 }
 
 TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
-  TempDir tmp;
+  ScratchDir tmp;
   const std::vector<std::string> listed = {"10001", "30303",  "31000",  "59001", "68001",
                                            "82001", "a0a1a0", "H0H0H0", "T0A0A0"};
   WriteRural(tmp, listed);
@@ -54,16 +54,16 @@ TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCase) {
 }
 
 TEST(IsRuralPoint, AMexicanCodeIsNeverRural) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRural(tmp, {"06390M", "30303"});
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
 }
 
 TEST(IsRuralPoint, MissingAndEmptyListsFindNothingAndSayNothing) {
-  TempDir tmp;
+  ScratchDir tmp;
   std::string fault;
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
-  tmp.write(kRuralFileName, "");
+  tmp.Put(kRuralFileName, "");
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
   EXPECT_EQ(fault, "");
 }
@@ -84,8 +84,8 @@ TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
       {"a record that is no code", "1e308 30303 ", "99999", false},
   };
   for (const auto& c : cases) {
-    TempDir tmp;
-    tmp.write(kRuralFileName, c.bytes);
+    ScratchDir tmp;
+    tmp.Put(kRuralFileName, c.bytes);
     std::string fault;
     EXPECT_EQ(IsRuralPoint(tmp.dir(), c.code, &fault), c.rural) << c.what;
     EXPECT_NE(fault.find("RuralPts.dat"), std::string::npos) << c.what;
@@ -96,7 +96,7 @@ TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
 }
 
 TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRural(tmp, {"30303", "31000"});
   struct Case {
     const char* origin;
@@ -175,11 +175,11 @@ class HighCostTest : public ::testing::Test {
     EXPECT_EQ(fee.amount, 0.0);
     return fee.fault;
   }
-  TempDir tmp_;
+  ScratchDir tmp_;
 };
 
 TEST_F(HighCostTest, MinimumRateAndMaximum) {
-  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00,$2.50,$150.00\n");
+  tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00,$2.50,$150.00\n");
   struct Case {
     double weight;
     double fee;
@@ -193,16 +193,16 @@ TEST_F(HighCostTest, MinimumRateAndMaximum) {
 }
 
 TEST_F(HighCostTest, FlatFeeWithRateZero) {
-  tmp_.write(kHighCostFileName, "82001,82999,Wyoming,O,$30.00,$0,$0\n");
+  tmp_.Put(kHighCostFileName, "82001,82999,Wyoming,O,$30.00,$0,$0\n");
   for (double w : {1.0, 500.0, 20000.0}) EXPECT_DOUBLE_EQ(fee("82001", "64105", w), 30.0);
 }
 
 TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
-  tmp_.write(kHighCostFileName,
-             "82001,82999,Wyoming outbound,O,$30.00,$0,$0\n"
-             "59001,59999,Montana inbound,D,$40.00,$0,$0\n"
-             "59001,59999,Montana both,B,$10.00,$0,$0\n"
-             "A0A,A9Z9Z9,Newfoundland,D,$25,$1.00,$0\n");
+  tmp_.Put(kHighCostFileName,
+           "82001,82999,Wyoming outbound,O,$30.00,$0,$0\n"
+           "59001,59999,Montana inbound,D,$40.00,$0,$0\n"
+           "59001,59999,Montana both,B,$10.00,$0,$0\n"
+           "A0A,A9Z9Z9,Newfoundland,D,$25,$1.00,$0\n");
   EXPECT_DOUBLE_EQ(fee("82001", "59001", 1000), 30.0 + 40.0 + 10.0);
   EXPECT_DOUBLE_EQ(fee("59001", "82001", 1000), 10.0);  // neither O nor D side matches
   EXPECT_DOUBLE_EQ(fee("64105", "A1B2C3", 5000), 50.0);
@@ -212,7 +212,7 @@ TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
 TEST_F(HighCostTest, AmountsWithoutADollarAndDamagedEntriesOfOtherAreas) {
   // "12.5" reads 12.50, a bare "5" reads 50. A damaged entry is said only for a lane whose
   // points it could hold; the other lanes are charged as usual.
-  tmp_.write(kHighCostFileName,
+  tmp_.Put(kHighCostFileName,
              "10001,10099,A,O,12.5,0,0\n"
              "20001,20099,B,O,5,0,0\n"
              "30001,30099,C,O,ten dollars,$1.00,$0\n"
@@ -241,7 +241,7 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
       {"99501,99999999,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
   };
   for (const auto& c : cases) {
-    tmp_.write(kHighCostFileName, std::string(c.entry) + "\n");
+    tmp_.Put(kHighCostFileName, std::string(c.entry) + "\n");
     const std::string said = fault("64105", "99501", 4000);
     EXPECT_NE(said.find(c.said), std::string::npos) << said;
     EXPECT_NE(said.find("HighCost.dat"), std::string::npos) << said;
@@ -253,22 +253,22 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
     }
   }
   // Amounts just inside the limits are charged.
-  tmp_.write(kHighCostFileName, "99501,99950,Alaska,B,$999999.99,$9999.99,$0\n");
+  tmp_.Put(kHighCostFileName, "99501,99950,Alaska,B,$999999.99,$9999.99,$0\n");
   EXPECT_DOUBLE_EQ(fee("64105", "99501", 100), 999999.99);
 }
 
 TEST_F(HighCostTest, MissingAndEmptyFilesGiveNoFeeShortAndCorruptOnesAreReported) {
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.write(kHighCostFileName, "");
+  tmp_.Put(kHighCostFileName, "");
   EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.write(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
+  tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
   EXPECT_NE(fault("64105", "30303", 4000).find("incomplete entry"), std::string::npos);
-  tmp_.write(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
+  tmp_.Put(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
   EXPECT_NE(fault("59101", "64105", 4000), "");
 }
 
 TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
-  TempDir tmp;
+  ScratchDir tmp;
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength,
               {{
                    90001,
@@ -296,7 +296,7 @@ TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
 }
 
 TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
-  TempDir tmp;
+  ScratchDir tmp;
   // Ranges that a careless numeric key would hit: 0 for Canada, 90210 for "90210M".
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, {{0, 10}, {90001, 96162}},
               {5.0, 10.0});
@@ -309,7 +309,7 @@ TEST(SpecialPoints, CanadianAndMexicanPointsNeverMatchTheZipLists) {
 }
 
 TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
-  TempDir tmp;
+  ScratchDir tmp;
   const std::vector<std::pair<std::int32_t, std::int32_t>> ranges = {
       {10001, 10282}, {10301, 10314}, {10451, 10475}, {11004, 11005},
       {11101, 11106}, {11201, 11256}, {11351, 11697}};
@@ -323,11 +323,11 @@ TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
 }
 
 TEST(ZipRangeLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
-  TempDir tmp;
+  ScratchDir tmp;
   for (const bool created : {false, true}) {
     if (created) {
-      tmp.write(kNewYorkCityFileName, "");
-      tmp.write(kCaliforniaFileName, "");
+      tmp.Put(kNewYorkCityFileName, "");
+      tmp.Put(kCaliforniaFileName, "");
     }
     std::string fault;
     EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
@@ -357,13 +357,13 @@ TEST(ZipRangeLists, ShortAndDamagedListsAreReportedByNameAndChargeNothing) {
       {"bounds out of order", {{96162, 90001}}, {10.0}, 0},
   };
   for (const auto& c : cases) {
-    TempDir tmp;
+    ScratchDir tmp;
     WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, c.ranges, c.amounts);
     WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, c.ranges);
     if (c.cut > 0) {
       const auto bytes = base::FileToString(tmp.dir().resolve(kCaliforniaFileName));
-      tmp.write(kCaliforniaFileName, bytes.substr(0, bytes.size() - c.cut));
-      tmp.write(kNewYorkCityFileName, bytes.substr(0, 4));
+      tmp.Put(kCaliforniaFileName, bytes.substr(0, bytes.size() - c.cut));
+      tmp.Put(kNewYorkCityFileName, bytes.substr(0, 4));
     }
     const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "64105");
     EXPECT_DOUBLE_EQ(surcharge.amount, 0.0) << c.what;
@@ -375,8 +375,8 @@ TEST(ZipRangeLists, ShortAndDamagedListsAreReportedByNameAndChargeNothing) {
     EXPECT_EQ(fault.find("NYCPts.dat") != std::string::npos, rangeDamage) << c.what << fault;
   }
   // Garbage bytes: the search ends, no crash.
-  TempDir tmp;
-  tmp.write(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
+  ScratchDir tmp;
+  tmp.Put(kNewYorkCityFileName, std::string(8 * 5, '\xff'));
   std::string fault;
   EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
   EXPECT_NE(fault, "");

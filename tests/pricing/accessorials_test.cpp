@@ -3,16 +3,14 @@
 #include "pricing/accessorials.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
 #include "base/files.h"
-#include "forms/driver.h"
 #include "pricing/frm_accessorial_charges.h"
-#include "support/scripted_desktop.h"
+#include "support/window_test.h"
 
 namespace tarvex::pricing {
 namespace {
@@ -24,10 +22,8 @@ AccessorialRecord Charge(std::string name, std::int16_t type, double rate, doubl
   return {std::move(name), type, rate, minimum, maximum, std::move(unit)};
 }
 
-class AccessorialsTest : public ::testing::Test {
+class AccessorialsTest : public testing::WindowTest {
  protected:
-  void SetUp() override { fs::create_directories(dir_); }
-  void TearDown() override { fs::remove_all(dir_); }
   void File(const std::vector<AccessorialRecord>& records, std::size_t cut = 0) {
     std::string bytes;
     for (const auto& r : records) {
@@ -36,8 +32,6 @@ class AccessorialsTest : public ::testing::Test {
     }
     base::WriteFileAtomic(dir_ / "ACCCHG.DAT", bytes.substr(0, bytes.size() - cut));
   }
-  fs::path dir_ = fs::temp_directory_path() / ("tarvex-acc-" + std::to_string(::getpid()));
-  base::ProgramDir programDir_{dir_};
   AccessorialShipment shipment_{"64120", "30303", 1250, 400};
 };
 
@@ -162,15 +156,9 @@ TEST_F(AccessorialsTest, ADamagedTickedChargeIsLeftOutAndSaid) {
 class AccessorialWindowTest : public AccessorialsTest {
  protected:
   void Open(const std::function<void(forms::Driver&)>& work) {
-    desktop_.modalScripts["frmAccessorialCharges"] = [&](forms::Form&) {
-      forms::Driver driver(rt_);
-      work(driver);
-    };
-    window_.ShowModal();
+    WhileOpen(window_, [&] { work(driver_); });
   }
-  testing::ScriptedDesktop desktop_;
-  forms::Runtime rt_{desktop_};
-  frmAccessorialCharges window_{rt_, programDir_, ""};
+  frmAccessorialCharges window_{runtime_, programDir_, ""};
 };
 
 TEST_F(AccessorialWindowTest, RowsChecksCancelAndReset) {
@@ -188,7 +176,7 @@ TEST_F(AccessorialWindowTest, RowsChecksCancelAndReset) {
     d.Click(window_.chkAccessorialCharge[2]);
     d.Click(window_.cmdOK);  // a ticked value box must hold a positive value
     EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"A Positive Value is Required"}));
-    EXPECT_EQ(rt_.ActiveControl(), &window_.txtUserInput[2]);
+    EXPECT_EQ(runtime_.ActiveControl(), &window_.txtUserInput[2]);
     d.Type(window_.txtUserInput[2], "10000");
     d.Click(window_.chkAccessorialCharge[1]);
     d.Click(window_.cmdClose);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "pricing/ini_file.h"
-#include "pricing/test_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using Items = std::vector<std::string>;
 
-class DiscountSets : public testing::TestDir {
+class DiscountSets : public testing::ProgramDirTest {
  protected:
   DiscountKeyList Fill(const char* country, int mode) {
     std::string tag;

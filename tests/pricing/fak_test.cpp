@@ -1,28 +1,21 @@
 #include "pricing/fak.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "base/files.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class FakFile : public ::testing::Test {
+class FakFile : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-fak-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    file_ = dir_ / "FAK.dat";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
-  fs::path file_;
+  fs::path file_ = dir_ / "FAK.dat";
   ClassTable classes_ = StandardClassTable();
 };
 

@@ -8,14 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "pricing/test_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 using Ranges = std::vector<std::pair<std::string, std::string>>;
 
-class Floors : public testing::TestDir {
+class Floors : public testing::ProgramDirTest {
  protected:
   // Writes the four tables: column ranges (UniqCan), row ranges (UniqUS), the matrix row by
   // row, and the amounts in cents by floor code (records 1 to `amountRecords`).

@@ -2,42 +2,27 @@
 #include "pricing/frm_fak.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "base/files.h"
-#include "forms/driver.h"
-#include "support/scripted_desktop.h"
+#include "support/window_test.h"
 
 namespace tarvex::pricing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class FakWindowTest : public ::testing::Test {
+class FakWindowTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fak_.FakTable = classes_;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { fak_.FakTable = classes_; }
   // Opens the window, lets `edit` work in it, and returns when it has closed.
   void Open(const std::function<void(frmFAK&, forms::Driver&)>& edit, bool mexico = false) {
-    frmFAK window(rt_, programDir_, classes_, fak_, mexico, "");
-    desktop_.modalScripts["frmFAK"] = [&](forms::Form&) {
-      forms::Driver driver(rt_);
-      edit(window, driver);
-    };
-    window.ShowModal();
+    frmFAK window(runtime_, programDir_, classes_, fak_, mexico, "");
+    WhileOpen(window, [&] { edit(window, driver_); });
   }
-  fs::path dir_ = fs::temp_directory_path() / ("tarvex-frmfak-" + std::to_string(::getpid()));
-  base::ProgramDir programDir_{dir_};
   ClassTable classes_ = StandardClassTable();
   FakState fak_;
-  testing::ScriptedDesktop desktop_;
-  forms::Runtime rt_{desktop_};
 };
 
 TEST_F(FakWindowTest, SavingASubstitutionAndTakingItBack) {
@@ -65,7 +50,7 @@ TEST_F(FakWindowTest, AClassOutsideTheTableIsRefusedAndCancelKeepsTheTable) {
     d.Replace(w.cboClass[0], "90");
     d.Tab();
     EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"Invalid Class"}));
-    EXPECT_EQ(rt_.ActiveControl(), &w.cboClass[0]);
+    EXPECT_EQ(runtime_.ActiveControl(), &w.cboClass[0]);
     d.Click(w.cmdIgnore);  // the cancel button does not check the box
   });
   EXPECT_EQ(desktop_.Messages().size(), 1U);
@@ -74,12 +59,14 @@ TEST_F(FakWindowTest, AClassOutsideTheTableIsRefusedAndCancelKeepsTheTable) {
 }
 
 TEST_F(FakWindowTest, MexicoLayoutShowsTheDisclaimer) {
-  Open([](frmFAK& w, forms::Driver& d) {
-    EXPECT_TRUE(w.lblDisclaimer.visible());
-    EXPECT_EQ(w.fraFAK.top(), 370);
-    EXPECT_EQ(w.height(), 5110);
-    d.Click(w.cmdIgnore);
-  }, true);
+  Open(
+      [](frmFAK& w, forms::Driver& d) {
+        EXPECT_TRUE(w.lblDisclaimer.visible());
+        EXPECT_EQ(w.fraFAK.top(), 370);
+        EXPECT_EQ(w.height(), 5110);
+        d.Click(w.cmdIgnore);
+      },
+      true);
   Open([](frmFAK& w, forms::Driver& d) {
     EXPECT_FALSE(w.lblDisclaimer.visible());
     d.Click(w.cmdIgnore);

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "base/files.h"
-#include "pricing/test_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 namespace fs = std::filesystem;
-using IniFile = testing::TestDir;
+using IniFile = testing::ProgramDirTest;
 
 // Cases of the classic private-profile reader as its documentation describes it: names
 // match without regard to case, values come back without surrounding blanks or enclosing

@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "pricing/discount_sets.h"
-#include "pricing/test_dir.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 using Fields = std::array<std::optional<std::string>, 4>;
 
-class LaneDiscountLookUp : public testing::TestDir {
+class LaneDiscountLookUp : public testing::ProgramDirTest {
  protected:
   void SetUp() override {
-    TestDir::SetUp();
+    ProgramDirTest::SetUp();
     // A Kansas City customer priced by lane type, discounts on rates. The Interline fields
     // hold other figures: they must never price a lane.
     Put("d64120.ini",

@@ -1,33 +1,26 @@
 #include "pricing/settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
 #include "base/files.h"
+#include "support/program_dir.h"
 
 namespace tarvex::pricing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public testing::ProgramDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-settings-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    file_ = dir_ / "variable.dat";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   void WriteBytes(const base::ByteRecord& r, std::size_t length) {
     std::ofstream(file_, std::ios::binary)
         .write(reinterpret_cast<const char*>(r.data()), static_cast<std::streamsize>(length));
   }
-  fs::path dir_;
-  fs::path file_;
+  fs::path file_ = dir_ / "variable.dat";
 };
 
 // The layout is the contract with the carrier's data supplier: fields packed without gaps

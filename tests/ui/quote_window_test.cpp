@@ -1,6 +1,5 @@
 // The real quote window on the offscreen platform: keyboard alone, same labels as headless.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -8,50 +7,23 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 
-#include "app/frm_corvane1.h"
-#include "app/frm_intro.h"
-#include "app/program.h"
 #include "base/number_format.h"
-#include "engine/vorn_library.h"
-#include "forms/driver.h"
-#include "support/scripted_desktop.h"
+#include "support/demo_program.h"
 #include "ui/binder.h"
 #include "ui/qt_desktop.h"
 
 namespace tarvex::ui {
 namespace {
 
-namespace fs = std::filesystem;
+using Quote = testing::DemoProgram;
 
-fs::path DemoCopy(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("tarvex-ui-" + name + "-" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  for (const auto& entry : fs::directory_iterator(TARVEX_PROGRAM_DIR))
-    if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
-      fs::copy_file(entry.path(), dir / entry.path().filename());
-  return dir;
-}
-
-struct Quote {
-  explicit Quote(const fs::path& path, char separator = '.')
-      : dir(path), engine(dir), program(dir, runtime, engine), main(program),
-        intro(program, main, separator) {}
-  testing::ScriptedDesktop desktop;
-  forms::Runtime runtime{desktop};
-  base::ProgramDir dir;
-  engine::VornLibrary engine;
-  app::Program program;
-  app::frmCorvane1 main;
-  app::frmIntro intro;
-};
-
-const char* kShown[] = {"lblOriginState",      "lblDestinationState", "lblOriginTerminal",
-                        "lblDestinationTerminal", "lblServiceDays",   "lblRBN",
-                        "lblMiles",            "lblRate",             "lblCharge",
-                        "lblNet",              "lblFuelSurcharge",    "lblTotalCharge"};
+const char* kShown[] = {"lblOriginState",    "lblDestinationState",
+                        "lblOriginTerminal", "lblDestinationTerminal",
+                        "lblServiceDays",    "lblRBN",
+                        "lblMiles",          "lblRate",
+                        "lblCharge",         "lblNet",
+                        "lblFuelSurcharge",  "lblTotalCharge"};
 
 std::vector<std::string> Labels(const app::frmCorvane1& main) {
   std::vector<std::string> texts;
@@ -65,25 +37,15 @@ std::vector<std::string> Labels(const app::frmCorvane1& main) {
 
 // The quote typed headless, as the window logic sees it without a desktop.
 void TypeHeadless(Quote& q, const char* weight) {
-  q.intro.Show();
-  forms::Driver driver(q.runtime);
-  driver.FireTimer(q.intro.Timer1);
-  driver.Type(q.main.txtOrigin, "64120");
-  driver.PressEnter(q.main.txtOrigin);
-  driver.Type(q.main.txtDestination, "30303");
-  driver.Tab();
-  driver.Replace(q.main.cboClass[0], "85");
-  driver.Tab();
-  driver.Type(q.main.txtWeight[0], weight);
-  driver.PressEnter(q.main.txtWeight[0]);
+  q.Start();
+  q.TypeQuote("64120", "30303", "85", weight);
 }
 
 // The real window of a program, with the keyboard's focus in it.
 struct Window {
   explicit Window(Quote& q) : binder(q.runtime) {
     q.runtime.SetObserver([this] { binder.Sync(); });
-    q.intro.Show();
-    forms::Driver(q.runtime).FireTimer(q.intro.Timer1);
+    q.Start();
     widget = binder.WindowOf(q.main);
     widget->activateWindow();
   }
@@ -107,13 +69,11 @@ struct Window {
 };
 
 TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
-  const fs::path headlessDir = DemoCopy("headless");
-  Quote headless(headlessDir);
+  Quote headless("headless");
   TypeHeadless(headless, "900");
   ASSERT_TRUE(headless.desktop.Messages().empty());
 
-  const fs::path qtDir = DemoCopy("qt");
-  Quote qt(qtDir);
+  Quote qt("qt");
   Window window(qt);
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("900");
@@ -124,8 +84,6 @@ TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
   auto* total = qobject_cast<QLabel*>(window.binder.WidgetOf(qt.main.lblTotalCharge));
   ASSERT_NE(total, nullptr);
   EXPECT_EQ(total->text().toStdString(), qt.main.lblTotalCharge.caption());
-  fs::remove_all(headlessDir);
-  fs::remove_all(qtDir);
 }
 
 // The process locale really set to a decimal-comma locale, as Qt sets it from the
@@ -147,8 +105,7 @@ class CommaDesktop {
 };
 
 TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator) {
-  const fs::path pointDir = DemoCopy("point");
-  Quote point(pointDir);
+  Quote point("point");
   TypeHeadless(point, "1200");
   ASSERT_TRUE(point.desktop.Messages().empty());
 
@@ -156,8 +113,7 @@ TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator)
   ASSERT_TRUE(comma.set()) << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
   const char separator = base::LocaleDecimalSeparator();
   ASSERT_EQ(separator, ',');
-  const fs::path commaDir = DemoCopy("comma");
-  Quote qt(commaDir, separator);
+  Quote qt("comma", separator);
   Window window(qt);
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("1200");
@@ -177,8 +133,6 @@ TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator)
     EXPECT_EQ(qt.main.txtDiscount[1].text(), "65,5") << typed;
     EXPECT_EQ(qt.program.engineRecord.discount(1).trimmed(engine::D2, 0), "6550") << typed;
   }
-  fs::remove_all(pointDir);
-  fs::remove_all(commaDir);
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 // never falls as the shipment gets heavier, Mexican lanes cross at the nearest border
 // crossing, and Canada-Mexico lanes are rated.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +16,7 @@
 #include "engine/engine_record.h"
 #include "engine/tariffs.h"
 #include "engine/vorn_abi.h"
+#include "support/program_dir.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::vorn {
@@ -27,17 +28,15 @@ using namespace tarvex::engine;
 class DemoRatingTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = new fs::path(fs::temp_directory_path() /
-                        ("tarvex-vorn-demo-" + std::to_string(::getpid())));
-    fs::remove_all(*dir_);
-    fs::create_directories(*dir_);
+    built_ = std::make_unique<testing::ScratchDir>();
+    dir_ = &built_->path();
     datakit::Report report;
     datakit::TariffPart().build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", *dir_, report);
     ASSERT_TRUE(report.ok()) << report.faults()[0];
   }
   static void TearDownTestSuite() {
-    fs::remove_all(*dir_);
-    delete dir_;
+    dir_ = nullptr;
+    built_.reset();
   }
   void SetUp() override {
     path_ = dir_->string() + "/";
@@ -92,11 +91,13 @@ class DemoRatingTest : public ::testing::Test {
     Vorn_RateShipment(r.data());
   }
 
-  static fs::path* dir_;
+  static std::unique_ptr<testing::ScratchDir> built_;
+  static const fs::path* dir_;
   std::string path_;
 };
 
-fs::path* DemoRatingTest::dir_ = nullptr;
+std::unique_ptr<testing::ScratchDir> DemoRatingTest::built_;
+const fs::path* DemoRatingTest::dir_ = nullptr;
 
 struct SweptLane {
   const char* name;

@@ -16,6 +16,7 @@
 #include "datakit/tariff_part.h"
 #include "engine/engine_record.h"
 #include "engine/vorn_abi.h"
+#include "support/program_dir.h"
 #include "vorn/engine.h"
 #include "vorn/files_lock.h"
 #include "vorn/tariff.h"
@@ -26,12 +27,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tarvex::engine;
 
-class VornTest : public ::testing::Test {
+class VornTest : public testing::ProgramDirTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvex-vorn-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     datakit::Report report;
     const auto tariff = datakit::CompileTariff(
         base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small",
@@ -48,10 +46,7 @@ class VornTest : public ::testing::Test {
     ASSERT_EQ(Vorn_InitializeVorn(path_.c_str()), 0);
     ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
   }
-  void TearDown() override {
-    Vorn_EndVorn();
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { Vorn_EndVorn(); }
   // A rating request from Kansas City to St. Louis with the given lines.
   EngineRecord Rate(std::vector<std::pair<std::string, int>> lines,
                     const std::string& destination = "63101") {
@@ -76,7 +71,6 @@ class VornTest : public ::testing::Test {
     for (int i = 0; i <= 9; ++i) r.discount(1).setText(D2, i, percentTimes100);
   }
 
-  fs::path dir_;
   std::string path_;
 };
 
