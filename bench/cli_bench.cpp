@@ -12,7 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 void BatchQuote(benchmark::State& state) {
-  const fs::path dir = fs::temp_directory_path() / ("tarvex-bench-cli-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("tarvex-bench-cli-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   tarvex::datakit::Report report;
   for (const auto& part : tarvex::datakit::Parts())

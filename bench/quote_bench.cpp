@@ -20,14 +20,18 @@ using namespace tarvex;
 
 struct QuoteWindow {
   QuoteWindow()
-      : dir(Prepare()), engine(dir), program(dir, runtime, engine), main(program),
+      : dir(Prepare()),
+        engine(dir),
+        program(dir, runtime, engine),
+        main(program),
         intro(program, main, '.') {
     intro.Show();
     driver.FireTimer(intro.Timer1);
   }
   ~QuoteWindow() { fs::remove_all(dir.path()); }
   static base::ProgramDir Prepare() {
-    const fs::path d = fs::temp_directory_path() / ("tarvex-bench-quote-" + std::to_string(::getpid()));
+    const fs::path d =
+        fs::temp_directory_path() / ("tarvex-bench-quote-" + std::to_string(::getpid()));
     fs::create_directories(d);
     datakit::Report report;
     for (const auto& part : datakit::Parts())

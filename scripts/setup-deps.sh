@@ -8,7 +8,7 @@ packages=(
   libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfmt-dev libcli11-dev nlohmann-json3-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format clang-tidy
   fonts-liberation fonts-dejavu-core
   locales
 )

@@ -4,8 +4,7 @@
 
 namespace tarvex::app {
 
-frmSingleshipment::frmSingleshipment(forms::Runtime& runtime)
-    : Form(runtime, "frmSingleshipment") {
+frmSingleshipment::frmSingleshipment(forms::Runtime& runtime) : Form(runtime, "frmSingleshipment") {
   setCaption("Single Shipment");
   setWidth(3900);
   setHeight(2100);

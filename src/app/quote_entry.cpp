@@ -94,8 +94,7 @@ void frmCorvane1::NumericKey(forms::Control& box, int& keyAscii, bool locked, in
     keyAscii = 0;
     return;
   }
-  pricing::SetNumericKey(runtime(), box, keyAscii, maxLength, decimals,
-                         program_.decimalSeparator);
+  pricing::SetNumericKey(runtime(), box, keyAscii, maxLength, decimals, program_.decimalSeparator);
 }
 
 void frmCorvane1::cboClass_KeyPress(int index, int& keyAscii) {
@@ -127,7 +126,9 @@ void frmCorvane1::txtDiscount_KeyPress(int index, int& keyAscii) {
   NumericKey(txtDiscount[index], keyAscii, false, txtDiscount[index].maxLength(), 2);
 }
 
-void frmCorvane1::txtDiscount_LostFocus() { ResetRatingFlag(); }
+void frmCorvane1::txtDiscount_LostFocus() {
+  ResetRatingFlag();
+}
 
 void frmCorvane1::txtDiscount_Change(int index) {
   if ((index == 1 || index == 3) &&
@@ -150,7 +151,9 @@ void frmCorvane1::txtPPU_KeyPress(int& keyAscii) {
   NumericKey(txtPPU, keyAscii, false, txtPPU.maxLength(), 0);
 }
 
-void frmCorvane1::PricingOption_GotFocus() { lblStatusBar.setCaption(" Select type of Pricing "); }
+void frmCorvane1::PricingOption_GotFocus() {
+  lblStatusBar.setCaption(" Select type of Pricing ");
+}
 
 void frmCorvane1::PricingOption_Click() {
   // Before a lane is known there is nothing to look up.

@@ -215,8 +215,7 @@ quote::ChargePanel frmCorvane1::ComposeCharges(bool mexican) {
       pricing::GetLaneFloor(program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor_,
                             On(program_.settings.UseFloorTables));
   if (!floor.ok()) runtime().MsgBox(floor.fault);
-  const quote::ChargePanel panel =
-      quote::ComposeCharges(r, floor.amount, program_.decimalSeparator);
+  quote::ChargePanel panel = quote::ComposeCharges(r, floor.amount, program_.decimalSeparator);
   ShowCharges(panel, mexican);
   for (int i = 0; i < quote::kScreenLines; ++i) {
     lblRate[i].setVisible(!panel.minimumCharge);

@@ -33,7 +33,8 @@ void ByteRecord::setInt16(std::size_t offset, std::int16_t value) {
 std::int32_t ByteRecord::int32(std::size_t offset) const {
   if (!fits(offset, 4)) return 0;
   std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(bytes_[offset + i]) << (8 * i);
+  for (std::size_t i = 0; i < 4; ++i)
+    v |= static_cast<std::uint32_t>(bytes_[offset + i]) << (8 * i);
   return static_cast<std::int32_t>(v);
 }
 
@@ -46,7 +47,8 @@ void ByteRecord::setInt32(std::size_t offset, std::int32_t value) {
 double ByteRecord::float64(std::size_t offset) const {
   if (!fits(offset, 8)) return 0.0;
   std::uint64_t v = 0;
-  for (std::size_t i = 0; i < 8; ++i) v |= static_cast<std::uint64_t>(bytes_[offset + i]) << (8 * i);
+  for (std::size_t i = 0; i < 8; ++i)
+    v |= static_cast<std::uint64_t>(bytes_[offset + i]) << (8 * i);
   double d = 0.0;
   std::memcpy(&d, &v, sizeof d);
   return d;

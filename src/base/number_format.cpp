@@ -1,12 +1,12 @@
 #include "base/number_format.h"
 
+#include <fmt/format.h>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <locale>
 #include <string>
-
-#include <fmt/format.h>
 
 namespace tarvex::base {
 namespace {
@@ -37,7 +37,8 @@ Digits15 SignificantDigits(double value) {
 double To15Digits(double value) {
   if (value == 0.0 || !std::isfinite(value)) return value;
   char buf[40];
-  const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+  const auto written =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
   double rounded = value;
   std::from_chars(buf, written.ptr, rounded);
   return rounded;

@@ -18,7 +18,8 @@ fs::path ProgramDir::resolve(std::string_view name) const {
   std::size_t pos = 0;
   while (pos <= n.size()) {
     const std::size_t slash = n.find('/', pos);
-    const std::string part = n.substr(pos, slash == std::string::npos ? std::string::npos : slash - pos);
+    const std::string part =
+        n.substr(pos, slash == std::string::npos ? std::string::npos : slash - pos);
     pos = slash == std::string::npos ? n.size() + 1 : slash + 1;
     if (part.empty() || part == ".") continue;
     fs::path exact = current / part;

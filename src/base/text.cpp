@@ -10,24 +10,35 @@
 namespace tarvex::base {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest numeric prefix of `s` starting at `pos`.
 std::size_t NumericPrefix(std::string_view s, std::size_t pos, char sep) {
   std::size_t i = pos;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) { ++i; ++digits; }
+  while (i < s.size() && IsDigit(s[i])) {
+    ++i;
+    ++digits;
+  }
   if (i < s.size() && s[i] == sep) {
     ++i;
-    while (i < s.size() && IsDigit(s[i])) { ++i; ++digits; }
+    while (i < s.size() && IsDigit(s[i])) {
+      ++i;
+      ++digits;
+    }
   }
   if (digits == 0) return 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
     std::size_t j = i + 1;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     std::size_t expDigits = 0;
-    while (j < s.size() && IsDigit(s[j])) { ++j; ++expDigits; }
+    while (j < s.size() && IsDigit(s[j])) {
+      ++j;
+      ++expDigits;
+    }
     if (expDigits > 0) i = j;
   }
   return i - pos;
@@ -47,8 +58,8 @@ long DecimalMagnitude(std::string_view s) {
   const auto point = std::min(mantissa.find('.'), mantissa.size());
   const auto first = mantissa.find_first_of("123456789");
   if (first == std::string_view::npos) return std::numeric_limits<long>::min();
-  const long place = first < point ? static_cast<long>(point - first)
-                                   : -static_cast<long>(first - point - 1);
+  const long place =
+      first < point ? static_cast<long>(point - first) : -static_cast<long>(first - point - 1);
   return place + exponent;
 }
 
@@ -61,8 +72,10 @@ double ValLocal(std::string_view text, char decimalSeparator) {
   if (len == 0) return 0.0;
   std::string prefix(text.substr(pos, len));
   for (char& c : prefix) {
-    if (c == decimalSeparator) c = '.';
-    else if (c == 'd' || c == 'D') c = 'e';
+    if (c == decimalSeparator)
+      c = '.';
+    else if (c == 'd' || c == 'D')
+      c = 'e';
   }
   // from_chars reads the same text in every process locale; it takes no "+".
   std::string_view digits(prefix);
@@ -75,7 +88,9 @@ double ValLocal(std::string_view text, char decimalSeparator) {
   return negative ? -value : value;
 }
 
-double Val(std::string_view text) { return ValLocal(text, '.'); }
+double Val(std::string_view text) {
+  return ValLocal(text, '.');
+}
 
 std::string TrimLeft(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -87,7 +102,9 @@ std::string TrimRight(std::string_view text) {
   return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+  return TrimLeft(TrimRight(text));
+}
 
 std::string PadRight(std::string_view text, std::size_t width) {
   std::string out(text.substr(0, std::min(width, text.size())));

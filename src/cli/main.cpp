@@ -8,12 +8,11 @@
 // LC_ALL=C gives "." in amounts and a comma locale gives ",".
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
-#include <nlohmann/json.hpp>
-
 #include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "base/number_format.h"
@@ -35,7 +34,9 @@ std::string ProgramDirOf(const char* argv0) {
   return std::filesystem::absolute(argv0).parent_path().string();
 }
 
-std::string Cp(const std::string& text) { return tarvex::base::Cp1252ToUtf8(text); }
+std::string Cp(const std::string& text) {
+  return tarvex::base::Cp1252ToUtf8(text);
+}
 
 void PrintText(const QuoteOutput& out) {
   for (const auto& [name, text] : out.fields) std::cout << name << " = " << Cp(text) << '\n';
@@ -116,11 +117,14 @@ int RunBatch(QuoteSession& session, const std::string& file, const QuoteInput& d
       std::istringstream lines(cells[2]);
       for (std::string one; std::getline(lines, one, ';');) {
         const auto parsed = tarvex::cli::ParseLine(one);
-        if (!parsed) error = "A line is written class:weight, not \"" + one + "\".";
-        else input.lines.push_back(*parsed);
+        if (!parsed)
+          error = "A line is written class:weight, not \"" + one + "\".";
+        else
+          input.lines.push_back(*parsed);
       }
     }
-    input.inbound = cells.size() > 3 && tarvex::base::EqualsNoCase(tarvex::base::Trim(cells[3]), "y");
+    input.inbound =
+        cells.size() > 3 && tarvex::base::EqualsNoCase(tarvex::base::Trim(cells[3]), "y");
     input.units = cells.size() > 4 ? tarvex::base::Trim(cells[4]) : "";
     QuoteOutput out;
     if (error.empty()) {
@@ -147,10 +151,7 @@ std::string FromShell(const std::string& path) {
   return ec ? path : absolute.string();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "");
+int Run(int argc, char** argv) {
   CLI::App app{"Tarvex on the command line: quotes LTL shipments with the carrier's data."};
   app.require_subcommand(1);
   std::string dataDir = ProgramDirOf(argv[0]);
@@ -178,8 +179,9 @@ int main(int argc, char** argv) {
     auto* yes = command->add_flag("--yes-intrastate", yesIntrastate,
                                   "answer Yes when the lane offers an intrastate tariff");
     command->add_flag("--no-intrastate", noIntrastate, "answer No (the default)")->excludes(yes);
-    command->add_option("--single-shipment", singleShipment,
-                        "answer when the lane asks whether it is a single shipment")
+    command
+        ->add_option("--single-shipment", singleShipment,
+                     "answer when the lane asks whether it is a single shipment")
         ->check(CLI::IsMember({"yes", "no"}));
   };
   CLI::App* quote = app.add_subcommand("quote", "quote one shipment, or a batch of them");
@@ -200,7 +202,8 @@ int main(int argc, char** argv) {
   batch = FromShell(batch);
   pdf = FromShell(pdf);
   input.intrastate = yesIntrastate;
-  for (const std::string& a : accessorials) input.accessorials.push_back(tarvex::cli::ParseAccessorial(a));
+  for (const std::string& a : accessorials)
+    input.accessorials.push_back(tarvex::cli::ParseAccessorial(a));
   if (!singleShipment.empty()) input.singleShipment = singleShipment == "yes";
   for (const std::string& l : lines) {
     const auto parsed = tarvex::cli::ParseLine(l);
@@ -241,9 +244,25 @@ int main(int argc, char** argv) {
     return 0;
   }
   const QuoteOutput out = session.Quote(input);
-  if (json) PrintJson(out);
-  else PrintText(out);
+  if (json)
+    PrintJson(out);
+  else
+    PrintText(out);
   for (const auto& m : out.notices) std::cerr << Cp(m) << '\n';
   for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
   return out.ok() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
+  // What no part of the program expects (no memory, a file system fault) ends it with a word
+  // on standard error rather than an abort.
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "tarvex-cli: " << e.what() << '\n';
+    return 3;
+  }
 }

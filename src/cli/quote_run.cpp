@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/frm_singleshipment.h"
-#include "pricing/frm_accessorial_charges.h"
 #include "base/text.h"
+#include "pricing/frm_accessorial_charges.h"
 
 namespace tarvex::cli {
 
@@ -39,14 +39,16 @@ QuoteSession::QuoteSession(const std::string& programDir, char decimalSeparator)
   intro_.Show();
   if (desktop_.quit()) {
     startup_ = desktop_.TakeMessages();
-    if (startup_.empty()) startup_.push_back("The program could not start.");
+    if (startup_.empty()) startup_.emplace_back("The program could not start.");
     return;
   }
   driver_.FireTimer(intro_.Timer1);
   startupNotices_ = desktop_.TakeMessages();
 }
 
-QuoteSession::~QuoteSession() { program_.EndEngine(); }
+QuoteSession::~QuoteSession() {
+  program_.EndEngine();
+}
 
 QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
   QuoteOutput out;
@@ -115,7 +117,7 @@ QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
     if (stopped()) return out;
   }
   if (input.lines.size() > 8) {
-    out.messages.push_back("A quote holds at most eight lines.");
+    out.messages.emplace_back("A quote holds at most eight lines.");
     return out;
   }
   for (std::size_t i = 0; i < input.lines.size(); ++i) {
@@ -137,10 +139,10 @@ QuoteOutput QuoteSession::Quote(const QuoteInput& input) {
     // A class box of an empty line only holds the default class.
     const bool emptyLine = c->kind() == forms::ControlKind::ComboBox &&
                            base::Trim(main_.txtWeight[c->index()].text()).empty();
-    const bool shownText = (c->kind() == forms::ControlKind::Label ||
-                            c->kind() == forms::ControlKind::TextBox ||
-                            c->kind() == forms::ControlKind::ComboBox) &&
-                           c->shown() && !emptyLine && !base::Trim(c->text()).empty();
+    const bool shownText =
+        (c->kind() == forms::ControlKind::Label || c->kind() == forms::ControlKind::TextBox ||
+         c->kind() == forms::ControlKind::ComboBox) &&
+        c->shown() && !emptyLine && !base::Trim(c->text()).empty();
     if (shownText) out.fields.emplace_back(c->displayName(), base::Trim(c->text()));
   }
   return out;

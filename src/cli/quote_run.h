@@ -22,8 +22,8 @@ struct QuoteInput {
   std::vector<std::pair<std::string, std::string>> lines;  // class, weight
   bool inbound = false;
   std::string units;
-  bool intrastate = false;                // the answer to an intrastate tariff question
-  std::optional<bool> singleShipment;     // the answer when the lane asks
+  bool intrastate = false;             // the answer to an intrastate tariff question
+  std::optional<bool> singleShipment;  // the answer when the lane asks
   // Accessorial charges to tick, by their caption, with the value their box needs.
   std::vector<std::pair<std::string, std::string>> accessorials;
 };

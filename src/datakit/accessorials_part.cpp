@@ -82,6 +82,8 @@ bool Dump(const fs::path& file, std::ostream& out, Report&) {
 
 }  // namespace
 
-Part AccessorialsPart() { return {"accessorials", &Build, &Check, &Dump}; }
+Part AccessorialsPart() {
+  return {"accessorials", &Build, &Check, &Dump};
+}
 
 }  // namespace tarvex::datakit

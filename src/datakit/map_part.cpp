@@ -356,7 +356,7 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
   for (const Area& a : areas) {
     const int t = geo::FindServiceTerminal(dir, a.at.code, "O", indicator, extra);
     if (t < 1 || t > static_cast<int>(terminals.size())) continue;  // not served
-    seeds.push_back({frame(a.at.latitude, a.at.longitude), a.land});
+    seeds.emplace_back(frame(a.at.latitude, a.at.longitude), a.land);
     seedOwner.push_back(t);
   }
   const std::vector<int> owner = Territories(mask, seeds, seedOwner);

@@ -26,7 +26,9 @@ void BlankTexts(std::uint8_t* record, const Layout& layout, Pred wanted) {
   }
 }
 
-bool IsHeaderField(const FieldSpec& f) { return f.block == Block::Record && f.label[0] == 'H'; }
+bool IsHeaderField(const FieldSpec& f) {
+  return f.block == Block::Record && f.label[0] == 'H';
+}
 
 }  // namespace
 
@@ -41,9 +43,8 @@ TableRecord::TableRecord() : bytes_(kTableRecordLength, 0) {
 void PrepareStartupRecord(EngineRecord& record, const StartupValues& values) {
   std::uint8_t* bytes = record.data();
   BlankTexts(bytes, kEngineLayout, IsHeaderField);
-  BlankTexts(bytes, kEngineLayout, [](const FieldSpec& f) {
-    return f.block == Block::Line && f.label != L1.label;
-  });
+  BlankTexts(bytes, kEngineLayout,
+             [](const FieldSpec& f) { return f.block == Block::Line && f.label != L1.label; });
   // The texts the record's description gives a start value or leaves blank.
   BlankTexts(bytes, kEngineLayout, [](const FieldSpec& f) {
     return f.block == Block::Discount || f.label == X1.label || f.label == X3.label ||

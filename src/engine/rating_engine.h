@@ -31,7 +31,9 @@ class RatingEngine {
 };
 
 // True when the engine refused the last request made with this record.
-inline bool Refused(const EngineRecord& record) { return !record.blank(H2); }
+inline bool Refused(const EngineRecord& record) {
+  return !record.blank(H2);
+}
 
 // The engine writes amounts with "." as decimal point; where the user's separator is "," the
 // first "." of each amount the program reads (H16, H17, H19, H20, H35, H36, and L4 and L5 of

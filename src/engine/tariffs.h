@@ -32,9 +32,9 @@ std::optional<std::vector<TariffLine>> ReadTariffList(const base::ProgramDir& di
 using ChosenStates = std::array<std::string, 20>;
 
 struct TariffRequest {
-  std::string originState;       // the lane's two-letter codes
+  std::string originState;  // the lane's two-letter codes
   std::string destinationState;
-  bool silent = false;           // rate sheets: the chosen states answer the question
+  bool silent = false;  // rate sheets: the chosen states answer the question
   const ChosenStates* chosen = nullptr;
   // Prompting mode: asks a yes/no question, No being the default.
   std::function<bool(const std::string&)> ask;

@@ -52,7 +52,7 @@ typedef int16_t (*Vorn_InitializeVorn_Fn)(const char*);
 typedef int16_t (*Vorn_Set_Vorndata_Fn)(const char*);
 typedef int16_t (*Vorn_RateShipment_Fn)(unsigned char*);
 typedef int16_t (*Vorn_GetTables_Fn)(unsigned char*);
-typedef void (*Vorn_EndVorn_Fn)(void);
+typedef void (*Vorn_EndVorn_Fn)(void);  // NOLINT(modernize-redundant-void-arg): C too
 
 #ifdef __cplusplus
 }

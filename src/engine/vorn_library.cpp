@@ -36,23 +36,30 @@ VornLibrary::VornLibrary(const base::ProgramDir& dir, std::string_view fileName)
   handle_ = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     const char* why = ::dlerror();
-    error_ = "The rating engine " + file + " could not be loaded: " +
-             (why != nullptr ? why : "unknown reason") + ".";
+    error_ = "The rating engine " + file +
+             " could not be loaded: " + (why != nullptr ? why : "unknown reason") + ".";
     return;
   }
   const char* missing = nullptr;
-  if (!Resolve(handle_, "Vorn_InitializeVorn", initializeVorn_)) missing = "Vorn_InitializeVorn";
-  else if (!Resolve(handle_, "Vorn_Set_Vorndata", setVorndata_)) missing = "Vorn_Set_Vorndata";
-  else if (!Resolve(handle_, "Vorn_RateShipment", rateShipment_)) missing = "Vorn_RateShipment";
-  else if (!Resolve(handle_, "Vorn_GetTables", getTables_)) missing = "Vorn_GetTables";
-  else if (!Resolve(handle_, "Vorn_EndVorn", endVorn_)) missing = "Vorn_EndVorn";
+  if (!Resolve(handle_, "Vorn_InitializeVorn", initializeVorn_))
+    missing = "Vorn_InitializeVorn";
+  else if (!Resolve(handle_, "Vorn_Set_Vorndata", setVorndata_))
+    missing = "Vorn_Set_Vorndata";
+  else if (!Resolve(handle_, "Vorn_RateShipment", rateShipment_))
+    missing = "Vorn_RateShipment";
+  else if (!Resolve(handle_, "Vorn_GetTables", getTables_))
+    missing = "Vorn_GetTables";
+  else if (!Resolve(handle_, "Vorn_EndVorn", endVorn_))
+    missing = "Vorn_EndVorn";
   if (missing != nullptr) {
     error_ = "The rating engine " + file + " lacks the entry point " + missing + ".";
     Unload();
   }
 }
 
-VornLibrary::~VornLibrary() { Unload(); }
+VornLibrary::~VornLibrary() {
+  Unload();
+}
 
 void VornLibrary::Unload() {
   if (handle_ != nullptr) ::dlclose(handle_);

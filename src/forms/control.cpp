@@ -17,7 +17,9 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index)
   form.Register(this);
 }
 
-Control::~Control() { form_->runtime().Remove(*this); }
+Control::~Control() {
+  form_->runtime().Remove(*this);
+}
 
 std::string Control::displayName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
@@ -129,6 +131,8 @@ void Control::move(int left, int top, int width, int height) {
   height_ = height;
 }
 
-void Control::SetFocus() { form_->runtime().SetFocus(*this); }
+void Control::SetFocus() {
+  form_->runtime().SetFocus(*this);
+}
 
 }  // namespace tarvex::forms

@@ -212,6 +212,8 @@ class Control {
 };
 
 // Typed names for readability in the windows; they differ only in kind.
+// Type names a class, which takes no parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define TARVEX_FORMS_CONTROL(Type, Kind)                              \
   class Type : public Control {                                       \
    public:                                                            \
@@ -231,6 +233,7 @@ TARVEX_FORMS_CONTROL(Image, Image)
 TARVEX_FORMS_CONTROL(Timer, Timer)
 TARVEX_FORMS_CONTROL(VScrollBar, VScrollBar)
 #undef TARVEX_FORMS_CONTROL
+// NOLINTEND(bugprone-macro-parentheses)
 
 // A control array: one name, told apart by index 0 … count − 1.
 template <typename T>

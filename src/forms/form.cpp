@@ -10,7 +10,9 @@ Form::Form(Runtime& runtime, std::string name) : runtime_(&runtime), name_(std::
   runtime.Add(*this);
 }
 
-Form::~Form() { runtime_->Remove(*this); }
+Form::~Form() {
+  runtime_->Remove(*this);
+}
 
 void Form::Centre() {
   const auto [screenWidth, screenHeight] = runtime_->desktop().ScreenSize();
@@ -55,9 +57,17 @@ Control* Form::ActiveControl() const {
   return c != nullptr && &c->form() == this ? c : nullptr;
 }
 
-void Form::Show() { runtime_->Show(*this); }
-void Form::ShowModal() { runtime_->ShowModal(*this); }
-void Form::Hide() { runtime_->Hide(*this); }
-void Form::Unload() { runtime_->Unload(*this); }
+void Form::Show() {
+  runtime_->Show(*this);
+}
+void Form::ShowModal() {
+  runtime_->ShowModal(*this);
+}
+void Form::Hide() {
+  runtime_->Hide(*this);
+}
+void Form::Unload() {
+  runtime_->Unload(*this);
+}
 
 }  // namespace tarvex::forms

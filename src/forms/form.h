@@ -49,7 +49,9 @@ class Form {
   // Every control in the order it was declared; frames come before what they hold.
   const std::vector<Control*>& controls() const { return controls_; }
   // The tab order: the declaration order unless the window sets its own.
-  const std::vector<Control*>& tabOrder() const { return tabOrder_.empty() ? controls_ : tabOrder_; }
+  const std::vector<Control*>& tabOrder() const {
+    return tabOrder_.empty() ? controls_ : tabOrder_;
+  }
   Control* Find(const std::string& name, int index = -1) const;
   // The first control of the tab order that can take the focus.
   Control* FirstFocusable() const;

@@ -4,9 +4,12 @@ namespace tarvex::forms::layout {
 
 int NaturalHeight(const Control& control) {
   switch (control.kind()) {
-    case ControlKind::Label: return kLabelHeight;
-    case ControlKind::CommandButton: return kButtonHeight;
-    default: return kBoxHeight;
+    case ControlKind::Label:
+      return kLabelHeight;
+    case ControlKind::CommandButton:
+      return kButtonHeight;
+    default:
+      return kBoxHeight;
   }
 }
 
@@ -40,8 +43,7 @@ int Column(int left, int top, const std::vector<Cell>& cells, int pitch) {
                          cell.height > 0 ? cell.height : NaturalHeight(*cell.control));
       bottom = y + cell.control->height();
     }
-    y += pitch > 0 ? pitch
-                   : (cell.control ? cell.control->height() : cell.height) + kGap;
+    y += pitch > 0 ? pitch : (cell.control ? cell.control->height() : cell.height) + kGap;
   }
   return bottom;
 }

@@ -31,7 +31,9 @@ struct Cell {
   int width = 0;
   int height = 0;
 };
-inline Cell Space(int width) { return {nullptr, width, 0}; }
+inline Cell Space(int width) {
+  return {nullptr, width, 0};
+}
 
 // Left to right from `left`, `gap` apart; labels drop to the line of their boxes. Returns the
 // right edge of the last cell.

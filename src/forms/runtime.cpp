@@ -88,8 +88,8 @@ void Runtime::SetFocus(Control& target) {
 void Runtime::Tab(bool backwards) {
   Form* form = focus_ != nullptr ? &focus_->form() : activeForm_;
   if (form == nullptr) return;
-  Control* next = focus_ != nullptr ? form->NextInTabOrder(*focus_, backwards)
-                                    : form->FirstFocusable();
+  Control* next =
+      focus_ != nullptr ? form->NextInTabOrder(*focus_, backwards) : form->FirstFocusable();
   if (next != nullptr) SetFocus(*next);
 }
 
@@ -175,8 +175,7 @@ void Runtime::UserEdit(Control& control, std::string_view text) {
            old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
       ++suffix;
     const std::string_view inserted = text.substr(prefix, text.size() - prefix - suffix);
-    control.setSelection(static_cast<int>(prefix),
-                         static_cast<int>(old.size() - prefix - suffix));
+    control.setSelection(static_cast<int>(prefix), static_cast<int>(old.size() - prefix - suffix));
     if (inserted.empty()) {
       if (control.selLength() > 0) KeyPress(control, keys::Backspace);
       return;
@@ -261,13 +260,17 @@ void Runtime::CloseForm(Form& form) {
   UserEvent([&] { Unload(form); });
 }
 
-void Runtime::MsgBox(const std::string& text) const { desktop_->Message(title_, text); }
+void Runtime::MsgBox(const std::string& text) const {
+  desktop_->Message(title_, text);
+}
 
 void Runtime::MsgBox(const std::string& text, const std::string& title) const {
   desktop_->Message(title, text);
 }
 
-bool Runtime::AskYesNo(const std::string& text) const { return desktop_->Question(title_, text); }
+bool Runtime::AskYesNo(const std::string& text) const {
+  return desktop_->Question(title_, text);
+}
 
 void Runtime::Load(Form& form) {
   if (form.loaded_) return;

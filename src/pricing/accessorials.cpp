@@ -113,7 +113,9 @@ std::string UnitLabel(const AccessorialRecord& r) {
   }
 }
 
-bool TakesInput(const AccessorialRecord& r) { return r.type == 1 || r.type == 5 || r.type == 6; }
+bool TakesInput(const AccessorialRecord& r) {
+  return r.type == 1 || r.type == 5 || r.type == 6;
+}
 
 std::string InputLabel(const AccessorialRecord& r) {
   switch (r.type) {
@@ -166,7 +168,7 @@ double TotalAccessorialCharges(const base::ProgramDir& dir,
   std::vector<std::string> faults;
   bool partial = false;
   const std::vector<AccessorialRecord> records = ReadAccessorials(file, &partial);
-  if (partial) faults.push_back("it ends in a partial record");
+  if (partial) faults.emplace_back("it ends in a partial record");
   std::string newYorkFault;
   const bool newYork =
       geo::IsNewYorkCityPoint(dir, base::Trim(shipment.origin), &newYorkFault) ||

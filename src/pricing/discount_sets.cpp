@@ -77,7 +77,9 @@ const std::vector<std::string>& CrossBorderFieldNames() {
   return names;
 }
 
-bool IsLtlField(std::string_view name) { return base::Contains(name, "LTL"); }
+bool IsLtlField(std::string_view name) {
+  return base::Contains(name, "LTL");
+}
 
 bool IsSetNumber(std::string_view text, char decimalSeparator) {
   std::size_t i = 0;

@@ -25,22 +25,30 @@ frmAccessorialCharges::frmAccessorialCharges(forms::Runtime& runtime, const base
   constexpr int kCharge = 3420;
   constexpr int kAmount = 840;
   constexpr int kUnit = 1140;
-  const std::pair<forms::Label*, const char*> headings[] = {
-      {&lblChargeHeading, "Charge"}, {&lblRateHeading, "Rate"}, {&lblUnitHeading, "Unit"},
-      {&lblMinHeading, "Minimum"},   {&lblMaxHeading, "Maximum"}};
+  const std::pair<forms::Label*, const char*> headings[] = {{&lblChargeHeading, "Charge"},
+                                                            {&lblRateHeading, "Rate"},
+                                                            {&lblUnitHeading, "Unit"},
+                                                            {&lblMinHeading, "Minimum"},
+                                                            {&lblMaxHeading, "Maximum"}};
   for (const auto& [heading, caption] : headings) {
     heading->setCaption(caption);
     heading->setBold(true);
   }
   Row(kGap, kGap - kLabelDrop,
-      {{&lblChargeHeading, kCharge}, {&lblRateHeading, kAmount}, {&lblUnitHeading, kUnit},
-       {&lblMinHeading, kAmount}, {&lblMaxHeading, kAmount}},
+      {{&lblChargeHeading, kCharge},
+       {&lblRateHeading, kAmount},
+       {&lblUnitHeading, kUnit},
+       {&lblMinHeading, kAmount},
+       {&lblMaxHeading, kAmount}},
       kNarrowGap);
   for (int k = 0; k <= kAccessorialRows; ++k) {
     Row(kGap, kFirstRowTop + (k - 1) * kRowPitch,
-        {{&chkAccessorialCharge[k], kCharge}, {&lblAccessorialCharge[k], kAmount},
-         {&lblAccessorialType[k], kUnit}, {&lblAccessorialChargeMin[k], kAmount},
-         {&lblAccessorialChargeMax[k], kAmount}, {&lblAccessorialLabel[k], 1200},
+        {{&chkAccessorialCharge[k], kCharge},
+         {&lblAccessorialCharge[k], kAmount},
+         {&lblAccessorialType[k], kUnit},
+         {&lblAccessorialChargeMin[k], kAmount},
+         {&lblAccessorialChargeMax[k], kAmount},
+         {&lblAccessorialLabel[k], 1200},
          {&txtUserInput[k], 1140}},
         kNarrowGap);
     txtUserInput[k].setMaxLength(8);
@@ -78,7 +86,7 @@ void frmAccessorialCharges::Form_Load() {
   const std::vector<AccessorialRecord> records =
       ReadAccessorials(dir_.resolve(kAccessorialFileName), &partial);
   std::vector<std::string> damaged;
-  if (partial) damaged.push_back("it ends in a partial record");
+  if (partial) damaged.emplace_back("it ends in a partial record");
   int k = 0;
   bool beyond = false;
   for (std::size_t n = 0; n < records.size(); ++n) {

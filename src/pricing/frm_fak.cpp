@@ -10,9 +10,9 @@ namespace tarvex::pricing {
 namespace {
 
 constexpr const char* kClassCaptions[18] = {
-    "Class 50",  "Class 55",  "Class 60",  "Class 65",  "Class 70",  "Class 77.5",
+    "Class 50",  "Class 55",   "Class 60",  "Class 65",  "Class 70",  "Class 77.5",
     "Class 85",  "Class 92.5", "Class 100", "Class 110", "Class 125", "Class 150",
-    "Class 175", "Class 200", "Class 250", "Class 300", "Class 400", "Class 500"};
+    "Class 175", "Class 200",  "Class 250", "Class 300", "Class 400", "Class 500"};
 constexpr int kRowHeight = 360;
 constexpr int kFrameTop = 120;
 
@@ -89,8 +89,8 @@ void frmFAK::cboClass_Validate(int index, bool& cancel) {
 void frmFAK::cmdSaveFAK_Click() {
   FakState edited = fak_;
   for (int i = 0; i < 18; ++i)
-    edited.FakTable[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(
-        base::TruncateToWhole(base::Val(base::Trim(cboClass[i].text()))));
+    edited.FakTable[static_cast<std::size_t>(i)] =
+        static_cast<std::int16_t>(base::TruncateToWhole(base::Val(base::Trim(cboClass[i].text()))));
   std::string error;
   const std::filesystem::path file = dir_.resolve(kFakFileName);
   // A table that cannot be written stays as it was, and the window stays open.

@@ -14,8 +14,8 @@ int EnterAsTab(forms::Runtime& runtime, int keyAscii) {
   return 0;
 }
 
-void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyAscii,
-                   int maxLength, int decimals, char decimalSeparator) {
+void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyAscii, int maxLength,
+                   int decimals, char decimalSeparator) {
   // In a comma locale the point key, as on a numeric keypad, types the user's separator.
   const int point = static_cast<unsigned char>(decimalSeparator);
   if (keyAscii == '.') keyAscii = point;

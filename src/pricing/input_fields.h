@@ -24,8 +24,8 @@ int EnterAsTab(forms::Runtime& runtime, int keyAscii);
 // Refuses (sets to 0) a key that would make the box's text no number of at most
 // `maxLength` characters with at most `decimals` decimals. The box's decimal point is
 // `decimalSeparator`; a "." typed in a comma box becomes ",".
-void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyAscii,
-                   int maxLength, int decimals = 0, char decimalSeparator = '.');
+void SetNumericKey(forms::Runtime& runtime, const forms::Control& box, int& keyAscii, int maxLength,
+                   int decimals = 0, char decimalSeparator = '.');
 
 // 92.5 and 77.5 become 92 and 77 in the caller's value; true when it is a class of the table.
 bool IsValidClass(double& value, const ClassTable& classes);

@@ -32,7 +32,9 @@ bool HasMenus(const forms::Form& form) {
 }
 
 // "&File" shows as File with F underlined in Qt too; only the accelerator text differs.
-QString MenuText(const Control& c) { return FromModel(c.caption()); }
+QString MenuText(const Control& c) {
+  return FromModel(c.caption());
+}
 
 }  // namespace
 
@@ -296,9 +298,9 @@ bool Binder::HandleKey(Control& c, QKeyEvent* event) {
     return true;
   }
   if (!editable) {
-    if (key == Qt::Key_Space && (c.kind() == ControlKind::CommandButton ||
-                                 c.kind() == ControlKind::CheckBox ||
-                                 c.kind() == ControlKind::OptionButton)) {
+    if (key == Qt::Key_Space &&
+        (c.kind() == ControlKind::CommandButton || c.kind() == ControlKind::CheckBox ||
+         c.kind() == ControlKind::OptionButton)) {
       runtime_->Click(c);
       return true;
     }
@@ -336,8 +338,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       if (runtime_->ActiveControl() != c) {
         runtime_->SetFocus(*c);
         // A refused move leaves the focus where the model has it.
-        if (runtime_->ActiveControl() != c)
-          QTimer::singleShot(0, this, [this] { ApplyFocus(); });
+        if (runtime_->ActiveControl() != c) QTimer::singleShot(0, this, [this] { ApplyFocus(); });
       }
       break;
     }

@@ -13,10 +13,10 @@ TEST(Val, TakesTheLongestNumericPrefixAndZeroForNone) {
     double value;
   };
   const Case cases[] = {
-      {"12345M", 12345},  {"A1B2C3", 0},     {"", 0},        {"   42", 42},
-      {"-1.5e2x", -150},  {"1.5E", 1.5},     {"3.25.7", 3.25}, {".5", 0.5},
-      {"+7", 7},          {"1D2", 100},      {"- 5", 0},     {"77.5", 77.5},
-      {"  0012", 12},     {"12 34", 12},     {"$12", 0},     {"5.", 5},
+      {"12345M", 12345}, {"A1B2C3", 0}, {"", 0},          {"   42", 42},
+      {"-1.5e2x", -150}, {"1.5E", 1.5}, {"3.25.7", 3.25}, {".5", 0.5},
+      {"+7", 7},         {"1D2", 100},  {"- 5", 0},       {"77.5", 77.5},
+      {"  0012", 12},    {"12 34", 12}, {"$12", 0},       {"5.", 5},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
   // Beyond a double, as the C library reads it: infinite, or 0 below the smallest.
@@ -57,7 +57,10 @@ TEST(Text, CaseHelpersTouchAsciiOnly) {
 }
 
 TEST(Cp1252, RoundTripsTheCodePageAndMarksWhatItCannotHold) {
-  const std::string stored = "Montr\xE9" "al \x80" "5 \x93ok\x94";
+  const std::string stored =
+      "Montr\xE9"
+      "al \x80"
+      "5 \x93ok\x94";
   const std::string utf8 = Cp1252ToUtf8(stored);
   EXPECT_EQ(utf8, "Montréal €5 “ok”");
   EXPECT_EQ(Utf8ToCp1252(utf8), stored);
@@ -66,7 +69,9 @@ TEST(Cp1252, RoundTripsTheCodePageAndMarksWhatItCannotHold) {
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "?");  // a byte the code page leaves empty
   // A supplier's city name that is not UTF-8 shows where it went wrong, not less.
   EXPECT_EQ(Utf8ToCp1252("Caf\xFF Ville"), "Caf? Ville");
-  EXPECT_EQ(Utf8ToCp1252("a\x80" "b"), "a?b");
+  EXPECT_EQ(Utf8ToCp1252("a\x80"
+                         "b"),
+            "a?b");
   EXPECT_EQ(Utf8ToCp1252("\xC3(x"), "?(x");
 }
 

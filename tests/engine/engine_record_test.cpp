@@ -28,24 +28,24 @@ constexpr FieldKind kInteger = FieldKind::Integer;
 constexpr FieldKind kLong = FieldKind::Long;
 
 const std::vector<Expected> kRecordFields = {
-    {"M1", 0, 1, 1, kText},       {"H1", 1, 2, 1, kText},      {"H2", 3, 4, 1, kText},
-    {"H3", 7, 4, 1, kText},       {"H4", 11, 8, 1, kText},     {"H5", 19, 1, 1, kText},
-    {"H6", 20, 10, 1, kText},     {"H7", 30, 6, 1, kText},     {"H8", 36, 19, 1, kText},
-    {"H9", 55, 6, 1, kText},      {"H10", 61, 19, 1, kText},   {"H11", 80, 2, 1, kText},
-    {"H12", 82, 8, 1, kText},     {"H13", 90, 11, 1, kText},   {"H14", 101, 6, 1, kText},
-    {"H15", 107, 6, 1, kText},    {"H16", 113, 7, 1, kText},   {"H17", 120, 7, 1, kText},
-    {"H18", 127, 6, 1, kText},    {"H19", 133, 9, 1, kText},   {"H20", 142, 9, 1, kText},
-    {"H21", 151, 10, 1, kText},   {"H22", 161, 16, 1, kText},  {"H23", 177, 1, 1, kText},
-    {"H24", 178, 8, 1, kText},    {"H25", 186, 8, 1, kText},   {"H26", 194, 1, 1, kText},
-    {"H27", 195, 1, 1, kText},    {"H28", 196, 1, 1, kText},   {"H29", 197, 1, 1, kText},
-    {"H30", 198, 9, 1, kText},    {"H31", 207, 6, 1, kText},   {"H32", 213, 1, 1, kText},
-    {"H33", 214, 1, 1, kText},    {"H34", 215, 5, 1, kText},   {"H35", 220, 9, 1, kText},
-    {"H36", 229, 7, 1, kText},    {"H37", 236, 5, 1, kText},   {"H38", 241, 22, 1, kText},
-    {"H39", 263, 2, 1, kText},    {"X1", 973, 3, 1, kText},    {"X2", 976, 4, 175, kLong},
-    {"X3", 1676, 6, 20, kText},   {"X4", 1796, 4, 20, kLong},  {"X5", 1876, 2, 1, kInteger},
-    {"X6", 1878, 2, 1, kInteger}, {"T1", 1880, 30, 1, kText},  {"T2", 1910, 2, 1, kText},
-    {"T3", 1912, 4, 30, kLong},   {"T4", 2032, 4, 30, kLong},  {"T5", 2152, 2, 1, kInteger},
-    {"T6", 2154, 2, 1, kInteger}, {"X7", 2156, 3, 1, kText},   {"M2", 2159, 1, 1, kText},
+    {"M1", 0, 1, 1, kText},       {"H1", 1, 2, 1, kText},     {"H2", 3, 4, 1, kText},
+    {"H3", 7, 4, 1, kText},       {"H4", 11, 8, 1, kText},    {"H5", 19, 1, 1, kText},
+    {"H6", 20, 10, 1, kText},     {"H7", 30, 6, 1, kText},    {"H8", 36, 19, 1, kText},
+    {"H9", 55, 6, 1, kText},      {"H10", 61, 19, 1, kText},  {"H11", 80, 2, 1, kText},
+    {"H12", 82, 8, 1, kText},     {"H13", 90, 11, 1, kText},  {"H14", 101, 6, 1, kText},
+    {"H15", 107, 6, 1, kText},    {"H16", 113, 7, 1, kText},  {"H17", 120, 7, 1, kText},
+    {"H18", 127, 6, 1, kText},    {"H19", 133, 9, 1, kText},  {"H20", 142, 9, 1, kText},
+    {"H21", 151, 10, 1, kText},   {"H22", 161, 16, 1, kText}, {"H23", 177, 1, 1, kText},
+    {"H24", 178, 8, 1, kText},    {"H25", 186, 8, 1, kText},  {"H26", 194, 1, 1, kText},
+    {"H27", 195, 1, 1, kText},    {"H28", 196, 1, 1, kText},  {"H29", 197, 1, 1, kText},
+    {"H30", 198, 9, 1, kText},    {"H31", 207, 6, 1, kText},  {"H32", 213, 1, 1, kText},
+    {"H33", 214, 1, 1, kText},    {"H34", 215, 5, 1, kText},  {"H35", 220, 9, 1, kText},
+    {"H36", 229, 7, 1, kText},    {"H37", 236, 5, 1, kText},  {"H38", 241, 22, 1, kText},
+    {"H39", 263, 2, 1, kText},    {"X1", 973, 3, 1, kText},   {"X2", 976, 4, 175, kLong},
+    {"X3", 1676, 6, 20, kText},   {"X4", 1796, 4, 20, kLong}, {"X5", 1876, 2, 1, kInteger},
+    {"X6", 1878, 2, 1, kInteger}, {"T1", 1880, 30, 1, kText}, {"T2", 1910, 2, 1, kText},
+    {"T3", 1912, 4, 30, kLong},   {"T4", 2032, 4, 30, kLong}, {"T5", 2152, 2, 1, kInteger},
+    {"T6", 2154, 2, 1, kInteger}, {"X7", 2156, 3, 1, kText},  {"M2", 2159, 1, 1, kText},
 };
 const std::vector<Expected> kLineFields = {
     {"L1", 0, 2, 1, kText},  {"L2", 2, 3, 1, kText},  {"L3", 5, 6, 1, kText},
@@ -55,11 +55,13 @@ const std::vector<Expected> kLineFields = {
 const std::vector<Expected> kDiscountFields = {
     {"D1", 0, 2, 1, kText}, {"D2", 2, 5, 10, kText}, {"D3", 52, 2, 1, kText}};
 const std::vector<Expected> kTableFields = {
-    {"K1", 0, 6, 20, kText},     {"K2", 120, 4, 20, kLong},   {"K3", 200, 2, 1, kInteger},
-    {"K4", 202, 2, 1, kInteger}, {"K5", 204, 8, 1, kText},    {"K6", 212, 10, 1, kText},
+    {"K1", 0, 6, 20, kText},     {"K2", 120, 4, 20, kLong}, {"K3", 200, 2, 1, kInteger},
+    {"K4", 202, 2, 1, kInteger}, {"K5", 204, 8, 1, kText},  {"K6", 212, 10, 1, kText},
 };
 
-std::size_t LineStart(int n) { return 265 + 30 * static_cast<std::size_t>(n - 1); }
+std::size_t LineStart(int n) {
+  return 265 + 30 * static_cast<std::size_t>(n - 1);
+}
 
 void CheckSpec(const FieldSpec* spec, const Expected& e, Block block) {
   ASSERT_NE(spec, nullptr) << e.label;
@@ -137,15 +139,15 @@ TEST(EngineLayout, EachHandleWritesExactlyItsDocumentedBytes) {
     std::size_t offset, width;
   };
   for (const Case& c : std::vector<Case>{
-           {M1, 0, 1},     {H1, 1, 2},     {H2, 3, 4},     {H3, 7, 4},     {H4, 11, 8},
-           {H5, 19, 1},    {H6, 20, 10},   {H7, 30, 6},    {H8, 36, 19},   {H9, 55, 6},
-           {H10, 61, 19},  {H11, 80, 2},   {H12, 82, 8},   {H13, 90, 11},  {H14, 101, 6},
-           {H15, 107, 6},  {H16, 113, 7},  {H17, 120, 7},  {H18, 127, 6},  {H19, 133, 9},
-           {H20, 142, 9},  {H21, 151, 10}, {H22, 161, 16}, {H23, 177, 1},  {H24, 178, 8},
-           {H25, 186, 8},  {H26, 194, 1},  {H27, 195, 1},  {H28, 196, 1},  {H29, 197, 1},
-           {H30, 198, 9},  {H31, 207, 6},  {H32, 213, 1},  {H33, 214, 1},  {H34, 215, 5},
-           {H35, 220, 9},  {H36, 229, 7},  {H37, 236, 5},  {H38, 241, 22}, {H39, 263, 2},
-           {X1, 973, 3},   {T1, 1880, 30}, {T2, 1910, 2},  {X7, 2156, 3},  {M2, 2159, 1}}) {
+           {M1, 0, 1},    {H1, 1, 2},     {H2, 3, 4},     {H3, 7, 4},     {H4, 11, 8},
+           {H5, 19, 1},   {H6, 20, 10},   {H7, 30, 6},    {H8, 36, 19},   {H9, 55, 6},
+           {H10, 61, 19}, {H11, 80, 2},   {H12, 82, 8},   {H13, 90, 11},  {H14, 101, 6},
+           {H15, 107, 6}, {H16, 113, 7},  {H17, 120, 7},  {H18, 127, 6},  {H19, 133, 9},
+           {H20, 142, 9}, {H21, 151, 10}, {H22, 161, 16}, {H23, 177, 1},  {H24, 178, 8},
+           {H25, 186, 8}, {H26, 194, 1},  {H27, 195, 1},  {H28, 196, 1},  {H29, 197, 1},
+           {H30, 198, 9}, {H31, 207, 6},  {H32, 213, 1},  {H33, 214, 1},  {H34, 215, 5},
+           {H35, 220, 9}, {H36, 229, 7},  {H37, 236, 5},  {H38, 241, 22}, {H39, 263, 2},
+           {X1, 973, 3},  {T1, 1880, 30}, {T2, 1910, 2},  {X7, 2156, 3},  {M2, 2159, 1}}) {
     EngineRecord r;
     r.setText(c.field, full);
     EXPECT_EQ(Touched(fresh, r), Range(c.offset, c.width)) << c.field.label;
@@ -191,8 +193,8 @@ TEST(EngineLayout, EachHandleWritesExactlyItsDocumentedBytes) {
     std::size_t offset;
     int last;
   };
-  for (const LongCase& c : std::vector<LongCase>{
-           {X2, 976, 174}, {X4, 1796, 19}, {T3, 1912, 29}, {T4, 2032, 29}})
+  for (const LongCase& c :
+       std::vector<LongCase>{{X2, 976, 174}, {X4, 1796, 19}, {T3, 1912, 29}, {T4, 2032, 29}})
     for (int i : {0, c.last}) {
       EngineRecord r;
       r.setValue(c.field, i, -1);
@@ -226,11 +228,11 @@ TEST(TableLayout, EachHandleWritesExactlyItsDocumentedBytes) {
     std::size_t offset, width;
     void (*write)(TableRecord&);
   };
-  for (const Case& c : std::vector<Case>{
-           {"K3", 200, 2, [](TableRecord& r) { r.setValue(K3, -1); }},
-           {"K4", 202, 2, [](TableRecord& r) { r.setValue(K4, -1); }},
-           {"K5", 204, 8, [](TableRecord& r) { r.setText(K5, "##########"); }},
-           {"K6", 212, 10, [](TableRecord& r) { r.setText(K6, "############"); }}}) {
+  for (const Case& c :
+       std::vector<Case>{{"K3", 200, 2, [](TableRecord& r) { r.setValue(K3, -1); }},
+                         {"K4", 202, 2, [](TableRecord& r) { r.setValue(K4, -1); }},
+                         {"K5", 204, 8, [](TableRecord& r) { r.setText(K5, "##########"); }},
+                         {"K6", 212, 10, [](TableRecord& r) { r.setText(K6, "############"); }}}) {
     TableRecord r;
     c.write(r);
     EXPECT_EQ(Touched(fresh, r), Range(c.offset, c.width)) << c.label;
@@ -389,7 +391,8 @@ TEST(ResultAmounts, DecimalCommaConvertsTheFirstPointOfEachAmountOnly) {
   EXPECT_EQ(std::memcmp(unchanged.data(), r.data(), r.size()), 0);
 
   ConvertResultAmounts(r, ',');
-  for (const auto& f : {H16, H17, H19, H20, H35, H36}) EXPECT_EQ(r.trimmed(f), "1,234.5") << f.label;
+  for (const auto& f : {H16, H17, H19, H20, H35, H36})
+    EXPECT_EQ(r.trimmed(f), "1,234.5") << f.label;
   for (const auto& f : {H14, H15, H18}) EXPECT_EQ(r.trimmed(f), "1000.5") << f.label;
   for (int n = 1; n <= 8; ++n) EXPECT_EQ(r.line(n).trimmed(L4), "45,67") << n;
   EXPECT_EQ(r.line(1).trimmed(L5), "685,05");

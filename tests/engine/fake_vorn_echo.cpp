@@ -45,5 +45,7 @@ int16_t Vorn_GetTables(unsigned char* table_record) {
   return 0;
 }
 
-void Vorn_EndVorn(void) { ended = true; }
+void Vorn_EndVorn(void) {
+  ended = true;
+}
 }

@@ -3,8 +3,14 @@
 
 extern "C" {
 
-int16_t Vorn_InitializeVorn(const char*) { return 0; }
-int16_t Vorn_Set_Vorndata(const char*) { return 0; }
-int16_t Vorn_RateShipment(unsigned char*) { return 0; }
+int16_t Vorn_InitializeVorn(const char*) {
+  return 0;
+}
+int16_t Vorn_Set_Vorndata(const char*) {
+  return 0;
+}
+int16_t Vorn_RateShipment(unsigned char*) {
+  return 0;
+}
 void Vorn_EndVorn(void) {}
 }

@@ -13,12 +13,16 @@ namespace {
 // texts blank, numbers zero, and the start values at their positions.
 std::string ExpectedStartupBytes(const std::string& engineCode, const std::string& factor) {
   std::string b(2160, '\0');
-  auto put = [&](std::size_t offset, const std::string& text) { b.replace(offset, text.size(), text); };
-  auto blanks = [&](std::size_t from, std::size_t to) { b.replace(from, to - from, to - from, ' '); };
-  blanks(0, 976);       // M1, header, 20 lines, both discount blocks, X1
-  blanks(1676, 1796);   // X3
-  blanks(1880, 1912);   // T1, T2
-  blanks(2156, 2160);   // X7, M2
+  auto put = [&](std::size_t offset, const std::string& text) {
+    b.replace(offset, text.size(), text);
+  };
+  auto blanks = [&](std::size_t from, std::size_t to) {
+    b.replace(from, to - from, to - from, ' ');
+  };
+  blanks(0, 976);      // M1, header, 20 lines, both discount blocks, X1
+  blanks(1676, 1796);  // X3
+  blanks(1880, 1912);  // T1, T2
+  blanks(2156, 2160);  // X7, M2
   put(0, "F");
   put(1, "01");
   put(7, " ME1");

@@ -14,7 +14,9 @@ struct Box {
   int left, top, width, height;
   bool operator==(const Box&) const = default;
 };
-Box Of(const Control& c) { return {c.left(), c.top(), c.width(), c.height()}; }
+Box Of(const Control& c) {
+  return {c.left(), c.top(), c.width(), c.height()};
+}
 
 class LayoutTest : public ::testing::Test {
  protected:
@@ -52,9 +54,12 @@ TEST_F(LayoutTest, ColumnsAndButtons) {
 
 TEST_F(LayoutTest, GridsOfArraysInsideAFrame) {
   for (int i = 0; i < 3; ++i) Contain(fraBox, {&lblClass[i], &cboClass[i]});
-  const int next = Grid(kGap, 270, 3, 360, [this](int r) {
-    return std::vector<Cell>{{&lblClass[r], 1140}, {&cboClass[r], 1020}};
-  }, 0);
+  const int next = Grid(
+      kGap, 270, 3, 360,
+      [this](int r) {
+        return std::vector<Cell>{{&lblClass[r], 1140}, {&cboClass[r], 1020}};
+      },
+      0);
   EXPECT_EQ(next, 270 + 3 * 360);
   EXPECT_EQ(Of(cboClass[2]), (Box{kGap + 1140, 270 + 2 * 360, 1020, kBoxHeight}));
   EXPECT_EQ(lblClass[1].top(), 270 + 360 + kLabelDrop);

@@ -1,11 +1,12 @@
 // The event order the windows rely on, pinned down headlessly.
+#include "forms/runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "forms/driver.h"
-#include "forms/runtime.h"
 #include "support/scripted_desktop.h"
 
 namespace tarvex::forms {
@@ -21,7 +22,8 @@ void Watch(Control& c, Log& log, Runtime& rt) {
     log.push_back(name + " LostFocus(next " + rt.ActiveControl()->displayName() + ")");
   };
   c.onValidate = [&log, &rt, name](bool&) {
-    log.push_back(name + " Validate(next " + (rt.ActiveControl() ? rt.ActiveControl()->displayName() : "-") + ")");
+    log.push_back(name + " Validate(next " +
+                  (rt.ActiveControl() ? rt.ActiveControl()->displayName() : "-") + ")");
   };
 }
 
@@ -70,8 +72,8 @@ class RuntimeTest : public ::testing::Test {
 TEST_F(RuntimeTest, TabValidatesThenLosesThenGains) {
   EXPECT_EQ(rt.ActiveControl(), &form.txtOrigin);
   driver.Tab();
-  EXPECT_EQ(log, (Log{"txtOrigin Validate(next txtOrigin)", "txtOrigin LostFocus(next txtDestination)",
-                      "txtDestination GotFocus"}));
+  EXPECT_EQ(log, (Log{"txtOrigin Validate(next txtOrigin)",
+                      "txtOrigin LostFocus(next txtDestination)", "txtDestination GotFocus"}));
 }
 
 TEST_F(RuntimeTest, FocusBounceConsumesTheRatingFlag) {
@@ -95,8 +97,9 @@ TEST_F(RuntimeTest, FocusBounceConsumesTheRatingFlag) {
   driver.Focus(form.cboClass[0]);
   log.clear();
   driver.Tab();
-  EXPECT_EQ(log, (Log{"cboClass(0) Validate(next cboClass(0))", "cboClass(0) LostFocus(next txtWeight(0))",
-                      "txtWeight(0) GotFocus", "txtWeight(0) Validate(next txtWeight(0))",
+  EXPECT_EQ(log, (Log{"cboClass(0) Validate(next cboClass(0))",
+                      "cboClass(0) LostFocus(next txtWeight(0))", "txtWeight(0) GotFocus",
+                      "txtWeight(0) Validate(next txtWeight(0))",
                       "txtWeight(0) LostFocus(next cboClass(0))", "cboClass(0) GotFocus"}));
   EXPECT_EQ(desktop.Messages(), (std::vector<std::string>{"Invalid Class"}));
   EXPECT_EQ(form.flag, "Y");
@@ -145,10 +148,10 @@ TEST_F(RuntimeTest, ModalWindowTakesTheFocusAndGivesItBack) {
     log.push_back("after ShowModal");
   };
   driver.Click(form.mnuEditFAK);
-  EXPECT_EQ(log, (Log{"txtOrigin LostFocus(next txtFirst)", "frmModal Load", "frmModal Activate",
-                      "txtFirst GotFocus", "user works in frmModal",
-                      "txtFirst Validate(next txtFirst)", "txtFirst LostFocus(next cmdOK)",
-                      "txtOrigin GotFocus", "after ShowModal"}));
+  EXPECT_EQ(log,
+            (Log{"txtOrigin LostFocus(next txtFirst)", "frmModal Load", "frmModal Activate",
+                 "txtFirst GotFocus", "user works in frmModal", "txtFirst Validate(next txtFirst)",
+                 "txtFirst LostFocus(next cmdOK)", "txtOrigin GotFocus", "after ShowModal"}));
   EXPECT_EQ(rt.ActiveControl(), &form.txtOrigin);
   EXPECT_EQ(rt.ActiveForm(), &form);
 }

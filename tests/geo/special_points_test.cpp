@@ -213,10 +213,10 @@ TEST_F(HighCostTest, AmountsWithoutADollarAndDamagedEntriesOfOtherAreas) {
   // "12.5" reads 12.50, a bare "5" reads 50. A damaged entry is said only for a lane whose
   // points it could hold; the other lanes are charged as usual.
   tmp_.Put(kHighCostFileName,
-             "10001,10099,A,O,12.5,0,0\n"
-             "20001,20099,B,O,5,0,0\n"
-             "30001,30099,C,O,ten dollars,$1.00,$0\n"
-             "40001,40099,D,O,$20,$x,$0\n");
+           "10001,10099,A,O,12.5,0,0\n"
+           "20001,20099,B,O,5,0,0\n"
+           "30001,30099,C,O,ten dollars,$1.00,$0\n"
+           "40001,40099,D,O,$20,$x,$0\n");
   EXPECT_DOUBLE_EQ(fee("10001", "64105", 100), 12.5);
   EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
   EXPECT_NE(fault("30001", "64105", 2000).find("minimum \"ten dollars\""), std::string::npos);

@@ -35,18 +35,18 @@ TEST_F(InputFieldsTest, FloorAndDiscountBoxes) {
     bool kept;
   };
   const Case cases[] = {
-      {"123", '4', 6, 2, true},     // four digits without a point
-      {"1234", '5', 6, 2, false},   // a fifth digit
-      {"123.4", '5', 6, 2, true},   // three digits, a point and two decimals
-      {"123.45", '6', 6, 2, false}, // a third decimal
-      {"1234", '.', 6, 2, false},   // the integer part would be 4, more than 3
-      {"65.", '5', 5, 2, true},     // 65.5 in an LTL box
-      {"65.2", '5', 5, 2, true},    // 65.25
-      {"100", '.', 5, 2, false},    // 100.5 cannot be started
-      {"1500", '.', 5, 0, false},   // weights have no decimals
-      {"6.5", '.', 5, 2, false},    // a second point
-      {"12", 'x', 5, 2, false},     // letters never
-      {"12", '\b', 5, 2, true},     // backspace passes
+      {"123", '4', 6, 2, true},      // four digits without a point
+      {"1234", '5', 6, 2, false},    // a fifth digit
+      {"123.4", '5', 6, 2, true},    // three digits, a point and two decimals
+      {"123.45", '6', 6, 2, false},  // a third decimal
+      {"1234", '.', 6, 2, false},    // the integer part would be 4, more than 3
+      {"65.", '5', 5, 2, true},      // 65.5 in an LTL box
+      {"65.2", '5', 5, 2, true},     // 65.25
+      {"100", '.', 5, 2, false},     // 100.5 cannot be started
+      {"1500", '.', 5, 0, false},    // weights have no decimals
+      {"6.5", '.', 5, 2, false},     // a second point
+      {"12", 'x', 5, 2, false},      // letters never
+      {"12", '\b', 5, 2, true},      // backspace passes
   };
   for (const Case& c : cases)
     EXPECT_EQ(Filter(c.text, c.key, c.maxLength, c.decimals) != 0, c.kept)

@@ -82,12 +82,24 @@ TEST_F(SettingsFile, EveryOneOfTheFieldsComesBackAsWritten) {
     const int n = f.number;
     std::string text;
     switch (f.kind) {
-      case FieldKind::Text: text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size); break;
-      case FieldKind::Int16: text = std::to_string(n * 3 - 100); break;
-      case FieldKind::Int32: text = std::to_string(n * 1000 + 7); break;
-      case FieldKind::Double: text = "0." + std::to_string(n) + "5"; break;  // within every limit
-      case FieldKind::DoubleArray4: text = "1,2.5,3.5," + std::to_string(n); break;
-      case FieldKind::TextArray4: text = "a|b" + std::to_string(n) + "|c|d"; break;
+      case FieldKind::Text:
+        text = ("F" + std::to_string(n) + "abcdefgh").substr(0, f.size);
+        break;
+      case FieldKind::Int16:
+        text = std::to_string(n * 3 - 100);
+        break;
+      case FieldKind::Int32:
+        text = std::to_string(n * 1000 + 7);
+        break;
+      case FieldKind::Double:
+        text = "0." + std::to_string(n) + "5";
+        break;  // within every limit
+      case FieldKind::DoubleArray4:
+        text = "1,2.5,3.5," + std::to_string(n);
+        break;
+      case FieldKind::TextArray4:
+        text = "a|b" + std::to_string(n) + "|c|d";
+        break;
     }
     ASSERT_TRUE(SetFieldText(s, f, text)) << f.name << " " << text;
     written.push_back(FieldText(s, f));

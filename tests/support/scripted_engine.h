@@ -111,8 +111,7 @@ class ScriptedEngine : public engine::RatingEngine {
   void clearCalls() { calls_.clear(); }
 
  private:
-  void Record(std::string name, std::string argument, const std::uint8_t* bytes,
-              std::size_t size) {
+  void Record(std::string name, std::string argument, const std::uint8_t* bytes, std::size_t size) {
     calls_.push_back({std::move(name), std::move(argument),
                       bytes != nullptr ? std::vector<std::uint8_t>(bytes, bytes + size)
                                        : std::vector<std::uint8_t>{}});

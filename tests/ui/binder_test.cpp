@@ -1,19 +1,20 @@
 // The Qt binder delivers the same events as the headless runtime for the same user actions.
+#include "ui/binder.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "forms/driver.h"
 #include "forms/runtime.h"
 #include "support/scripted_desktop.h"
-#include "ui/binder.h"
 
 namespace tarvex::ui {
 namespace {
@@ -31,10 +32,9 @@ class LineForm : public forms::Form {
     cmdCancel.move(120, 1560, 1200, 400);
     cmdCancel.setCausesValidation(false);
     for (const char* c : {"50", "55", "60"}) cboClass.addItem(c);
-    for (forms::Control* c : {static_cast<forms::Control*>(&txtOrigin),
-                              static_cast<forms::Control*>(&cboClass),
-                              static_cast<forms::Control*>(&txtWeight),
-                              static_cast<forms::Control*>(&cmdCancel)}) {
+    for (forms::Control* c :
+         {static_cast<forms::Control*>(&txtOrigin), static_cast<forms::Control*>(&cboClass),
+          static_cast<forms::Control*>(&txtWeight), static_cast<forms::Control*>(&cmdCancel)}) {
       const std::string name = c->displayName();
       c->onGotFocus = [this, name] { log_.push_back(name + " GotFocus"); };
       c->onLostFocus = [this, name] {

@@ -16,7 +16,9 @@ class Button : public ControlAdapter {
   QWidget* Create(Binder& binder, forms::Control& control, QWidget* parent) const override {
     QAbstractButton* button = nullptr;
     switch (control.kind()) {
-      case forms::ControlKind::CheckBox: button = new QCheckBox(parent); break;
+      case forms::ControlKind::CheckBox:
+        button = new QCheckBox(parent);
+        break;
       case forms::ControlKind::OptionButton: {
         auto* option = new QRadioButton(parent);
         // The model clears the other options of the same frame.

@@ -11,7 +11,7 @@ namespace {
 
 void MirrorFrame(const forms::Control& c, QLabel* label) {
   const int style = c.borderStyle() == forms::kBorderFixedSingle ? QFrame::Panel | QFrame::Sunken
-                                                                  : QFrame::NoFrame;
+                                                                 : QFrame::NoFrame;
   if (label->frameStyle() != style) label->setFrameStyle(style);
   label->setAlignment(QtAlignment(c));
 }
