@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -90,6 +91,18 @@ double ValLocal(std::string_view text, char decimalSeparator) {
 
 double Val(std::string_view text) {
   return ValLocal(text, '.');
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+      !std::isfinite(value))
+    return std::nullopt;
+  return value;
 }
 
 std::string TrimLeft(std::string_view text) {

@@ -1,6 +1,7 @@
 // Text conventions every part shares: lenient numbers, trimming, padding, code-order comparison.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@ namespace tarvex::base {
 // prefix taken (sign, digits, one decimal point, exponent), 0 when there is none.
 // "12345M" is 12345, "A1B2C3" is 0, " -1.5e2x" is -150. The decimal point is always ".".
 double Val(std::string_view text);
+
+// A text that is wholly one finite number ("12.5", " -3 ", "1e3"), read the same in every
+// process locale; nothing for anything else ("12x", "", "nan").
+std::optional<double> ParseNumber(std::string_view text);
 
 // Val with a given decimal separator, for texts the user typed or labels showed.
 double ValLocal(std::string_view text, char decimalSeparator);

@@ -64,12 +64,7 @@ double Miles(Point a, Point b) {
 }
 
 std::optional<double> ParseNumber(const std::string& text) {
-  const std::string t = base::Trim(text);
-  if (t.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double v = std::strtod(t.c_str(), &end);
-  if (end != t.c_str() + t.size() || !std::isfinite(v)) return std::nullopt;
-  return v;
+  return base::ParseNumber(text);
 }
 
 std::optional<std::int32_t> ParseWhole(const std::string& text) {

@@ -86,9 +86,9 @@ struct Outlines {
 };
 
 bool ParseDegrees(const std::string& text, double& v) {
-  char* end = nullptr;
-  v = std::strtod(text.c_str(), &end);
-  return end == text.c_str() + text.size() && !text.empty() && std::isfinite(v);
+  const auto number = base::ParseNumber(text);
+  if (number) v = *number;
+  return number.has_value();
 }
 
 Outlines ReadOutlines(const fs::path& file, Report& report) {

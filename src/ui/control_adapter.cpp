@@ -31,6 +31,15 @@ const ControlAdapter* AdapterFor(ControlKind kind) {
   return nullptr;
 }
 
+void MirrorEditState(const forms::Control& c, QLineEdit* edit) {
+  edit->setReadOnly(c.locked());
+  edit->setAlignment(QtAlignment(c));
+  if (c.selLength() > 0)
+    edit->setSelection(c.selStart(), c.selLength());
+  else
+    edit->setCursorPosition(c.selStart());
+}
+
 Qt::Alignment QtAlignment(const forms::Control& control) {
   const bool tall = control.height() > 300;
   Qt::Alignment vertical = tall ? Qt::AlignTop : Qt::AlignVCenter;

@@ -3,6 +3,7 @@
 // adapter. Menus and timers have no widget and stay with the binder.
 #pragma once
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include "forms/control.h"
@@ -31,6 +32,9 @@ const ControlAdapter& FrameAdapter();
 const ControlAdapter& LabelAdapter();
 const ControlAdapter& ImageAdapter();
 const ControlAdapter& ScrollBarAdapter();
+
+// Lock, alignment and selection of a box's line edit, as the model holds them.
+void MirrorEditState(const forms::Control& control, QLineEdit* edit);
 
 // The model's alignment in Qt's terms; tall labels wrap from the top.
 Qt::Alignment QtAlignment(const forms::Control& control);

@@ -42,6 +42,13 @@ class QuoteTest : public ProgramDirTest {
     s.driver.Type(s.main.txtDestination, destination);
     s.driver.Tab();
   }
+  // Types a class and a weight into a line and tabs on, which rates the shipment.
+  void RateLine(Session& s, int line, const char* cls, const char* weight) {
+    s.driver.Replace(s.main.cboClass[line], cls);
+    s.driver.Tab();
+    s.driver.Type(s.main.txtWeight[line], weight);
+    s.driver.Tab();
+  }
   pricing::SettingsRecord settings;
 };
 
@@ -653,10 +660,7 @@ TEST_F(QuoteTest, MexicanPanelKeepsItsCentsWithTheDecimalComma) {
   Lane(s, "64120", "06600M");
   Portions portions;
   s.engine.SetDefaultRating(portions.Reply("300.40", "541.60"));
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   EXPECT_EQ(s.main.lblNet.caption(), "300,40 ");
   EXPECT_EQ(s.main.lblNetMX.caption(), "541,60 ");
 }
@@ -665,10 +669,7 @@ TEST_F(QuoteTest, NoLineLeftClearsTheTotals) {
   Session& s = Quote();
   Lane(s, "64120", "30303");
   s.engine.SetDefaultRating(Rated);
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   ASSERT_TRUE(s.main.lblTotalChargeLabel.visible());
   const int ratings = s.engine.count("RateShipment");
   // The only class box emptied: nothing is left to rate, and nothing may stay printable.
@@ -712,10 +713,7 @@ TEST_F(QuoteTest, ARefusedLaneLeavesNothingOfTheLaneBeforeIt) {
   Session& s = Quote();
   Lane(s, "64120", "30303");
   s.engine.SetDefaultRating(Rated);
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   ASSERT_EQ(s.main.lblDestinationState.caption(), "GA");
   s.driver.Focus(s.main.txtDestination);
   s.driver.Replace(s.main.txtDestination, "A0A");  // not a code
@@ -834,10 +832,7 @@ TEST_F(QuoteTest, PricePerUnitOfTheCanadianTotalGoesWithTheQuote) {
     Rated(r);
     r.setText(engine::H20, "125.00");
   });
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   ASSERT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
   s.driver.Replace(s.main.txtPPU, "4");
   EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");

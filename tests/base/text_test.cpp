@@ -25,6 +25,14 @@ TEST(Val, TakesTheLongestNumericPrefixAndZeroForNone) {
   EXPECT_EQ(Val("1e-400"), 0.0);
 }
 
+TEST(ParseNumber, TakesOnlyAWholeFiniteNumber) {
+  EXPECT_EQ(ParseNumber(" 12.5 "), 12.5);
+  EXPECT_EQ(ParseNumber("+3"), 3);
+  EXPECT_EQ(ParseNumber("-1e3"), -1000);
+  for (const char* text : {"", " ", "12x", "1,5", "nan", "inf", "1e400", "--1"})
+    EXPECT_FALSE(ParseNumber(text).has_value()) << text;
+}
+
 TEST(Val, LocalSeparatorReadsTheUsersDecimalComma) {
   EXPECT_DOUBLE_EQ(ValLocal("12,50", ','), 12.5);
   EXPECT_DOUBLE_EQ(ValLocal("12.50", ','), 12);

@@ -37,13 +37,7 @@ class ComboBox : public ControlAdapter {
     }
     const QString text = FromModel(c.text());
     if (combo->currentText() != text) combo->setEditText(text);
-    QLineEdit* edit = combo->lineEdit();
-    edit->setReadOnly(c.locked());
-    edit->setAlignment(QtAlignment(c));
-    if (c.selLength() > 0)
-      edit->setSelection(c.selStart(), c.selLength());
-    else
-      edit->setCursorPosition(c.selStart());
+    MirrorEditState(c, combo->lineEdit());
   }
 };
 

@@ -19,13 +19,8 @@ class TextBox : public ControlAdapter {
     auto* edit = static_cast<QLineEdit*>(w);
     const QString text = FromModel(c.text());
     if (edit->text() != text) edit->setText(text);
-    edit->setReadOnly(c.locked());
     edit->setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);
-    edit->setAlignment(QtAlignment(c));
-    if (c.selLength() > 0)
-      edit->setSelection(c.selStart(), c.selLength());
-    else
-      edit->setCursorPosition(c.selStart());
+    MirrorEditState(c, edit);
   }
 };
 
