@@ -17,6 +17,24 @@
 
 namespace tarvex::app {
 
+// A rated shipment, answered by the engine as a real one would: 300.00 for 1,500 lb over
+// three lines of 100.00, minimum charge 110.00, no discount and no deficit weight.
+inline void Rated(engine::EngineRecord& r) {
+  r.setText(engine::H2, "");
+  r.setText(engine::H13, "1234");
+  r.setText(engine::H14, "1500");
+  r.setText(engine::H15, "1500");
+  r.setText(engine::H16, "110.00");
+  r.setText(engine::H20, "300.00");
+  r.setText(engine::H35, "0");
+  r.setText(engine::H36, "0");
+  r.setText(engine::H18, "0");
+  for (int n = 1; n <= 3; ++n) {
+    r.line(n).setText(engine::L4, "20.00");
+    r.line(n).setText(engine::L5, "100.00");
+  }
+}
+
 // One program directory and one running program in it.
 struct Session {
   explicit Session(const std::filesystem::path& dir, char separator = '.')

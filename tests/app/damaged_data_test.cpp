@@ -19,21 +19,6 @@ using engine::EngineRecord;
 // The total of a lane rated at 300.00 with the demo's 24.5 % fuel surcharge and no fee.
 constexpr const char* kTotalWithoutFees = "373.50 ";
 
-// A lane the engine rates at 300.00 for 1500 pounds.
-void Rated(EngineRecord& r) {
-  r.setText(engine::H2, "");
-  r.setText(engine::H13, "1234");
-  r.setText(engine::H14, "1500");
-  r.setText(engine::H15, "1500");
-  r.setText(engine::H16, "110.00");
-  r.setText(engine::H20, "300.00");
-  r.setText(engine::H35, "0");
-  r.setText(engine::H36, "0");
-  r.setText(engine::H18, "0");
-  r.line(1).setText(engine::L4, "20.00");
-  r.line(1).setText(engine::L5, "300.00");
-}
-
 class DamagedDataTest : public ProgramDirTest {
  protected:
   void SetUp() override {

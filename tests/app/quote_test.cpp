@@ -218,23 +218,6 @@ TEST_F(QuoteTest, CombinationOutsideTheServedRangesIsRefused) {
   EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
 }
 
-// A rated shipment, answered by the engine as a real one would answer it.
-void Rated(EngineRecord& r) {
-  r.setText(engine::H2, "");
-  r.setText(engine::H13, "1234");
-  r.setText(engine::H14, "1500");
-  r.setText(engine::H15, "1500");
-  r.setText(engine::H16, "110.00");
-  r.setText(engine::H20, "300.00");
-  r.setText(engine::H35, "0");
-  r.setText(engine::H36, "0");
-  r.setText(engine::H18, "0");
-  for (int n = 1; n <= 3; ++n) {
-    r.line(n).setText(engine::L4, "20.00");
-    r.line(n).setText(engine::L5, "100.00");
-  }
-}
-
 TEST_F(QuoteTest, FilledLinesBecomeConsecutiveEngineLines) {
   settings.FakOn = 0;
   Session& s = Quote();
