@@ -13,6 +13,7 @@
 #include "forms/runtime.h"
 #include "pricing/fak.h"
 #include "pricing/settings.h"
+#include "ratesheet/request.h"
 
 namespace tarvex::app {
 
@@ -49,6 +50,8 @@ struct Program {
   std::string ratingState = "Y";
   // The code picked in the city look-up, taken over by the next code field to get the focus.
   std::string pickedPostalCode = "      ";
+  // Written only by the rate sheet request window; read by the production.
+  ratesheet::RateSheetRequest rateSheetRequest;
 };
 
 enum class Startup { Ready, FilesLocked, Refused };
