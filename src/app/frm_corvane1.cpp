@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "forms/layout.h"
 #include "geo/city_lookup.h"
 #include "pricing/frm_fak.h"
 #include "quote/printout.h"
@@ -11,23 +12,25 @@ namespace tarvex::app {
 
 namespace {
 
-// Column of the line block, the totals panel and the right-hand column (twips).
-constexpr int kLineTop = 2100;
+// The columns of the window (twips): the lane and the lines on the left, the lane's results
+// and the totals panel in the middle, the settings frames and buttons on the right.
+constexpr int kLeft = 120;
+constexpr int kColumnGap = 60;
+constexpr int kLaneWidth = 2220;
+constexpr int kLineTop = 2040;
 constexpr int kLinePitch = 300;
 constexpr int kPanelLeft = 4560;
+constexpr int kPanelWidth = 2880;
 constexpr int kPanelCaptionWidth = 1800;
 constexpr int kPanelValueWidth = 1080;
 constexpr int kRightLeft = 7470;
 constexpr int kRightWidth = 1980;
-constexpr int kRowHeight = 240;
-constexpr int kBoxHeight = 300;
+constexpr int kNoticeWidth = 4380;
+constexpr int kButtonHeight = forms::layout::kButtonHeight;
+// One line of the window's 8-point text.
+constexpr int kTextLine = 210;
 
 using Controls = std::initializer_list<forms::Control*>;
-
-void Place(forms::Control& c, int left, int top, int width, int height, const char* caption = "") {
-  c.move(left, top, width, height);
-  if (*caption != '\0') c.setCaption(caption);
-}
 
 }  // namespace
 
@@ -86,56 +89,81 @@ void frmCorvane1::Design() {
   mnuCityLookup.setShortcut("Ctrl+L");
   mnuHelpContents.setShortcut("F1");
 
-  Place(imgPicture, 300, 0, 9000, 840);
+  imgPicture.move(300, 0, 9000, 840);
+  imgPicture.setAlignment(forms::Alignment::Center);
 
-  // Lane block.
-  Place(lblStateCaption, 2100, 900, 600, kRowHeight, "State");
-  Place(lblTerminalLabel, 2760, 900, 2400, kRowHeight, "Term.");
-  Place(lblServiceLabel, 5220, 900, 2280, kRowHeight, "Service");
-  Place(lblOriginCaption, 120, 1170, 960, kRowHeight, "Origin");
-  Place(txtOrigin, 1080, 1140, 960, kBoxHeight);
-  Place(lblOriginState, 2100, 1170, 600, kRowHeight);
-  Place(lblOriginTerminal, 2760, 1170, 2400, kRowHeight);
-  Place(lblServiceDays, 5220, 1170, 2280, kRowHeight);
-  Place(lblDestinationCaption, 120, 1530, 960, kRowHeight, "Destination");
-  Place(txtDestination, 1080, 1500, 960, kBoxHeight);
-  Place(lblDestinationState, 2100, 1530, 600, kRowHeight);
-  Place(lblDestinationTerminal, 2760, 1530, 2400, kRowHeight);
-  Place(lblServiceType, 5220, 1530, 2280, kRowHeight);
+  // Lane block: a caption, the code box, then the state, terminal and service of each end.
+  using forms::layout::Row;
+  using forms::layout::Space;
+  lblStateCaption.setCaption("State");
+  lblTerminalLabel.setCaption("Term.");
+  lblServiceLabel.setCaption("Service");
+  lblOriginCaption.setCaption("Origin");
+  lblDestinationCaption.setCaption("Destination");
+  Row(kLeft, 870,
+      {Space(900),
+       Space(960),
+       {&lblStateCaption, 600},
+       {&lblTerminalLabel, kLaneWidth},
+       {&lblServiceLabel, kLaneWidth}},
+      kColumnGap);
+  Row(kLeft, 1140,
+      {{&lblOriginCaption, 900},
+       {&txtOrigin, 960},
+       {&lblOriginState, 600},
+       {&lblOriginTerminal, kLaneWidth},
+       {&lblServiceDays, kLaneWidth}},
+      kColumnGap);
+  Row(kLeft, 1470,
+      {{&lblDestinationCaption, 900},
+       {&txtDestination, 960},
+       {&lblDestinationState, 600},
+       {&lblDestinationTerminal, kLaneWidth},
+       {&lblServiceType, kLaneWidth}},
+      kColumnGap);
   txtOrigin.setMaxLength(6);
   txtDestination.setMaxLength(6);
-  Place(lblRBN, kPanelLeft, 2100, 3000, kRowHeight);
-  Place(lblMiles, kPanelLeft, 2400, 3000, kRowHeight);
-  Place(lblIntrastateTariff, kPanelLeft, 2700, 3000, 720);
+  forms::layout::Column(
+      kPanelLeft, 2100,
+      {{&lblRBN, kPanelWidth}, {&lblMiles, kPanelWidth}, {&lblIntrastateTariff, kPanelWidth, 720}},
+      300);
 
-  // Shipment lines.
-  Place(lblClassCaption, 120, 1860, 840, kRowHeight, "Class");
-  Place(lblFAKLabel, 1020, 1860, 540, kRowHeight, "FAK");
-  Place(lblWeightCaption, 1620, 1860, 900, kRowHeight, "Weight");
-  Place(lblRateCaption, 2580, 1860, 900, kRowHeight, "Rate");
-  Place(lblChargeCaption, 3540, 1860, 960, kRowHeight, "Charge");
-  for (int i = 0; i < 8; ++i) {
-    const int top = kLineTop + i * kLinePitch;
-    Place(cboClass[i], 120, top, 840, kBoxHeight - 15);
-    Place(lblFAK[i], 1020, top + 30, 540, kRowHeight);
-    Place(txtWeight[i], 1620, top, 900, kBoxHeight - 15);
-    Place(lblRate[i], 2580, top + 30, 900, kRowHeight);
-    Place(lblCharge[i], 3540, top + 30, 960, kRowHeight);
-  }
-  const int belowLines = kLineTop + 8 * kLinePitch + 60;
-  Place(lblDeficitLabel, 120, belowLines, 1440, kRowHeight);
-  Place(lblDeficitWeight, 1620, belowLines, 900, kRowHeight);
-  Place(lblDeficitRate, 2580, belowLines, 900, kRowHeight);
-  Place(lblDeficitCharge, 3540, belowLines, 960, kRowHeight);
-  Place(lblTotalWeightLabel, 120, belowLines + kRowHeight, 1440, kRowHeight, "Total Weight");
-  Place(lblTotalWeight, 1620, belowLines + kRowHeight, 900, kRowHeight);
+  // Shipment lines under their headings; the deficit and total weight rows share the columns.
+  lblClassCaption.setCaption("Class");
+  lblFAKLabel.setCaption("FAK");
+  lblWeightCaption.setCaption("Weight");
+  lblRateCaption.setCaption("Rate");
+  lblChargeCaption.setCaption("Charge");
+  Row(kLeft, 1770,
+      {{&lblClassCaption, 840},
+       {&lblFAKLabel, 540},
+       {&lblWeightCaption, 900},
+       {&lblRateCaption, 900},
+       {&lblChargeCaption, 960}},
+      kColumnGap);
+  const int belowLines = forms::layout::Grid(
+      kLeft, kLineTop, quote::kScreenLines, kLinePitch,
+      [this](int i) -> std::vector<forms::layout::Cell> {
+        return {{&cboClass[i], 840, kLinePitch - 15},
+                {&lblFAK[i], 540},
+                {&txtWeight[i], 900, kLinePitch - 15},
+                {&lblRate[i], 900},
+                {&lblCharge[i], 960}};
+      },
+      kColumnGap);
+  Row(kLeft, belowLines - 15,
+      {{&lblDeficitLabel, 1440},
+       {&lblDeficitWeight, 900},
+       {&lblDeficitRate, 900},
+       {&lblDeficitCharge, 960}},
+      kColumnGap);
+  lblTotalWeightLabel.setCaption("Total Weight");
+  Row(kLeft, belowLines + 225, {{&lblTotalWeightLabel, 1440}, {&lblTotalWeight, 900}}, kColumnGap);
 
   // Totals panel: rows are stacked from 4140 when a quote is shown.
-  int row = 0;
   for (auto& [caption, amount] : PanelLabels()) {
-    const int top = 4140 + row++ * kRowHeight;
-    Place(*caption, kPanelLeft, top, kPanelCaptionWidth, kRowHeight);
-    Place(*amount, kPanelLeft + kPanelCaptionWidth, top, kPanelValueWidth, kRowHeight);
+    Row(kPanelLeft, 4140 - forms::layout::kLabelDrop,
+        {{caption, kPanelCaptionWidth}, {amount, kPanelValueWidth}}, 0);
     caption->setVisible(false);
     amount->setVisible(false);
   }
@@ -149,58 +177,69 @@ void frmCorvane1::Design() {
   lblTotalChargeLabel.setBold(true);
   lblTotalCharge.setBold(true);
 
-  // Right-hand column; a control inside a frame is placed relative to the frame, and the
-  // Mexico layout moves the lower frames (see Form_Load).
-  Place(fraDiscount, kRightLeft, 900, kRightWidth, 1290, "Current Settings");
-  Place(lblFloorCaption, 90, 270, 900, kRowHeight, "Floor");
-  Place(txtDiscount[0], 990, 240, 780, kBoxHeight);
-  Place(lblLTLDiscountCaption, 90, 660, 900, kRowHeight, "Discount %");
-  Place(txtDiscount[1], 990, 630, 780, kBoxHeight);
-  Place(fraDiscountMX, kRightLeft, 2250, kRightWidth, 1290, "Current Settings - MX");
-  Place(lblFloorMXCaption, 90, 270, 900, kRowHeight, "Floor");
-  Place(txtDiscount[2], 990, 240, 780, kBoxHeight);
-  Place(lblLTLDiscountMXCaption, 90, 660, 900, kRowHeight, "Discount %");
-  Place(txtDiscount[3], 990, 630, 780, kBoxHeight);
-  for (forms::Control* c :
-       Controls{&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0], &txtDiscount[1]})
-    c->setContainer(&fraDiscount);
-  for (forms::Control* c :
-       Controls{&lblFloorMXCaption, &lblLTLDiscountMXCaption, &txtDiscount[2], &txtDiscount[3]})
-    c->setContainer(&fraDiscountMX);
+  // Right-hand column. The Mexico layout moves the lower frames and buttons (see Form_Load),
+  // so their tops are counted from the window's height.
+  using forms::layout::CaptionBeside;
+  using forms::layout::Contain;
+  fraDiscount.move(kRightLeft, 900, kRightWidth, 1290);
+  fraDiscount.setCaption("Current Settings");
+  CaptionBeside(lblFloorCaption, "Floor", 900, txtDiscount[0], 780, 90, 240, 0);
+  CaptionBeside(lblLTLDiscountCaption, "Discount %", 900, txtDiscount[1], 780, 90, 630, 0);
+  Contain(fraDiscount,
+          {&lblFloorCaption, &lblLTLDiscountCaption, &txtDiscount[0], &txtDiscount[1]});
+  fraDiscountMX.move(kRightLeft, 2250, kRightWidth, 1290);
+  fraDiscountMX.setCaption("Current Settings - MX");
+  CaptionBeside(lblFloorMXCaption, "Floor", 900, txtDiscount[2], 780, 90, 240, 0);
+  CaptionBeside(lblLTLDiscountMXCaption, "Discount %", 900, txtDiscount[3], 780, 90, 630, 0);
+  Contain(fraDiscountMX,
+          {&lblFloorMXCaption, &lblLTLDiscountMXCaption, &txtDiscount[2], &txtDiscount[3]});
   fraDiscountMX.setVisible(false);
 
   const int h = kMainHeight;
-  Place(fraPricing, kRightLeft, h - 4365, kRightWidth, 900, "Pricing");
-  Place(optApplyOutboundPricing, 120, 270, 1620, kRowHeight, "Outbound");
-  Place(optApplyInboundPricing, 120, 570, 1620, kRowHeight, "Inbound");
-  optApplyOutboundPricing.setContainer(&fraPricing);
-  optApplyInboundPricing.setContainer(&fraPricing);
+  fraPricing.move(kRightLeft, h - 4365, kRightWidth, 900);
+  fraPricing.setCaption("Pricing");
+  optApplyOutboundPricing.setCaption("Outbound");
+  optApplyInboundPricing.setCaption("Inbound");
+  forms::layout::Column(120, 270,
+                        {{&optApplyOutboundPricing, 1620, forms::layout::kLabelHeight},
+                         {&optApplyInboundPricing, 1620, forms::layout::kLabelHeight}},
+                        300);
+  Contain(fraPricing, {&optApplyOutboundPricing, &optApplyInboundPricing});
   optApplyOutboundPricing.setValue(1);
-  Place(fraPPU, kRightLeft, h - 3375, kRightWidth, 900, "Price Per Unit");
-  Place(lblUnitsCaption, 90, 270, 720, kRowHeight, "Units");
-  Place(txtPPU, 810, 240, 960, kBoxHeight);
-  Place(lblPPU, 90, 600, 1680, kRowHeight);
-  for (forms::Control* c : Controls{&lblUnitsCaption, &txtPPU, &lblPPU}) c->setContainer(&fraPPU);
-  Place(cmdDensityClassCalculator, kRightLeft, h - 2385, kRightWidth, 420, "&Density Calculator");
-  Place(cmdNewShipment, kPanelLeft, h - 1875, 1500, 420, "&New Shipment");
-  Place(cmdPrint, kRightLeft, h - 1875, 900, 420, "&Print");
-  Place(cmdClose, kRightLeft + 960, h - 1875, 900, 420, "&Close");
+  fraPPU.move(kRightLeft, h - 3375, kRightWidth, 900);
+  fraPPU.setCaption("Price Per Unit");
+  CaptionBeside(lblUnitsCaption, "Units", 720, txtPPU, 960, 90, 240, 0);
+  lblPPU.move(90, 600, 1680, forms::layout::kLabelHeight);
+  Contain(fraPPU, {&lblUnitsCaption, &txtPPU, &lblPPU});
+  cmdDensityClassCalculator.move(kRightLeft, h - 2385, kRightWidth, kButtonHeight);
+  cmdDensityClassCalculator.setCaption("&Density Calculator");
+  cmdNewShipment.move(kPanelLeft, h - 1875, 1500, kButtonHeight);
+  cmdNewShipment.setCaption("&New Shipment");
+  Row(kRightLeft, h - 1875, {{&cmdPrint, 900, kButtonHeight}, {&cmdClose, 900, kButtonHeight}},
+      kColumnGap);
+  cmdPrint.setCaption("&Print");
+  cmdClose.setCaption("&Close");
   cmdClose.setCausesValidation(false);
 
-  // Notices and footer.
-  Place(lblDisclaimerLabel, 120, belowLines + 600, 900, kRowHeight, "Disclaimer:");
-  Place(lblDisclaimer, 120, belowLines + 840, 4380, 1200);
-  Place(lblSufferanceFeeMessage, 120, h - 1275 - 660, 4380, 420);
+  // Disclaimer, then the notices standing on the footer (placed in Form_Load, by the window's
+  // height); the disclaimer's box takes the room the US layout leaves above them.
+  lblDisclaimerLabel.setCaption("Disclaimer:");
+  lblDisclaimerLabel.move(kLeft, belowLines + 495, 900, kTextLine);
+  lblDisclaimer.setWidth(kNoticeWidth);
+  lblSufferanceFeeMessage.setWidth(kNoticeWidth);
+  lblSufferanceFeeMessage.setHeight(2 * kTextLine);
   lblSufferanceFeeMessage.setVisible(false);
-  Place(fraFooter, 0, h - 1275, kMainWidth - 120, 480);
-  Place(lblUSDMessage, 120, h - 1275 - 240, 4380, kRowHeight, "Charges are quoted in US dollars.");
+  lblUSDMessage.move(kLeft, 0, kNoticeWidth, forms::layout::kLabelHeight);
+  lblUSDMessage.setCaption("Charges are quoted in US dollars.");
   lblUSDMessage.setVisible(false);
-  Place(lblStatusBar, 60, 120, 6600, kRowHeight);
-  Place(lblVersion, 6720, 120, 2700, kRowHeight);
-  lblStatusBar.setContainer(&fraFooter);
-  lblVersion.setContainer(&fraFooter);
+  fraFooter.move(0, 0, kMainWidth - 120, 480);
+  Row(60, 120,
+      {{&lblStatusBar, 6600, forms::layout::kLabelHeight},
+       {&lblVersion, 2700, forms::layout::kLabelHeight}},
+      kColumnGap);
+  Contain(fraFooter, {&lblStatusBar, &lblVersion});
   lblStatusBar.setBorderStyle(forms::kBorderFixedSingle);
-  imgPicture.setAlignment(forms::Alignment::Center);
+  PlaceFooter(h);
   // Amounts line up on their right edge.
   for (int i = 0; i < 8; ++i) {
     lblRate[i].setAlignment(forms::Alignment::Right);
@@ -213,13 +252,6 @@ void frmCorvane1::Design() {
         &lblCaliforniaSurcharge, &lblTotalCharge, &lblCanCurrencyExchange, &lblTotalCanCharge,
         &lblPPU})
     amount->setAlignment(forms::Alignment::Right);
-  // Overlaps the window keeps until its layout is redone: the service column and the lane's
-  // results reach 30 to 90 twips into the discount frames, and in the US layout the
-  // sufferance notice sits on the last lines of the disclaimer's box.
-  for (forms::Control* c : Controls{&lblServiceLabel, &lblServiceDays, &lblServiceType, &lblRBN,
-                                    &lblMiles, &lblIntrastateTariff, &fraDiscount, &fraDiscountMX,
-                                    &lblDisclaimer, &lblSufferanceFeeMessage})
-    c->setMayOverlap(true);
 
   std::vector<forms::Control*> order = {&txtOrigin, &txtDestination};
   for (int i = 0; i < 8; ++i) {
@@ -232,6 +264,16 @@ void frmCorvane1::Design() {
                 &cmdPrint, &cmdClose, &cmdDensityClassCalculator})
     order.push_back(c);
   SetTabOrder(order);
+}
+
+void frmCorvane1::PlaceFooter(int windowHeight) {
+  fraFooter.setTop(windowHeight - 1275);
+  lblUSDMessage.setTop(fraFooter.top() - 240);
+  lblSufferanceFeeMessage.setLeft(kLeft);
+  lblSufferanceFeeMessage.setTop(lblUSDMessage.top() - lblSufferanceFeeMessage.height());
+  const int disclaimerTop = lblDisclaimerLabel.top() + kTextLine;
+  lblDisclaimer.move(kLeft, disclaimerTop, kNoticeWidth,
+                     lblSufferanceFeeMessage.top() - disclaimerTop);
 }
 
 std::array<std::pair<forms::Label*, forms::Label*>, 14> frmCorvane1::PanelLabels() {
@@ -278,9 +320,7 @@ void frmCorvane1::Form_Load() {
     mnuEditDiscountsCanadian.setCaption("Discounts US / CA");
     mnuEditDiscountsMexican.setCaption("Discounts MX / US, MX / CA");
   }
-  fraFooter.setTop(h - 1275);
-  lblUSDMessage.setTop(fraFooter.top() - 240);
-  lblSufferanceFeeMessage.setTop(lblUSDMessage.top() - 420);
+  PlaceFooter(h);
   setWidth(kMainWidth);
   Centre();
   setIcon(program_.IconPath());

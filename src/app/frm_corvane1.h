@@ -192,6 +192,8 @@ class frmCorvane1 : public forms::Form {
   // Runs a command that opens another window with the rating-state flag at "N", so the box
   // losing the focus to it rates nothing, and at "Y" again afterwards.
   void OpenWindow(const std::function<void()>& open);
+  // The footer and the notices above it stand on the window's bottom edge.
+  void PlaceFooter(int windowHeight);
   // Shows the accessorial charges window, creating it on first use.
   void ShowAccessorialCharges();
   void mnuFileCalculator_Click();
