@@ -162,6 +162,17 @@ void Runtime::KeyPress(Control& control, int keyAscii) {
   });
 }
 
+bool Runtime::ControlKey(Control& control, int keyAscii) {
+  bool taken = false;
+  UserEvent([&] {
+    Form& form = control.form();
+    if (!form.keyPreview()) return;
+    form.Form_KeyPress(keyAscii);
+    taken = keyAscii == 0;
+  });
+  return taken;
+}
+
 void Runtime::UserEdit(Control& control, std::string_view text) {
   // Paste, cut, undo, drag and drop and the context menu reach the model as the keys that
   // make the same change, so key filters, maximum lengths and locks see them as typing.
