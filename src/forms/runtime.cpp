@@ -163,10 +163,11 @@ void Runtime::KeyPress(Control& control, int keyAscii) {
 }
 
 bool Runtime::ControlKey(Control& control, int keyAscii) {
+  Form& form = control.form();
+  // Nothing happens in the model for other windows: the desktop's edit stays undisturbed.
+  if (!form.keyPreview()) return false;
   bool taken = false;
   UserEvent([&] {
-    Form& form = control.form();
-    if (!form.keyPreview()) return;
     form.Form_KeyPress(keyAscii);
     taken = keyAscii == 0;
   });

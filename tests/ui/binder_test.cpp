@@ -210,6 +210,10 @@ TEST(BinderTest, ControlKeysReachAWindowThatPreviewsKeys) {
   QApplication::clipboard()->setText("12");
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(form.txtCode.text(), "12");
+  edit->setSelection(0, 1);
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(form.txtCode.text(), "2");
+  EXPECT_EQ(edit->text(), "2");
   EXPECT_EQ(form.toggles, 1);
 }
 
