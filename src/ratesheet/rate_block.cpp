@@ -116,7 +116,7 @@ std::vector<std::string> MinimumChargeLines(const EngineRecord& r, bool discount
   }
   if (floorUsed) {
     lines.emplace_back();
-    lines.push_back("* = MC Floor");
+    lines.emplace_back("* = MC Floor");
   }
   return lines;
 }
