@@ -10,7 +10,7 @@
 set -euo pipefail
 
 shots=(splash quote-window single-shipment terminal-information fak accessorial-charges
-  city-lookup service-map)
+  city-lookup service-map defaults speed-sheet-rates speed-sheet-alternation)
 
 # Inside the virtual display: drives the program from the copy in $2 and writes one PNG per
 # window into $3.
@@ -110,6 +110,22 @@ if [ "${1:-}" = "--inside" ]; then
   shoot "$w" accessorial-charges
   keys "$w" alt+c
   gone '^Accessorial Charges$'
+
+  keys "$main" alt+e d
+  w=$(window '^Defaults$')
+  shoot "$w" defaults
+  keys "$w" alt+c
+  gone '^Defaults$'
+
+  # The rate block of the quoted lane; Tab goes from Discounted over Base and Rates to
+  # Alternation.
+  keys "$main" alt+v s
+  w=$(window '^Rate Block/Alternation$')
+  shoot "$w" speed-sheet-rates
+  keys "$w" Tab Tab Tab space
+  shoot "$w" speed-sheet-alternation
+  keys "$w" alt+c
+  gone '^Rate Block/Alternation$'
 
   keys "$main" alt+v m
   w=$(window '^Service Map$')

@@ -1,5 +1,7 @@
 #include "app/frm_corvane1.h"
 
+#include "app/frm_defaults.h"
+#include "app/frm_speed_sheet_alternation.h"
 #include "app/program.h"
 #include "base/files.h"
 #include "base/text.h"
@@ -370,10 +372,9 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c :
-       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
+       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDiscountsUS,
                 &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
-                &mnuViewSpeedSheetAlternation, &mnuHelpContents, &mnuHelpAbout,
-                &cmdDensityClassCalculator})
+                &mnuHelpContents, &mnuHelpAbout, &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
@@ -501,6 +502,24 @@ void frmCorvane1::mnuCityLookup_Click() {
 void frmCorvane1::mnuViewMap_Click() {
   OpenWindow([this] {
     geo::frmMap window(runtime(), program_.dir, program_.IconPath());
+    window.ShowModal();
+  });
+}
+
+void frmCorvane1::mnuEditDefaults_Click() {
+  OpenWindow([this] {
+    frmDefaults window(program_);
+    window.ShowModal();
+  });
+  program_.engineRecord.setText(engine::H37, pricing::AdjustmentFactorText(program_.settings));
+  ConfigureScreen();
+  SetUpEngineDiscounts(false);
+  RateAgain();
+}
+
+void frmCorvane1::mnuViewSpeedSheetAlternation_Click() {
+  OpenWindow([this] {
+    frmSpeedSheetAlternation window(program_, *this);
     window.ShowModal();
   });
 }

@@ -189,6 +189,8 @@ class frmCorvane1 : public forms::Form {
   void mnuEditAccessorialCharges_Click();
   void mnuCityLookup_Click();
   void mnuViewMap_Click();
+  void mnuEditDefaults_Click();
+  void mnuViewSpeedSheetAlternation_Click();
   // Runs a command that opens another window with the rating-state flag at "N", so the box
   // losing the focus to it rates nothing, and at "Y" again afterwards.
   void OpenWindow(const std::function<void()>& open);
@@ -271,7 +273,7 @@ class frmCorvane1 : public forms::Form {
 
   // Windows of the quote screen that this build does not have: their commands stay off.
   static constexpr bool cityLookupBuilt_ = true;
-  static constexpr bool speedSheetBuilt_ = false;
+  static constexpr bool speedSheetBuilt_ = true;
   static constexpr bool terminalInformationBuilt_ = true;
   void mnuFileExit_Click() { Unload(); }
   void cmdClose_Click() { Unload(); }

@@ -25,6 +25,10 @@ void frmCorvane1::WireEvents() {
   mnuEditAccessorialCharges.onClick = [this] { mnuEditAccessorialCharges_Click(); };
   mnuCityLookup.onClick = [this] { mnuCityLookup_Click(); };
   mnuViewMap.onClick = [this] { mnuViewMap_Click(); };
+  mnuEditDefaults.onClick = [this] { mnuEditDefaults_Click(); };
+  mnuViewSpeedSheetAlternation.onClick = [this] { mnuViewSpeedSheetAlternation_Click(); };
+  // Only an accepted lane has a rate block to show.
+  mnuViewSpeedSheetAlternation.setEnabled(false);
   cmdPrint.onClick = [this] { mnuFilePrint_Click(); };
   cmdNewShipment.onClick = [this] { NewShipment(); };
   cmdNewShipment.onLostFocus = [this] { ResetRatingFlag(); };

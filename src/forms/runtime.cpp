@@ -162,6 +162,18 @@ void Runtime::KeyPress(Control& control, int keyAscii) {
   });
 }
 
+bool Runtime::ControlKey(Control& control, int keyAscii) {
+  Form& form = control.form();
+  // Nothing happens in the model for other windows: the desktop's edit stays undisturbed.
+  if (!form.keyPreview()) return false;
+  bool taken = false;
+  UserEvent([&] {
+    form.Form_KeyPress(keyAscii);
+    taken = keyAscii == 0;
+  });
+  return taken;
+}
+
 void Runtime::UserEdit(Control& control, std::string_view text) {
   // Paste, cut, undo, drag and drop and the context menu reach the model as the keys that
   // make the same change, so key filters, maximum lengths and locks see them as typing.

@@ -42,6 +42,10 @@ class Runtime {
   // User actions, as the Qt layer and the headless driver deliver them.
   void KeyDown(Control& control, int keyCode, int shift = 0);
   void KeyPress(Control& control, int keyAscii);
+  // Ctrl and a letter (control character 1 … 26) typed in a control: a window that previews
+  // keys sees it first. True when the window took it; otherwise the key keeps the desktop's
+  // own meaning (select all, copy, paste).
+  bool ControlKey(Control& control, int keyAscii);
   // A paste, cut, undo, drop or other whole-text edit by the user: played as the keys that
   // make the same change.
   void UserEdit(Control& control, std::string_view text);

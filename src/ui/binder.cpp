@@ -291,7 +291,16 @@ bool Binder::HandleKey(Control& c, QKeyEvent* event) {
     if (runtime_->ActiveControl() == nullptr) Sync();
     return true;
   }
-  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && key >= Qt::Key_A &&
+      key <= Qt::Key_Z) {
+    // Ctrl and a letter as its control character; Ctrl+H, I and M are not Backspace, Tab or Enter.
+    const int code = key - Qt::Key_A + 1;
+    if (code == forms::keys::Backspace || code == forms::keys::Tab || code == forms::keys::Enter)
+      return false;
+    return runtime_->ControlKey(c, code);
+  }
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
   const bool editable = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::ComboBox;
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     runtime_->KeyPress(c, forms::keys::Enter);

@@ -775,6 +775,7 @@ TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag)
       {"frmFAK", [&] { s.driver.Click(s.main.mnuEditFAK); }},
       {"frmAccessorialCharges", [&] { s.driver.Click(s.main.mnuEditAccessorialCharges); }},
       {"frmTerminalInformation", [&] { s.driver.DblClick(s.main.lblServiceDays); }},
+      {"frmDefaults", [&] { s.driver.Click(s.main.mnuEditDefaults); }},
   };
   for (const auto& [window, open] : commands) {
     SCOPED_TRACE(window);

@@ -177,6 +177,46 @@ TEST(BinderTest, APasteOrACutPassesTheKeyRulesOfTyping) {
   EXPECT_EQ(qt.form.cboClass.text(), "6");
 }
 
+// Ctrl and a letter reach a window that previews keys; what it does not take keeps its
+// desktop meaning.
+TEST(BinderTest, ControlKeysReachAWindowThatPreviewsKeys) {
+  class Preview : public forms::Form {
+   public:
+    explicit Preview(forms::Runtime& rt) : Form(rt, "frmPreview") {
+      setWidth(3000);
+      setHeight(1500);
+      setKeyPreview(true);
+      txtCode.move(120, 120, 1200, 300);
+    }
+    void Form_KeyPress(int& key) override {
+      if (key != 1) return;
+      ++toggles;
+      key = 0;
+    }
+    forms::TextBox txtCode{*this, "txtCode"};
+    int toggles = 0;
+  };
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  Preview form(runtime);
+  Binder binder(runtime);
+  runtime.SetObserver([&binder] { binder.Sync(); });
+  form.Show();
+  binder.WindowOf(form)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(binder.WindowOf(form)));
+  auto* edit = static_cast<QLineEdit*>(binder.WidgetOf(form.txtCode));
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(form.toggles, 1);
+  QApplication::clipboard()->setText("12");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(form.txtCode.text(), "12");
+  edit->setSelection(0, 1);
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(form.txtCode.text(), "2");
+  EXPECT_EQ(edit->text(), "2");
+  EXPECT_EQ(form.toggles, 1);
+}
+
 // What a window states about its controls' look reaches the widgets, and scrolling reaches
 // the model.
 TEST(BinderTest, ClassicPropertiesAndScrollBars) {

@@ -123,6 +123,26 @@ TEST_P(EveryWindow, ServiceMap) {
   CheckWhileOpen(p_.main.mnuViewMap, "frmMap");
 }
 
+TEST_P(EveryWindow, DefaultsWithTheHiddenFactorShown) {
+  CheckWhileOpen(p_.main.mnuEditDefaults, "frmDefaults", [&](forms::Form& form) {
+    p_.driver.Press(*form.Find("txtOrigin"), 1);
+    EXPECT_TRUE(form.Find("txtHiddenRateAdjustmentFactor")->visible());
+  });
+}
+
+TEST_P(EveryWindow, SpeedSheetOfEachCountryInRatesAndAlternation) {
+  for (const char* destination : {"30303", "M5V3L9", "06600M"}) {
+    Quote(destination);
+    CheckWhileOpen(p_.main.mnuViewSpeedSheetAlternation, "frmSpeedSheetAlternation",
+                   [&](forms::Form& form) {
+                     EXPECT_FALSE(form.Find("lblRates", 1)->caption().empty()) << destination;
+                     ExpectSoundLayout(form, Layout() + " with rates to " + destination);
+                     p_.driver.Click(*form.Find("optAlternation"));
+                   });
+    EXPECT_TRUE(p_.desktop.Messages().empty()) << destination << ": " << p_.desktop.Messages()[0];
+  }
+}
+
 // No command of this build opens the chooser yet: it is shown on the program's own data.
 TEST_P(EveryWindow, IntrastateTariffs) {
   engine::ChosenStates chosen{};
