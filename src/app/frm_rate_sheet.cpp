@@ -209,13 +209,16 @@ void frmRateSheet::Form_Load() {
 
   // The window has room for nine breaks and nineteen classes.
   const int breakCount = std::clamp<int>(table.value(engine::K4), 0, 20);
-  std::vector<std::int32_t> breaks;
-  for (int i = 0; i < breakCount; ++i) breaks.push_back(table.value(engine::K2, i));
+  std::vector<std::int32_t> breaks(static_cast<std::size_t>(breakCount));
+  for (int i = 0; i < breakCount; ++i)
+    breaks[static_cast<std::size_t>(i)] = table.value(engine::K2, i);
   for (int i = 0; i < std::min(breakCount, kWeightRows); ++i) {
     chkWS[i].setCaption(ratesheet::WeightCaption(breaks, static_cast<std::size_t>(i)));
     chkWS[i].setVisible(true);
   }
   const int classCount = std::clamp<int>(table.value(engine::K3), 0, kClassColumns);
+  // A tariff with fewer classes than the last one leaves no class of that one behind.
+  for (std::string& code : program_.rateSheetRequest.RateSheetClassCodes) code.clear();
   for (int i = 0; i < classCount; ++i) {
     const std::string name = table.text(engine::K1, i);
     chkCS[i].setCaption(name);
