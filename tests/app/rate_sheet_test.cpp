@@ -201,6 +201,24 @@ TEST_F(RateSheetTest, PrintSavesThePackedRequestAndAsksForIntrastateTariffs) {
   EXPECT_TRUE(q.ClassSelected[17]);
 }
 
+TEST_F(RateSheetTest, AHighCodeOfNoSidelineFormStopsPrintUntilOnePasses) {
+  int chooser = 0;
+  p_.desktop.modalScripts["frmIntrastateTariffs"] = [&](forms::Form&) { ++chooser; };
+  Open([&](app::frmRateSheet& w) {
+    Headline(w, "64120");
+    p_.driver.Click(w.cmdWSSelAll);
+    p_.driver.Click(w.cmdCSSelAll);
+    Pair(w, 0, "300", "995");
+    p_.driver.Click(w.cmdPrint);
+    EXPECT_EQ(chooser, 0);
+    p_.driver.Replace(w.txtszh[0], "399");
+    p_.driver.Click(w.cmdPrint);
+  });
+  EXPECT_EQ(chooser, 1);
+  EXPECT_EQ(Messages(), std::vector<std::string>(2, "Invalid ZIP/Postal Code"));
+  EXPECT_EQ(p_.program.rateSheetRequest.SidelineHigh[0], "399");
+}
+
 TEST_F(RateSheetTest, HeaderTextsStayUntilReset) {
   Open([&](app::frmRateSheet& w) {
     p_.desktop.modalScripts["frmRSOptions"] = [&](forms::Form&) {
