@@ -1,6 +1,7 @@
 #include "app/frm_corvane1.h"
 
 #include "app/frm_defaults.h"
+#include "app/frm_rate_sheet.h"
 #include "app/frm_speed_sheet_alternation.h"
 #include "app/program.h"
 #include "base/files.h"
@@ -372,9 +373,9 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c :
-       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDiscountsUS,
-                &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
-                &mnuHelpContents, &mnuHelpAbout, &cmdDensityClassCalculator})
+       Controls{&mnuFileBillofLading, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
+                &mnuEditDiscountsMexican, &mnuViewRules, &mnuHelpContents, &mnuHelpAbout,
+                &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
@@ -382,6 +383,17 @@ void frmCorvane1::OpenWindow(const std::function<void()>& open) {
   program_.ratingState = "N";
   open();
   program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuFileRateSheet_Click() {
+  OpenWindow([this] {
+    NewShipment();
+    frmRateSheet window(program_);
+    window.ShowModal();
+    // Closing the request window reads the settings again, undoing its changes to them.
+    if (window.loaded()) window.Unload();
+  });
+  txtOrigin.SetFocus();
 }
 
 void frmCorvane1::mnuFileCalculator_Click() {
