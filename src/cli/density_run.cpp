@@ -26,24 +26,27 @@ DensityOutput RunDensity(const std::string& programDir, const DensityInput& inpu
       {&window.txtHeight, &input.height},
       {&window.txtWeight, &input.weight}};
   const char* names[] = {"length", "width", "height", "weight"};
-  for (std::size_t i = 0; i < std::size(entries); ++i) {
+  for (std::size_t i = 0; i < std::size(entries) && out.ok(); ++i) {
     const auto& [box, value] = entries[i];
     driver.Focus(*box);
-    driver.Type(*box, *value);
-    std::vector<std::string> said = desktop.TakeMessages();
-    if (!said.empty()) {
-      out.messages.insert(out.messages.end(), said.begin(), said.end());
-      break;
-    }
-    // A key the box refuses is dropped without a word on the screen; here it is said.
-    std::string expected = *value;
-    std::replace(expected.begin(), expected.end(), '.', decimalSeparator);
-    if (box->text() != expected) {
-      out.messages.push_back(
-          "The calculator does not take " + *value + " as the " + names[i] + ": it takes at most " +
-          std::to_string(box->maxLength()) + " characters" +
-          (box != &window.txtWeight && input.metric ? ", two decimals." : " and no decimals."));
-      break;
+    // Key by key, as typed: a key the box drops would leave it another number without a word
+    // on the screen, and here that is said instead.
+    std::string typed;
+    for (const char c : *value) {
+      driver.Press(*box, static_cast<unsigned char>(c));
+      std::vector<std::string> said = desktop.TakeMessages();
+      if (!said.empty()) {
+        out.messages.insert(out.messages.end(), said.begin(), said.end());
+        break;
+      }
+      typed += c == '.' ? decimalSeparator : c;
+      if (box->text() != typed) {
+        out.messages.push_back(
+            "The calculator does not take " + *value + " as the " + names[i] +
+            ": the box takes at most " + std::to_string(box->maxLength()) + " characters and " +
+            (box != &window.txtWeight && input.metric ? "two decimals." : "no decimals."));
+        break;
+      }
     }
   }
   if (out.ok()) {

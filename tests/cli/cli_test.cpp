@@ -262,7 +262,8 @@ TEST_F(CliTest, DensityGivesTheCalculatorsFiguresOrItsMessage) {
   EXPECT_NE(base::FileToString(out).find("\"density\": \"347.22\""), std::string::npos);
   const std::pair<DensityInput, const char*> refused[] = {
       {{"48", "40", "351", "500", false}, "Invalid Height"},
-      {{"48", "40", "8.91", "500", true}, "Invalid Height"},
+      {{"1.2", "1", "8.91", "500", true}, "Invalid Height"},
+      {{"1.2", "1", "1.234", "500", true}, "The calculator does not take 1.234 as the height"},
       {{"48.5", "40", "48", "500", false}, "The calculator does not take 48.5 as the length"},
   };
   for (const auto& [input, message] : refused) {
