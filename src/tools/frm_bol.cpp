@@ -51,8 +51,8 @@ frmBOL::frmBOL(forms::Runtime& runtime, const base::ProgramDir& dir,
   // Ticking one box of a pair clears its partner; unticking leaves the partner alone.
   const std::pair<forms::CheckBox*, forms::CheckBox*> pairs[] = {
       {&Check1, &Check2}, {&Check2, &Check1}, {&Check3, &Check4}, {&Check4, &Check3}};
-  for (const auto& [box, partner] : pairs)
-    box->onClick = [box, partner] {
+  for (const auto& pair : pairs)
+    pair.first->onClick = [box = pair.first, partner = pair.second] {
       if (box->value() != 0) partner->setValue(0);
     };
   for (forms::TextBox* box : {&Text1, &Text2, &Text3, &Text6, &Text12, &Text49, &Text50})
