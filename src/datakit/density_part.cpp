@@ -31,6 +31,7 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
   std::ifstream in(tsv);
   if (!in) return;  // a carrier without the calculator's tables
   std::vector<tools::DensityBand> bands;
+  bool faulty = false;
   std::string line;
   int lineNo = 0;
   while (std::getline(in, line)) {
@@ -50,12 +51,17 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
     const auto c = base::ParseNumber(freightClass);
     if (!l || !h || !c) {
       report.fault(where, "expected low, high (or -) and class, tab-separated");
+      faulty = true;
       continue;
     }
-    if (!bands.empty() && bands.back().high != *l)
+    if (!bands.empty() && bands.back().high != *l) {
       report.fault(where, "the band does not begin where the one before ends");
+      faulty = true;
+    }
     bands.push_back({*l, *h, *c});
   }
+  // A scale with a hole or a bad line would give some densities a wrong class or none.
+  if (faulty) return;
   // The reader's checks are the kit's: a table it refuses is never written.
   const auto checked = tools::ParseDensityTable(tools::EncodeDensityTable(bands), tsv.string());
   if (!checked.ok()) {
