@@ -53,6 +53,7 @@ seeds = {
     "border_fee": {"demo": read("bordercrossingfee.dat"), "text": b"n/a"},
     "vorn_tariff": {"demo": read("KRKS2026.vtf")},
     "vorn_points": {"demo": lines("vornpts.vtf", 80)},
+    "density_table": {"imperial": read("dencls.dat"), "metric": read("denclsM.dat")},
 }
 
 for target, files in seeds.items():

@@ -11,7 +11,7 @@ set -euo pipefail
 
 shots=(splash quote-window single-shipment terminal-information fak accessorial-charges
   city-lookup service-map defaults speed-sheet-rates speed-sheet-alternation rate-sheet
-  rate-sheet-options rate-sheet-discounts)
+  rate-sheet-options rate-sheet-discounts density-calculator bill-of-lading about)
 
 # Inside the virtual display: drives the program from the copy in $2 and writes one PNG per
 # window into $3.
@@ -160,6 +160,36 @@ if [ "${1:-}" = "--inside" ]; then
   gone '^Discounts$'
   keys "$w" alt+x
   gone ' - Rate Sheet$'
+
+  # A pallet of 48 x 40 x 48 inches and 500 lb.
+  keys "$main" alt+d
+  w=$(window '^Density Class Calculator$')
+  keys "$w" Tab
+  for v in 48 40 48; do
+    typed "$w" "$v"
+    keys "$w" Return
+  done
+  typed "$w" 500
+  keys "$w" Return
+  shoot "$w" density-calculator
+  keys "$w" alt+c
+  gone '^Density Class Calculator$'
+
+  keys "$main" alt+f b
+  w=$(window ' - Bill of Lading$')
+  for v in "Acme Manufacturing" "400 Industrial Parkway" "Kansas City, MO 64120" 816-555-0100; do
+    typed "$w" "$v"
+    keys "$w" Return
+  done
+  shoot "$w" bill-of-lading
+  keys "$w" alt+x
+  gone ' - Bill of Lading$'
+
+  keys "$main" alt+h a
+  w=$(window '^About ')
+  shoot "$w" about
+  keys "$w" alt+c
+  gone '^About '
 
   keys "$main" alt+f x
   for _ in $(seq 50); do

@@ -10,6 +10,10 @@
 #include "geo/city_lookup.h"
 #include "pricing/frm_fak.h"
 #include "quote/printout.h"
+#include "tools/frm_about.h"
+#include "tools/frm_bol.h"
+#include "tools/frm_density_class_calculator.h"
+#include "tools/view_file.h"
 
 namespace tarvex::app {
 
@@ -45,6 +49,7 @@ frmCorvane1::frmCorvane1(Program& program)
                            lblServiceType) {
   Design();
   WireEvents();
+  WireToolCommands();
 }
 
 void frmCorvane1::Design() {
@@ -373,9 +378,8 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c :
-       Controls{&mnuFileBillofLading, &mnuEditDiscountsUS, &mnuEditDiscountsCanadian,
-                &mnuEditDiscountsMexican, &mnuViewRules, &mnuHelpContents, &mnuHelpAbout,
-                &cmdDensityClassCalculator})
+  for (forms::Control* c :
+       Controls{&mnuEditDiscountsUS, &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican})
     c->setEnabled(false);
 }
 
@@ -533,6 +537,58 @@ void frmCorvane1::mnuViewSpeedSheetAlternation_Click() {
   OpenWindow([this] {
     frmSpeedSheetAlternation window(program_, *this);
     window.ShowModal();
+  });
+}
+
+void frmCorvane1::WireToolCommands() {
+  cmdDensityClassCalculator.onClick = [this] { cmdDensityClassCalculator_Click(); };
+  mnuFileBillofLading.onClick = [this] { mnuFileBillofLading_Click(); };
+  mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
+  mnuHelpContents.onClick = [this] { mnuHelpContents_Click(); };
+  mnuViewRules.onClick = [this] { mnuViewRules_Click(); };
+}
+
+void frmCorvane1::cmdDensityClassCalculator_Click() {
+  OpenWindow([this] {
+    tools::frmDensityClassCalculator window(runtime(), program_.dir, program_.decimalSeparator,
+                                            program_.IconPath());
+    window.ShowModal();
+  });
+  // The class found goes into the first line that has none.
+  for (int i = 0; i < 8; ++i) {
+    if (base::Trim(cboClass[i].text()).empty()) {
+      cboClass[i].SetFocus();
+      return;
+    }
+  }
+}
+
+void frmCorvane1::mnuFileBillofLading_Click() {
+  OpenWindow([this] {
+    tools::frmBOL window(runtime(), program_.dir, program_.settings, program_.IconPath());
+    window.ShowModal();
+  });
+}
+
+void frmCorvane1::mnuHelpAbout_Click() {
+  OpenWindow([this] {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    tools::frmAbout window(runtime(), program_.dir, program_.settings,
+                           ec ? std::filesystem::path() : self, program_.IconPath());
+    window.ShowModal();
+  });
+}
+
+void frmCorvane1::mnuHelpContents_Click() {
+  tools::ViewFile(runtime(), program_.dir, tools::kHelpFileName,
+                  base::Trim(program_.settings.ProductName));
+}
+
+void frmCorvane1::mnuViewRules_Click() {
+  OpenWindow([this] {
+    tools::ViewFile(runtime(), program_.dir, tools::kRulesFileName,
+                    base::Trim(program_.settings.ProductName));
   });
 }
 

@@ -191,6 +191,13 @@ class frmCorvane1 : public forms::Form {
   void mnuViewMap_Click();
   void mnuEditDefaults_Click();
   void mnuViewSpeedSheetAlternation_Click();
+  // The density calculator, bill of lading, About window, help and rules.
+  void WireToolCommands();
+  void cmdDensityClassCalculator_Click();
+  void mnuFileBillofLading_Click();
+  void mnuHelpAbout_Click();
+  void mnuHelpContents_Click();
+  void mnuViewRules_Click();
   // Runs a command that opens another window with the rating-state flag at "N", so the box
   // losing the focus to it rates nothing, and at "Y" again afterwards.
   void OpenWindow(const std::function<void()>& open);

@@ -20,6 +20,8 @@ class CliDesktop : public forms::Desktop {
   void RunModal(forms::Form& form) override;
   void EndModal(forms::Form&) override {}
   bool OpenDocument(const std::string&) override { return false; }
+  forms::OpenResult OpenFile(const std::string&) override { return forms::OpenResult::Failed; }
+  bool ChooseProgramFor(const std::string&) override { return false; }
   bool StartProgram(const std::string&) override { return false; }
   forms::PrintResult Print(const forms::PrintDocument&) override {
     return forms::PrintResult::Failed;

@@ -17,6 +17,7 @@
 
 #include "base/number_format.h"
 #include "base/text.h"
+#include "cli/density_run.h"
 #include "cli/quote_run.h"
 #include "print/print_page.h"
 #include "quote/printout.h"
@@ -151,6 +152,25 @@ std::string FromShell(const std::string& path) {
   return ec ? path : absolute.string();
 }
 
+int RunDensityCommand(const std::string& dataDir, const tarvex::cli::DensityInput& input,
+                      bool json) {
+  const tarvex::cli::DensityOutput out =
+      tarvex::cli::RunDensity(dataDir, input, tarvex::base::LocaleDecimalSeparator());
+  if (json) {
+    nlohmann::ordered_json j;
+    nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+    for (const auto& [name, text] : out.fields) fields[name] = Cp(text);
+    j["fields"] = fields;
+    j["messages"] = nlohmann::json::array();
+    for (const auto& m : out.messages) j["messages"].push_back(Cp(m));
+    std::cout << j.dump(2) << '\n';
+  } else {
+    for (const auto& [name, text] : out.fields) std::cout << name << " = " << Cp(text) << '\n';
+  }
+  for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
+  return out.ok() ? 0 : 1;
+}
+
 int Run(int argc, char** argv) {
   CLI::App app{"Tarvex on the command line: quotes LTL shipments with the carrier's data."};
   app.require_subcommand(1);
@@ -193,12 +213,25 @@ int Run(int argc, char** argv) {
   CLI::App* printQuote = app.add_subcommand("print-quote", "write the printed quote as a PDF file");
   shipmentOptions(printQuote);
   printQuote->add_option("--pdf", pdf, "the PDF file to write")->required();
+  tarvex::cli::DensityInput densityInput;
+  CLI::App* density = app.add_subcommand(
+      "density", "the density and freight class of a shipment from its dimensions and weight");
+  density->add_option("--length", densityInput.length, "length in inches (metres with --metric)")
+      ->required();
+  density->add_option("--width", densityInput.width, "width in inches (metres with --metric)")
+      ->required();
+  density->add_option("--height", densityInput.height, "height in inches (metres with --metric)")
+      ->required();
+  density->add_option("--weight", densityInput.weight, "weight in pounds")->required();
+  density->add_flag("--metric", densityInput.metric, "dimensions in metres");
+  density->add_flag("--json", json, "print the figures as JSON");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
   dataDir = FromShell(dataDir);
+  if (density->parsed()) return RunDensityCommand(dataDir, densityInput, json);
   batch = FromShell(batch);
   pdf = FromShell(pdf);
   input.intrastate = yesIntrastate;

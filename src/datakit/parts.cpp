@@ -3,6 +3,7 @@
 
 // parts: includes
 #include "datakit/accessorials_part.h"
+#include "datakit/density_part.h"
 #include "datakit/discount_sets_part.h"
 #include "datakit/fak_part.h"
 #include "datakit/floors_part.h"
@@ -18,7 +19,7 @@ const std::vector<Part>& Parts() {
       // parts: entries
       AccessorialsPart(), TariffPart(),   DiscountSetsPart(), FakPart(), GeoPart(),
       MapPart(),  // after the geography: it colours the areas by their serving terminals
-      FloorsPart(),       SettingsPart(),
+      FloorsPart(),       SettingsPart(), DensityPart(),
   };
   return parts;
 }

@@ -29,6 +29,9 @@ struct PrintDocument {
 
 enum class PrintResult { Printed, Cancelled, Failed };
 
+// What became of a file given to the desktop to open with the program of its type.
+enum class OpenResult { Opened, NoAssociatedProgram, Failed };
+
 // What the desktop's file chooser is asked for; forms::CommonDialog fills it in.
 struct FileRequest {
   enum class Purpose { Open, Save };
@@ -54,6 +57,11 @@ class Desktop {
   virtual void EndModal(Form& form) = 0;
   // Opens a document or web address with the desktop's viewer; false when none could.
   virtual bool OpenDocument(const std::string& pathOrUrl) = 0;
+  // Opens a file with the program the desktop associates with its type; NoAssociatedProgram
+  // when no program takes files of that type.
+  virtual OpenResult OpenFile(const std::string& path) = 0;
+  // The desktop's own way of choosing a program for a file; false when none was started.
+  virtual bool ChooseProgramFor(const std::string& path) = 0;
   // Starts a desktop tool such as the calculator; false when it cannot be started.
   virtual bool StartProgram(const std::string& program) = 0;
   virtual PrintResult Print(const PrintDocument& document) = 0;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -118,6 +119,46 @@ bool QtDesktop::OpenDocument(const std::string& pathOrUrl) {
   const QString target = FromModel(pathOrUrl);
   const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
   return QDesktopServices::openUrl(url);
+}
+
+namespace {
+
+// Whether the desktop names a default program for the type or one it derives from; nothing
+// when it has no way to say (no xdg-mime), so that opening is tried.
+std::optional<bool> HasAssociatedProgram(const QString& path) {
+  const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+  if (xdgMime.isEmpty()) return std::nullopt;
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+  QStringList types{type.name()};
+  types += type.allAncestors();
+  for (const QString& name : types) {
+    // Every file is a stream of bytes; a program for those is no program for this type.
+    if (name == "application/octet-stream") continue;
+    QProcess query;
+    query.start(xdgMime, {"query", "default", name});
+    if (!query.waitForFinished(5000) || query.exitCode() != 0) return std::nullopt;
+    if (!query.readAllStandardOutput().trimmed().isEmpty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+forms::OpenResult QtDesktop::OpenFile(const std::string& path) {
+  const QString file = FromModel(path);
+  if (HasAssociatedProgram(file) == false) return forms::OpenResult::NoAssociatedProgram;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(file)) ? forms::OpenResult::Opened
+                                                              : forms::OpenResult::Failed;
+}
+
+bool QtDesktop::ChooseProgramFor(const std::string& path) {
+  // The desktop has no common open-with dialog: the user picks the program's file.
+  if (waitCursor_) QGuiApplication::restoreOverrideCursor();
+  const QString program =
+      QFileDialog::getOpenFileName(Parent(), "Open With", "/usr/bin", "Programs (*)");
+  if (waitCursor_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  if (program.isEmpty()) return false;
+  return QProcess::startDetached(program, {FromModel(path)});
 }
 
 bool QtDesktop::StartProgram(const std::string& program) {

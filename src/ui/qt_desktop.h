@@ -28,6 +28,8 @@ class QtDesktop : public forms::Desktop {
   void RunModal(forms::Form& form) override;
   void EndModal(forms::Form& form) override;
   bool OpenDocument(const std::string& pathOrUrl) override;
+  forms::OpenResult OpenFile(const std::string& path) override;
+  bool ChooseProgramFor(const std::string& path) override;
   bool StartProgram(const std::string& program) override;
   forms::PrintResult Print(const forms::PrintDocument& document) override;
   forms::PrintResult PrintForm(const forms::Form& form) override;

@@ -12,6 +12,7 @@
 #include "app/instance_lock.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "cli/density_run.h"
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
 #include "support/program_dir.h"
@@ -249,6 +250,27 @@ TEST_F(CliTest, BatchOfAThousandRowsGoesOnPastBadRows) {
   }
   EXPECT_EQ(rows, 1000);
   EXPECT_EQ(errors, 8);
+}
+
+TEST_F(CliTest, DensityGivesTheCalculatorsFiguresOrItsMessage) {
+  const fs::path out = dir_ / "out.txt";
+  ASSERT_EQ(Run("density --length 48 --width 40 --height 48 --weight 500", out), 0);
+  EXPECT_EQ(base::FileToString(out),
+            "volume = 92160.00\ncubic_feet = 53.33\ndensity = 9.38\nclass = 100\n");
+  ASSERT_EQ(Run("density --length 1.2 --width 1 --height 1.2 --weight 500 --metric --json", out),
+            0);
+  EXPECT_NE(base::FileToString(out).find("\"density\": \"347.22\""), std::string::npos);
+  const std::pair<DensityInput, const char*> refused[] = {
+      {{"48", "40", "351", "500", false}, "Invalid Height"},
+      {{"1.2", "1", "8.91", "500", true}, "Invalid Height"},
+      {{"1.2", "1", "1.234", "500", true}, "The calculator does not take 1.234 as the height"},
+      {{"48.5", "40", "48", "500", false}, "The calculator does not take 48.5 as the length"},
+  };
+  for (const auto& [input, message] : refused) {
+    const DensityOutput result = RunDensity(dir_.string(), input, '.');
+    ASSERT_FALSE(result.ok()) << message;
+    EXPECT_EQ(result.messages[0].rfind(message, 0), 0U) << result.messages[0];
+  }
 }
 
 }  // namespace

@@ -50,6 +50,15 @@ class ScriptedDesktop : public forms::Desktop {
     opened.push_back(pathOrUrl);
     return canOpen;
   }
+  forms::OpenResult OpenFile(const std::string& path) override {
+    log.push_back("open file: " + path);
+    opened.push_back(path);
+    return openResult;
+  }
+  bool ChooseProgramFor(const std::string& path) override {
+    log.push_back("choose program: " + path);
+    return true;
+  }
   bool StartProgram(const std::string& program) override {
     started.push_back(program);
     return canStart;
@@ -94,6 +103,7 @@ class ScriptedDesktop : public forms::Desktop {
   std::vector<forms::FileRequest> fileRequests;
   std::deque<std::optional<std::string>> fileAnswers;
   bool canOpen = true;
+  forms::OpenResult openResult = forms::OpenResult::Opened;
   bool canStart = true;
   forms::PrintResult printResult = forms::PrintResult::Printed;
   bool waitCursor = false;

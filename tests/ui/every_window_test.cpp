@@ -3,6 +3,7 @@
 // declared ones, and Tab reaching every input.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -158,6 +159,59 @@ TEST_P(EveryWindow, RateSheetWithItsOptionsAndDiscounts) {
     p_.driver.Click(window.cmdDiscount);
   });
   EXPECT_EQ(children, 2);
+}
+
+TEST_P(EveryWindow, DensityClassCalculatorThenTheFirstLineWithoutAClass) {
+  // A class on the first line, set without leaving the empty origin.
+  p_.main.cboClass[0].setText("85");
+  // A click on the button gives it the focus first.
+  p_.driver.Focus(p_.main.cmdDensityClassCalculator);
+  CheckWhileOpen(p_.main.cmdDensityClassCalculator, "frmDensityClassCalculator",
+                 [&](forms::Form& form) {
+                   for (const auto& [box, text] : {std::pair{"txtLength", "48"},
+                                                   {"txtWidth", "40"},
+                                                   {"txtHeight", "48"},
+                                                   {"txtWeight", "500"}})
+                     p_.driver.Type(*form.Find(box), text);
+                   EXPECT_EQ(form.Find("lblClass")->caption(), "100");
+                   EXPECT_EQ(p_.program.ratingState, "N");
+                 });
+  EXPECT_EQ(p_.runtime.ActiveControl(), &p_.main.cboClass[1]);
+  EXPECT_TRUE(p_.desktop.Messages().empty()) << p_.desktop.Messages()[0];
+}
+
+TEST_P(EveryWindow, BillOfLadingWithTheQuoteFieldsAtRest) {
+  p_.driver.Type(p_.main.txtOrigin, "1");
+  CheckWhileOpen(p_.main.mnuFileBillofLading, "frmBOL", [&](forms::Form& form) {
+    // Leaving the quote's origin for the bill of lading checks nothing.
+    EXPECT_EQ(p_.program.ratingState, "N");
+    EXPECT_EQ(form.caption(), "Kestrel Ridge Freight Lines - Bill of Lading");
+  });
+  EXPECT_EQ(p_.program.ratingState, "Y");
+  EXPECT_TRUE(p_.desktop.Messages().empty());
+}
+
+TEST_P(EveryWindow, About) {
+  CheckWhileOpen(p_.main.mnuHelpAbout, "frmAbout", [&](forms::Form& form) {
+    EXPECT_EQ(form.caption(), "About Tarvex Rating System");
+    const std::string date = form.Find("lblProgramDate")->caption();
+    EXPECT_EQ(date.size(), std::string("Last Program Modification 12-07-2026 ").size()) << date;
+  });
+}
+
+TEST_P(EveryWindow, HelpAndRulesOpenTheirDocumentsOrSayWhereTheyWereLookedFor) {
+  p_.driver.Click(p_.main.mnuHelpContents);
+  p_.driver.Click(p_.main.mnuViewRules);
+  EXPECT_EQ(p_.desktop.opened,
+            (std::vector<std::string>{p_.program.dir.resolve("Help.pdf").string(),
+                                      p_.program.dir.resolve("rules.pdf").string()}));
+  EXPECT_TRUE(p_.desktop.Messages().empty());
+  std::filesystem::remove(p_.program.dir.resolve("Help.pdf"));
+  p_.driver.Click(p_.main.mnuHelpContents);
+  ASSERT_EQ(p_.desktop.Messages().size(), 1U);
+  EXPECT_EQ(p_.desktop.Messages()[0], "Unable to locate file:\n" +
+                                          (p_.program.dir.path() / "Help.pdf").string() +
+                                          "\n\nPlease verify the file exists.");
 }
 
 // Print on the rate sheet request opens the chooser; here it is shown on the program's data.
