@@ -378,7 +378,6 @@ void frmCorvane1::ConfigureScreen() {
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
   for (forms::Control* c :
-  for (forms::Control* c :
        Controls{&mnuEditDiscountsUS, &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican})
     c->setEnabled(false);
 }
