@@ -4,6 +4,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "geo/city_lookup.h"
+#include "pricing/frm_discounts.h"
 #include "pricing/frm_fak.h"
 #include "quote/printout.h"
 
@@ -39,6 +40,9 @@ frmCorvane1::frmCorvane1(Program& program)
                            lblServiceType) {
   Design();
   WireEvents();
+  mnuEditDiscountsUS.onClick = [this] { mnuEditDiscounts_Click("U"); };
+  mnuEditDiscountsCanadian.onClick = [this] { mnuEditDiscounts_Click("C"); };
+  mnuEditDiscountsMexican.onClick = [this] { mnuEditDiscounts_Click("M"); };
 }
 
 void frmCorvane1::Design() {
@@ -329,11 +333,9 @@ void frmCorvane1::ConfigureScreen() {
   lblServiceLabel.setVisible(On(s.ServiceGuideOn));
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
-  for (forms::Control* c :
-       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
-                &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
-                &mnuViewSpeedSheetAlternation, &mnuHelpContents, &mnuHelpAbout,
-                &cmdDensityClassCalculator})
+  for (forms::Control* c : Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults,
+                                    &mnuViewRules, &mnuViewSpeedSheetAlternation, &mnuHelpContents,
+                                    &mnuHelpAbout, &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
@@ -366,6 +368,18 @@ void frmCorvane1::mnuEditFAK_Click() {
   for (int i = 0; i < 8; ++i)
     if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
   RateAgain();
+}
+
+void frmCorvane1::mnuEditDiscounts_Click(const char* country) {
+  OpenWindow([this, country] {
+    pricing::frmDiscounts window(runtime(), program_.dir, program_.Mexico571Mode,
+                                 program_.decimalSeparator, program_.IconPath());
+    window.Main(country);
+  });
+  // The lane on the screen takes the discounts as they now stand.
+  if (base::Trim(txtOrigin.text()).empty() || base::Trim(txtDestination.text()).empty()) return;
+  LookUpLaneDiscounts();
+  if (lblTotalCharge.visible()) RateAgain();
 }
 
 void frmCorvane1::mnuFilePrint_Click() {
