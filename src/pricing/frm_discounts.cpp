@@ -88,12 +88,13 @@ void frmDiscounts::Design() {
   Row(kGap, kGap / 2, {{&lblMain, kAreaWidth, 360}});
 
   fraAdvancedOptions.setCaption("Advanced Options");
-  fraAdvancedOptions.move(kGap, kFirstTop, kAreaWidth, 900);
+  // The inner frames' captions need the room under the outer frame's own.
+  fraAdvancedOptions.move(kGap, kFirstTop, kAreaWidth, 1020);
   Contain(fraAdvancedOptions, {&lblKeyZip, &cboKeyZip, &Frame1, &Frame2});
-  CaptionBeside(lblKeyZip, "Key ZIP", 780, cboKeyZip, 1260, kGap, 330);
+  CaptionBeside(lblKeyZip, "Key ZIP", 780, cboKeyZip, 1260, kGap, 510);
   Frame1.setCaption("Discounting Type");
   Frame2.setCaption("Apply Discounts To:");
-  Row(2400, 180, {{&Frame1, 2220, 600}, {&Frame2, 2220, 600}});
+  Row(2400, 300, {{&Frame1, 2220, 600}, {&Frame2, 2220, 600}});
   Contain(Frame1, {&optTraditional, &optState});
   Contain(Frame2, {&optRates, &optCharges});
   Row(kGap, 240, {{&optTraditional, 1140}, {&optState, 840}});
@@ -372,6 +373,9 @@ void frmDiscounts::Form_Load() {
          Controls{&fraOutboundIntrastate, &fraInboundIntrastate, &lblOutboundIntrastate,
                   &lblInboundIntrastate, &lblOutboundInterstate, &lblInboundInterstate})
       c->setVisible(false);
+    // The two frames that remain move up into the room of the hidden frame labels.
+    for (forms::Frame* f : {&fraOutboundInterstate, &fraInboundInterstate})
+      f->setTop(lblOutboundInterstate.top());
     fraTraditional.setHeight(fraOutboundInterstate.top() + kLaneFrameHeight + kGap);
   } else if (mexico && mexico571Mode_) {
     fraTraditional.setVisible(false);
@@ -674,8 +678,13 @@ frmDiscountSummary::frmDiscountSummary(forms::Runtime& runtime, const base::Prog
   lblDiscountHeading.setCaption("Discount");
   lblTypeHeading.setCaption("Type");
   // Two heading lines: the key's heading over its column, the others over the descriptions.
-  Row(kGap, kGap, {{&lblZipHeading, 2400}});
-  Row(kGap + 1000, kGap + kLabelHeight, {{&lblDiscountHeading, 1560}, {&lblTypeHeading, 1560}}, 0);
+  // Columns of the fixed-pitch entries: the key and its blanks take 10 characters, each
+  // description 16; the list draws its text a little inside its border.
+  constexpr int kCharacter = 99;
+  const int textLeft = kGap + kNarrowGap;
+  Row(textLeft, kGap, {{&lblZipHeading, 2400}});
+  Row(textLeft + 10 * kCharacter, kGap + kLabelHeight,
+      {{&lblDiscountHeading, 16 * kCharacter}, {&lblTypeHeading, 16 * kCharacter}}, 0);
   lstDiscountSummary.move(kGap, kGap + 2 * kLabelHeight + kNarrowGap, 5640, 2880);
   Buttons(1560, lstDiscountSummary.top() + lstDiscountSummary.height() + kGap,
           {&cmdEdit, &cmdClose});
