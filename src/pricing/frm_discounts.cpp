@@ -214,6 +214,7 @@ void frmDiscounts::DesignCrossBorderFrame() {
     lbl571Column[j].setAlignment(forms::Alignment::Center);
   }
   std::vector<Cell> headings;
+  headings.reserve(6);
   for (int j = 0; j < 6; ++j) headings.push_back({&lbl571Column[j], kCrossFieldWidth, 480});
   Row(firstColumn, 240, headings, kNarrowGap);
   constexpr const char* kRows[][2] = {{"Outbound", "Direct"},
