@@ -7,6 +7,7 @@
 
 #include "base/files.h"
 #include "fuzz_support.h"
+#include "pricing/ini_file.h"
 #include "pricing/state_discounts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
