@@ -38,6 +38,8 @@ settings = read("variable.dat")
 seeds = {
     "settings_record": {"demo": settings, "older": settings[:958]},
     "ini_file": {n: read(n) for n in ("d00000.ini", "d30303.ini", "d0000.ini")},
+    "state_names": {"demo": read("stname.dat") + NEXT + read("d30303.ini"),
+                    "list": read("stname.dat")},
     "floors": {"demo": NEXT.join(read(n) for n in ("UniqCan.dat", "UniqUS.dat", "Floor.dat",
                                                     "UniqFlor.dat"))},
     "fak": {"demo": read("fak.dat")},

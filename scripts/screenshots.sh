@@ -11,7 +11,8 @@ set -euo pipefail
 
 shots=(splash quote-window single-shipment terminal-information fak accessorial-charges
   city-lookup service-map defaults speed-sheet-rates speed-sheet-alternation rate-sheet
-  rate-sheet-options rate-sheet-discounts density-calculator bill-of-lading about)
+  rate-sheet-options rate-sheet-discounts density-calculator bill-of-lading about discounts-us
+  discounts-us-state discount-summary discounts-canadian discounts-mexican)
 
 # Inside the virtual display: drives the program from the copy in $2 and writes one PNG per
 # window into $3.
@@ -54,6 +55,11 @@ if [ "${1:-}" = "--inside" ]; then
       xdotool key "$k"
       sleep 0.3
     done
+  }
+  # A click at a point of the window, in pixels from its top-left corner.
+  click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
   }
   typed() {
     xdotool windowfocus --sync "$1"
@@ -127,6 +133,33 @@ if [ "${1:-}" = "--inside" ]; then
   shoot "$w" speed-sheet-alternation
   keys "$w" alt+c
   gone '^Rate Block/Alternation$'
+
+  # The discount editor: the buttons stand in a column on the right, the options of the
+  # advanced frame above the fields (points from the window's fixed layout).
+  # The Edit menu opens on its first entry that can be chosen: the US discounts.
+  keys "$main" alt+e Return
+  w=$(window '^Discounts$')
+  shoot "$w" discounts-us
+  click "$w" 556 270
+  click "$w" 266 78
+  shoot "$w" discounts-us-state
+  click "$w" 556 238
+  s=$(window '^Discount Summary$')
+  shoot "$s" discount-summary
+  click "$s" 232 258
+  gone '^Discount Summary$'
+  click "$w" 556 302
+  gone '^Discounts$'
+  keys "$main" alt+e Down Return
+  w=$(window '^Discounts$')
+  shoot "$w" discounts-canadian
+  click "$w" 556 142
+  gone '^Discounts$'
+  keys "$main" alt+e Down Down Return
+  w=$(window '^Discounts$')
+  shoot "$w" discounts-mexican
+  click "$w" 556 142
+  gone '^Discounts$'
 
   keys "$main" alt+v m
   w=$(window '^Service Map$')

@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "forms/layout.h"
 #include "geo/city_lookup.h"
+#include "pricing/frm_discounts.h"
 #include "pricing/frm_fak.h"
 #include "quote/printout.h"
 #include "tools/frm_about.h"
@@ -50,6 +51,9 @@ frmCorvane1::frmCorvane1(Program& program)
   Design();
   WireEvents();
   WireToolCommands();
+  mnuEditDiscountsUS.onClick = [this] { mnuEditDiscounts_Click("U"); };
+  mnuEditDiscountsCanadian.onClick = [this] { mnuEditDiscounts_Click("C"); };
+  mnuEditDiscountsMexican.onClick = [this] { mnuEditDiscounts_Click("M"); };
 }
 
 void frmCorvane1::Design() {
@@ -375,11 +379,6 @@ void frmCorvane1::ConfigureScreen() {
   mnuViewTerminalInformation.setVisible(On(s.ServiceGuideOn));
   lblTerminalLabel.setVisible(On(s.ServiceGuideOn));
   lblServiceLabel.setVisible(On(s.ServiceGuideOn));
-
-  // Commands whose windows are not part of this build stay disabled, never pretended.
-  for (forms::Control* c :
-       Controls{&mnuEditDiscountsUS, &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican})
-    c->setEnabled(false);
 }
 
 void frmCorvane1::OpenWindow(const std::function<void()>& open) {
@@ -422,6 +421,18 @@ void frmCorvane1::mnuEditFAK_Click() {
   for (int i = 0; i < 8; ++i)
     if (!base::Trim(cboClass[i].text()).empty()) ShowFakLabel(i);
   RateAgain();
+}
+
+void frmCorvane1::mnuEditDiscounts_Click(const char* country) {
+  OpenWindow([this, country] {
+    pricing::frmDiscounts window(runtime(), program_.dir, program_.Mexico571Mode,
+                                 program_.decimalSeparator, program_.IconPath());
+    window.Main(country);
+  });
+  // The lane on the screen takes the discounts as they now stand.
+  if (base::Trim(txtOrigin.text()).empty() || base::Trim(txtDestination.text()).empty()) return;
+  LookUpLaneDiscounts();
+  if (lblTotalCharge.visible()) RateAgain();
 }
 
 void frmCorvane1::mnuFilePrint_Click() {

@@ -185,6 +185,8 @@ class frmCorvane1 : public forms::Form {
   void WireEvents();
   void mnuViewTerminalInformation_Click();
   void mnuEditFAK_Click();
+  // The discount editor for "U", "C" or "M"; the lane's discounts are looked up afterwards.
+  void mnuEditDiscounts_Click(const char* country);
   void mnuFilePrint_Click();
   void mnuEditAccessorialCharges_Click();
   void mnuCityLookup_Click();

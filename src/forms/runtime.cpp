@@ -388,9 +388,11 @@ void Runtime::Unload(Form& form) {
 void Runtime::Remove(Form& form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
   if (activeForm_ == &form) activeForm_ = nullptr;
+  if (formRemoved_) formRemoved_(form);
 }
 
 void Runtime::Remove(Control& control) {
+  if (controlRemoved_) controlRemoved_(control);
   if (focus_ == &control) {
     focus_ = nullptr;
     focusDelivered_ = true;

@@ -74,6 +74,13 @@ class Runtime {
 
   // Called after every user event once the runtime is at rest, so a view can redraw.
   void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+  // Told when a control or a window is destroyed, so that a view forgets what it built for it
+  // before another window can come to stand at the same address.
+  void SetRemovalObservers(std::function<void(const Control&)> control,
+                           std::function<void(const Form&)> form) {
+    controlRemoved_ = std::move(control);
+    formRemoved_ = std::move(form);
+  }
 
  private:
   friend class Form;
@@ -105,6 +112,8 @@ class Runtime {
   std::vector<Control*> pendingMoves_;
   bool tabPosted_ = false;
   std::function<void()> observer_;
+  std::function<void(const Control&)> controlRemoved_;
+  std::function<void(const Form&)> formRemoved_;
 };
 
 }  // namespace tarvex::forms

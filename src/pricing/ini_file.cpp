@@ -123,23 +123,6 @@ bool Fail(std::string* error, std::string what) {
   return false;
 }
 
-// The current text of a file about to be rewritten; an unreadable existing file is an error,
-// so that a write can never replace a file it could not read.
-bool ReadForUpdate(const fs::path& file, std::string& text, std::string* error) {
-  std::error_code ec;
-  const auto status = fs::status(file, ec);
-  if (!fs::exists(status)) {
-    text.clear();
-    return true;
-  }
-  if (!fs::is_regular_file(status)) return Fail(error, file.string() + " is not a file");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Fail(error, "cannot open " + file.string());
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return Fail(error, "cannot read " + file.string());
-  return true;
-}
-
 bool HasLineBreak(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -174,6 +157,23 @@ void AppendNewSection(std::string& out, std::string_view text, std::string_view 
 
 }  // namespace
 
+// The current text of a file about to be rewritten; an unreadable existing file is an error,
+// so that a write can never replace a file it could not read.
+bool ReadIniForUpdate(const fs::path& file, std::string& text, std::string* error) {
+  std::error_code ec;
+  const auto status = fs::status(file, ec);
+  if (!fs::exists(status)) {
+    text.clear();
+    return true;
+  }
+  if (!fs::is_regular_file(status)) return Fail(error, file.string() + " is not a file");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return Fail(error, "cannot open " + file.string());
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return Fail(error, "cannot read " + file.string());
+  return true;
+}
+
 std::string TrimAtNul(std::string_view text) {
   const std::size_t nul = text.find('\0');
   if (nul == std::string_view::npos || nul == 0) return base::Trim(text);
@@ -185,11 +185,14 @@ std::string ReadIniValue(std::string_view section, std::string_view key, const f
   std::error_code ec;
   const bool exists = fs::is_regular_file(file, ec);
   if (!exists && defaultValue.empty()) return {};
+  if (!exists) return ReadIniTextValue("", section, key, defaultValue);
+  return ReadIniTextValue(base::FileToString(file), section, key, defaultValue);
+}
+
+std::string ReadIniTextValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view defaultValue) {
   std::string fallback(defaultValue.substr(0, defaultValue.find('\0')));
   while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
-  if (!exists) return FromBuffer(fallback);
-
-  const std::string text = base::FileToString(file);
   const auto lines = SplitLines(text);
   const auto span = FindSection(lines, TrimIni(section));
   if (!span) return FromBuffer(fallback);
@@ -206,8 +209,8 @@ std::vector<std::string> ReadIniSectionNames(const fs::path& file) {
   return names;
 }
 
-bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
-                   const fs::path& file, std::string* error) {
+bool SetIniValue(std::string& text, std::string_view section, std::string_view key,
+                 std::string_view value, std::string* error) {
   section = TrimIni(section);
   key = TrimIni(key);
   if (!CheckSectionName(section, error)) return false;
@@ -216,8 +219,6 @@ bool WriteIniValue(std::string_view section, std::string_view key, std::string_v
     return Fail(error, "key name would break the file's lines");
   if (HasLineBreak(value)) return Fail(error, "value would break the file's lines");
 
-  std::string text;
-  if (!ReadForUpdate(file, text, error)) return false;
   const auto lines = SplitLines(text);
   std::string out;
   out.reserve(text.size() + key.size() + value.size() + section.size() + 8);
@@ -237,11 +238,20 @@ bool WriteIniValue(std::string_view section, std::string_view key, std::string_v
     out.append(key).append("=").append(value).append(kCrLf);
     out.append(text.substr(lines[span->lastContent].next));
   }
-  return base::WriteFileAtomic(file, out, error);
+  text = std::move(out);
+  return true;
 }
 
-bool WriteIniSection(std::string_view section, std::string_view text, const fs::path& file,
-                     std::string* error) {
+bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
+                   const fs::path& file, std::string* error) {
+  std::string text;
+  if (!ReadIniForUpdate(file, text, error)) return false;
+  if (!SetIniValue(text, section, key, value, error)) return false;
+  return base::WriteFileAtomic(file, text, error);
+}
+
+bool SetIniSection(std::string& current, std::string_view section, std::string_view text,
+                   std::string* error) {
   section = TrimIni(section);
   if (!CheckSectionName(section, error)) return false;
   std::string body;
@@ -257,8 +267,6 @@ bool WriteIniSection(std::string_view section, std::string_view text, const fs::
     body.append(line).append(kCrLf);
   }
 
-  std::string current;
-  if (!ReadForUpdate(file, current, error)) return false;
   const auto lines = SplitLines(current);
   std::string out;
   out.reserve(current.size() + body.size() + section.size() + 4);
@@ -270,7 +278,16 @@ bool WriteIniSection(std::string_view section, std::string_view text, const fs::
     out.append(body);
     out.append(std::string_view(current).substr(lines[span->lastContent].next));
   }
-  return base::WriteFileAtomic(file, out, error);
+  current = std::move(out);
+  return true;
+}
+
+bool WriteIniSection(std::string_view section, std::string_view text, const fs::path& file,
+                     std::string* error) {
+  std::string current;
+  if (!ReadIniForUpdate(file, current, error)) return false;
+  if (!SetIniSection(current, section, text, error)) return false;
+  return base::WriteFileAtomic(file, current, error);
 }
 
 }  // namespace tarvex::pricing

@@ -21,6 +21,10 @@ constexpr std::size_t kIniBufferSize = 255;
 std::string ReadIniValue(std::string_view section, std::string_view key,
                          const std::filesystem::path& file, std::string_view defaultValue);
 
+// ReadIniValue on the text of an existing file already read, for many values of one file.
+std::string ReadIniTextValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view defaultValue);
+
 // The names of the file's sections in file order, as they are written; none for a missing file.
 std::vector<std::string> ReadIniSectionNames(const std::filesystem::path& file);
 
@@ -41,5 +45,18 @@ bool WriteIniValue(std::string_view section, std::string_view key, std::string_v
 // section goes at the end of the file. Blank lines after the section's last line are kept.
 bool WriteIniSection(std::string_view section, std::string_view text,
                      const std::filesystem::path& file, std::string* error = nullptr);
+
+// The same two edits on a file's text held in memory, so that many can be made and the file
+// replaced once, whole: a failure leaves `text` as it was.
+bool SetIniValue(std::string& text, std::string_view section, std::string_view key,
+                 std::string_view value, std::string* error = nullptr);
+bool SetIniSection(std::string& text, std::string_view section, std::string_view lines,
+                   std::string* error = nullptr);
+
+// The text of a file about to be rewritten: empty for a missing file; false (and `error` says
+// why) for a file that exists but cannot be read, so that a write never replaces what it could
+// not read.
+bool ReadIniForUpdate(const std::filesystem::path& file, std::string& text,
+                      std::string* error = nullptr);
 
 }  // namespace tarvex::pricing

@@ -74,11 +74,42 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
   QMainWindow::mousePressEvent(event);
 }
 
-Binder::Binder(forms::Runtime& runtime) : runtime_(&runtime) {}
+Binder::Binder(forms::Runtime& runtime) : runtime_(&runtime) {
+  runtime_->SetRemovalObservers([this](const Control& c) { ForgetControl(c); },
+                                [this](const forms::Form& f) { ForgetForm(f); });
+}
 
 Binder::~Binder() {
   runtime_->SetObserver(nullptr);
+  runtime_->SetRemovalObservers(nullptr, nullptr);
   windows_.clear();
+}
+
+void Binder::ForgetControl(const Control& control) {
+  const auto silence = [this](QObject* object) {
+    object->removeEventFilter(this);
+    QObject::disconnect(object, nullptr, this, nullptr);
+  };
+  if (const auto it = widgets_.find(&control); it != widgets_.end()) {
+    silence(it->second);
+    for (QObject* child : it->second->findChildren<QObject*>()) silence(child);
+    widgets_.erase(it);
+  }
+  if (const auto it = actions_.find(&control); it != actions_.end()) {
+    silence(it->second);
+    actions_.erase(it);
+  }
+  menus_.erase(&control);
+  if (const auto it = timers_.find(&control); it != timers_.end()) {
+    delete it->second;
+    timers_.erase(it);
+  }
+  for (auto it = controls_.begin(); it != controls_.end();)
+    it = it->second == &control ? controls_.erase(it) : std::next(it);
+}
+
+void Binder::ForgetForm(const forms::Form& form) {
+  windows_.erase(&form);
 }
 
 FormWindow* Binder::WindowOf(const forms::Form& form) const {

@@ -71,6 +71,9 @@ class Binder : public QObject {
   void SyncControl(forms::Control& control, QWidget* widget);
   void ApplyFocus();
   bool HandleKey(forms::Control& control, QKeyEvent* event);
+  // A destroyed control's widgets no longer speak for it; a destroyed window's go with it.
+  void ForgetControl(const forms::Control& control);
+  void ForgetForm(const forms::Form& form);
 
   forms::Runtime* runtime_;
   std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;

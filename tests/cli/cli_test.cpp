@@ -15,7 +15,9 @@
 #include "cli/density_run.h"
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
+#include "pricing/frm_discounts.h"
 #include "support/program_dir.h"
+#include "support/scripted_desktop.h"
 
 namespace tarvex::cli {
 namespace {
@@ -102,6 +104,63 @@ TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
     ASSERT_FALSE(text.empty()) << name;
     EXPECT_NE(json.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << name;
   }
+}
+
+// A customer's set typed in the discount editor, priced by state, prices the customer's lane
+// on the window as soon as the editor closes, and on the command line afterwards.
+TEST_F(CliTest, ASetTypedInTheDiscountEditorPricesTheCustomersLane) {
+  std::map<std::string, std::string> shown;
+  {
+    testing::ScriptedDesktop desktop;
+    forms::Runtime runtime{desktop};
+    engine::VornLibrary vorn{base::ProgramDir(dir_)};
+    app::Program program(base::ProgramDir(dir_), runtime, vorn);
+    app::frmCorvane1 main(program);
+    app::frmIntro intro(program, main, '.');
+    forms::Driver driver(runtime);
+    intro.Show();
+    driver.FireTimer(intro.Timer1);
+    driver.Type(main.txtOrigin, "64120");
+    driver.Tab();
+    driver.Type(main.txtDestination, "30303");
+    driver.Tab();
+    driver.Replace(main.cboClass[0], "85");
+    driver.Tab();
+    driver.Type(main.txtWeight[0], "1200");
+    driver.Tab();
+    ASSERT_TRUE(main.lblTotalCharge.visible());
+    const std::string before = main.lblNet.caption();
+    desktop.modalScripts["frmDiscounts"] = [&](forms::Form& form) {
+      auto& w = dynamic_cast<pricing::frmDiscounts&>(form);
+      driver.Click(w.cmdAdvancedOptions);
+      driver.Replace(w.cboKeyZip, "64120");
+      driver.Tab();
+      driver.Click(w.optState);
+      driver.Scroll(w.VScroll1, 9);
+      EXPECT_EQ(w.lblState[0].caption(), "Georgia");
+      driver.Replace(w.txtOutboundFloor[0], "321.5");
+      driver.Replace(w.txtOutboundLTL[0], "71.25");
+      driver.Tab();
+      driver.Click(w.cmdSave);
+      driver.Click(w.cmdClose);
+    };
+    driver.Click(main.mnuEditDiscountsUS);
+    EXPECT_EQ(desktop.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(main.txtDiscount[0].text(), "321.50");
+    EXPECT_EQ(main.txtDiscount[1].text(), "71.25");
+    // Rated again with the set: the floor is the least the customer pays.
+    EXPECT_NE(main.lblNet.caption(), before);
+    EXPECT_GE(base::Val(main.lblNet.caption()), 321.5 - 0.005);
+    for (const char* name : {"lblNet", "lblTotalCharge"})
+      shown[name] = base::Trim(main.Find(name)->caption());
+  }
+  ASSERT_EQ(
+      Run("quote --origin 64120 --destination 30303 --line 85:1200 --json", dir_ / "out.json"), 0);
+  const std::string json = base::FileToString(dir_ / "out.json");
+  shown["txtDiscount(0)"] = "321.50";
+  shown["txtDiscount(1)"] = "71.25";
+  for (const auto& [name, text] : shown)
+    EXPECT_NE(json.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << name << json;
 }
 
 TEST_F(CliTest, AccessorialsAreTickedForTheirQuoteOnly) {

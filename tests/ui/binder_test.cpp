@@ -272,6 +272,34 @@ TEST(BinderTest, ModelChangesReachTheWidgets) {
   EXPECT_EQ(qt.Widget(qt.form.txtOrigin)->objectName(), "txtOrigin");
 }
 
+// A window made, shown and destroyed again and again (as the editors are, one per opening)
+// gets new widgets each time: none of an earlier window's widgets speaks for its controls.
+TEST(BinderTest, AWindowDestroyedTakesItsWidgetsWithIt) {
+  testing::ScriptedDesktop desktop;
+  forms::Runtime runtime{desktop};
+  Binder binder(runtime);
+  runtime.SetObserver([&binder] { binder.Sync(); });
+  for (int round = 0; round < 3; ++round) {
+    auto form = std::make_unique<forms::Form>(runtime, "frmEditor");
+    form->setWidth(3000);
+    form->setHeight(2000);
+    auto box = std::make_unique<forms::TextBox>(*form, "txtField");
+    box->move(120, 120, 1200, 300);
+    form->Show();
+    QWidget* widget = binder.WidgetOf(*box);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(binder.ControlOf(widget), box.get());
+    form->Hide();
+    const forms::Control* gone = box.get();
+    box.reset();
+    EXPECT_EQ(binder.ControlOf(widget), nullptr);
+    const forms::Form* formGone = form.get();
+    form.reset();
+    EXPECT_EQ(binder.WindowOf(*formGone), nullptr);
+    EXPECT_EQ(binder.WidgetOf(*gone), nullptr);
+  }
+}
+
 }  // namespace
 }  // namespace tarvex::ui
 

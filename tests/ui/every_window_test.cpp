@@ -10,6 +10,7 @@
 #include "app/frm_rate_sheet.h"
 #include "engine/frm_intrastate_tariffs.h"
 #include "pricing/frm_accessorial_charges.h"
+#include "pricing/frm_discounts.h"
 #include "pricing/settings.h"
 #include "support/demo_program.h"
 #include "support/layout_check.h"
@@ -105,6 +106,25 @@ TEST_P(EveryWindow, TerminalInformationOfAQuotedLane) {
 
 TEST_P(EveryWindow, Fak) {
   CheckWhileOpen(p_.main.mnuEditFAK, "frmFAK");
+}
+
+TEST_P(EveryWindow, DiscountEditorOfEachCountryWithItsGridAndSummary) {
+  CheckWhileOpen(p_.main.mnuEditDiscountsUS, "frmDiscounts", [&](forms::Form& form) {
+    auto& w = dynamic_cast<pricing::frmDiscounts&>(form);
+    ExpectSoundLayout(w, Layout() + " with the lane-type fields");
+    p_.driver.Click(w.cmdAdvancedOptions);
+    ExpectSoundLayout(w, Layout() + " with the advanced options");
+    p_.driver.Click(w.optState);
+    bool listed = false;
+    p_.desktop.modalScripts["frmDiscountSummary"] = [&](forms::Form& summary) {
+      listed = true;
+      ExpectSoundLayout(summary, Layout());
+    };
+    p_.driver.Click(w.cmdDiscountSummary);
+    EXPECT_TRUE(listed);
+  });
+  CheckWhileOpen(p_.main.mnuEditDiscountsCanadian, "frmDiscounts");
+  CheckWhileOpen(p_.main.mnuEditDiscountsMexican, "frmDiscounts");
 }
 
 TEST_P(EveryWindow, AccessorialCharges) {
