@@ -71,27 +71,6 @@ class TerminalInformation : public testing::WindowTest {
   std::unique_ptr<frmTerminalInformation> window_;
 };
 
-TEST_F(TerminalInformation, FixedCaptions) {
-  Open(LaneService{}, "", "");
-  const auto& w = *window_;
-  EXPECT_EQ(w.caption(), "Terminal Information");
-  EXPECT_EQ(w.cmdClose.caption(), "&Close");
-  EXPECT_EQ(w.lblOriginTerminalLabel.caption(), "Origin Terminal");
-  EXPECT_EQ(w.lblDestinationTerminalLabel.caption(), "Destination Terminal");
-  for (const auto* side : {&w.lblOriginAddressLabel, &w.lblDestinationAddressLabel})
-    EXPECT_EQ(side->caption(), "Address");
-  for (const auto* side : {&w.lblOriginPhoneLabel, &w.lblDestinationPhoneLabel})
-    EXPECT_EQ(side->caption(), "Phone");
-  for (const auto* side : {&w.lblOriginFreePhoneLabel, &w.lblDestinationFreePhoneLabel})
-    EXPECT_EQ(side->caption(), "Free Phone");
-  for (const auto* side : {&w.lblOriginFaxLabel, &w.lblDestinationFaxLabel})
-    EXPECT_EQ(side->caption(), "Fax");
-  for (const auto* side : {&w.lblOriginEmailLabel, &w.lblDestinationEmailLabel})
-    EXPECT_EQ(side->caption(), "Email");
-  for (const auto* side : {&w.lblOriginContactLabel, &w.lblDestinationContactLabel})
-    EXPECT_EQ(side->caption(), "Contact");
-}
-
 TEST_F(TerminalInformation, BothSidesWithTheAddressLineRule) {
   Open(LaneService{1, 2, "D", "D", 0, 1, "D"}, "3 Day(s)", "Direct");
   const auto& w = *window_;
