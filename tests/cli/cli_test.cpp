@@ -14,6 +14,7 @@
 #include "base/text.h"
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
+#include "support/demo_program.h"
 #include "support/program_dir.h"
 
 namespace tarvex::cli {
@@ -65,33 +66,17 @@ TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
 
 TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
   // The window driven directly, as the window tests drive it.
-  const testing::ScratchDir windowCopy(testing::ScratchDir::Contents::Demo, "window");
-  const fs::path& windowDir = windowCopy.path();
   std::map<std::string, std::string> shown;
   {
-    CliDesktop desktop;
-    forms::Runtime runtime{desktop};
-    engine::VornLibrary vorn{base::ProgramDir(windowDir)};
-    app::Program program(base::ProgramDir(windowDir), runtime, vorn);
-    app::frmCorvane1 main(program);
-    app::frmIntro intro(program, main, '.');
-    forms::Driver driver(runtime);
-    intro.Show();
-    driver.FireTimer(intro.Timer1);
-    driver.Type(main.txtOrigin, "64120");
-    driver.Tab();
-    driver.Type(main.txtDestination, "10001");
-    driver.Tab();
-    driver.Replace(main.cboClass[0], "70");
-    driver.Tab();
-    driver.Type(main.txtWeight[0], "1200");
-    driver.Tab();
-    driver.Replace(main.cboClass[1], "100");
-    driver.Tab();
-    driver.Type(main.txtWeight[1], "350");
-    driver.Tab();
+    testing::DemoProgram window("window");
+    window.Start();
+    window.TypeQuote("64120", "10001", "70", "1200");
+    window.driver.Replace(window.main.cboClass[1], "100");
+    window.driver.Tab();
+    window.driver.Type(window.main.txtWeight[1], "350");
+    window.driver.Tab();
     for (const char* name : {"lblRBN", "lblMiles", "lblNet", "lblFuelSurcharge", "lblTotalCharge"})
-      shown[name] = base::Trim(main.Find(name)->caption());
+      shown[name] = base::Trim(window.main.Find(name)->caption());
   }
   ASSERT_EQ(Run("quote --origin 64120 --destination 10001 --line 70:1200 --line 100:350 --json",
                 dir_ / "out.json"),
