@@ -14,6 +14,34 @@
 namespace tarvex::engine {
 namespace {
 
+// The fields in the order and widths the engine's documentation gives them ("i" a 16-bit and
+// "l" a 32-bit number, "xN" an array). The tables tile the records at compile time, so order
+// and widths fix every offset; this catches two fields of one width swapped, which tiles too.
+std::string Sequence(const auto& layout, Block block) {
+  std::string out;
+  for (const FieldSpec& f : layout) {
+    if (f.block != block) continue;
+    out += std::string(out.empty() ? "" : " ") + std::string(f.label) + ":" +
+           std::to_string(f.width) + (f.count > 1 ? "x" + std::to_string(f.count) : "") +
+           (f.kind == FieldKind::Integer ? "i"
+            : f.kind == FieldKind::Long  ? "l"
+                                         : "");
+  }
+  return out;
+}
+
+TEST(EngineLayout, FieldsComeInTheDocumentedOrderAndWidths) {
+  EXPECT_EQ(Sequence(kEngineLayout, Block::Record),
+            "M1:1 H1:2 H2:4 H3:4 H4:8 H5:1 H6:10 H7:6 H8:19 H9:6 H10:19 H11:2 H12:8 H13:11 "
+            "H14:6 H15:6 H16:7 H17:7 H18:6 H19:9 H20:9 H21:10 H22:16 H23:1 H24:8 H25:8 H26:1 "
+            "H27:1 H28:1 H29:1 H30:9 H31:6 H32:1 H33:1 H34:5 H35:9 H36:7 H37:5 H38:22 H39:2 "
+            "X1:3 X2:4x175l X3:6x20 X4:4x20l X5:2i X6:2i T1:30 T2:2 T3:4x30l T4:4x30l T5:2i "
+            "T6:2i X7:3 M2:1");
+  EXPECT_EQ(Sequence(kEngineLayout, Block::Line), "L1:2 L2:3 L3:6 L4:7 L5:9 L6:2 L7:1");
+  EXPECT_EQ(Sequence(kEngineLayout, Block::Discount), "D1:2 D2:5x10 D3:2");
+  EXPECT_EQ(Sequence(kTableLayout, Block::Record), "K1:6x20 K2:4x20l K3:2i K4:2i K5:8 K6:10");
+}
+
 TEST(EngineLayout, UnknownLabelsAreNotFound) {
   for (const char* label : {"H0", "H40", "L8", "D4", "X8", "T7", "K1", "h9", "", "H 9"})
     EXPECT_EQ(FindEngineField(label), nullptr) << label;
