@@ -1,41 +1,26 @@
 // A whole quote on the demo carrier's data with the real engine library.
 #include <gtest/gtest.h>
 
-#include "app_session.h"
 #include "base/number_format.h"
-#include "engine/vorn_library.h"
+#include "pricing/settings.h"
+#include "support/demo_program.h"
 
 namespace tarvex::app {
 namespace {
 
-namespace fs = std::filesystem;
-
-class DemoQuoteTest : public ProgramDirTest {
- protected:
-  void SetUp() override {
-    ProgramDirTest::SetUp();
-    for (const auto& entry : fs::directory_iterator(TARVEX_PROGRAM_DIR))
-      if (entry.is_regular_file())
-        fs::copy_file(entry.path(), dir / entry.path().filename(),
-                      fs::copy_options::overwrite_existing);
-    pricing::SettingsRecord s = DemoSettings();
-    s.PromptAccessorials = 0;
-    Settings(s);
-  }
-};
-
-TEST_F(DemoQuoteTest, KansasCityToAtlanta) {
-  testing::ScriptedDesktop desktop;
-  forms::Runtime runtime{desktop};
-  engine::VornLibrary vorn{base::ProgramDir(dir)};
-  ASSERT_TRUE(vorn.loaded()) << vorn.error();
-  Program program(base::ProgramDir(dir), runtime, vorn);
-  frmCorvane1 main(program);
-  frmIntro intro(program, main, '.');
-  forms::Driver driver(runtime);
-  intro.Show();
-  driver.FireTimer(intro.Timer1);
-  desktop.answers = {false};  // not a single shipment, should the tariff ask
+// The demo program as the build lays it out, accessorials not asked for.
+TEST(DemoQuoteTest, KansasCityToAtlanta) {
+  testing::DemoProgram q;
+  ASSERT_TRUE(q.engine.loaded()) << q.engine.error();
+  pricing::SettingsRecord settings = pricing::ReadSettings(q.scratch / "variable.dat").record;
+  settings.PromptAccessorials = 0;
+  ASSERT_TRUE(pricing::WriteSettings(q.scratch / "variable.dat", settings));
+  q.Start();
+  q.desktop.answers = {false};  // not a single shipment, should the tariff ask
+  auto& driver = q.driver;
+  auto& main = q.main;
+  auto& desktop = q.desktop;
+  auto& program = q.program;
 
   driver.Type(main.txtOrigin, "64120");
   driver.Tab();

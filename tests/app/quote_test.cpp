@@ -25,9 +25,9 @@ class QuoteTest : public ProgramDirTest {
     settings = DemoSettings();
     settings.PromptAccessorials = 0;
   }
-  Session& Quote() {
+  Session& Quote(char separator = '.') {
     Settings(settings);
-    Session& s = StartQuoting();
+    Session& s = StartQuoting(separator);
     // Miles and the lane check answer by default; each test adds what it needs.
     s.engine.SetDefaultRating([](EngineRecord& r) {
       r.setText(engine::H2, "");
@@ -48,6 +48,12 @@ class QuoteTest : public ProgramDirTest {
     s.driver.Tab();
     s.driver.Type(s.main.txtWeight[line], weight);
     s.driver.Tab();
+  }
+  // A lane from Kansas City and one line of class 100, 300 lb, rated as `Rated` answers.
+  void QuoteLine(Session& s, const std::string& destination = "30303") {
+    Lane(s, "64120", destination);
+    s.engine.SetDefaultRating(Rated);
+    RateLine(s, 0, "100", "300");
   }
   pricing::SettingsRecord settings;
 };
@@ -79,11 +85,12 @@ TEST_F(QuoteTest, InvalidOriginSendsTheUserBackAndTheDestinationStepOnlyResetsTh
   EXPECT_EQ(s.engine.count("RateShipment"), 0);
 }
 
-TEST_F(QuoteTest, LeavingForAButtonChecksNothing) {
+TEST_F(QuoteTest, InvalidDestinationStaysInTheDestination) {
   Session& s = Quote();
-  s.driver.Type(s.main.txtOrigin, "12");
-  s.driver.Click(s.main.cmdNewShipment);
-  EXPECT_TRUE(s.desktop.Messages().empty());
+  Lane(s, "64120", "3030");
+  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
+  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
+  EXPECT_EQ(s.program.ratingState, "Y");
 }
 
 TEST_F(QuoteTest, ThreeDigitCodesAreExtendedForTheEngine) {
@@ -160,24 +167,10 @@ TEST_F(QuoteTest, SingleShipmentQuestionWhenAnEntryOnlyAppliesToSingleShipments)
   }
 }
 
-TEST_F(QuoteTest, InvalidDestinationStaysInTheDestination) {
-  Session& s = Quote();
-  Lane(s, "64120", "3030");
-  EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
-  EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtDestination);
-  EXPECT_EQ(s.program.ratingState, "Y");
-}
-
 TEST_F(QuoteTest, PointOutsideTheServiceGuideIsRefusedWithTheCustomerServiceMessage) {
   // A guide whose one range serves Kansas City only.
-  geo::ServiceZipRange kansasCity;
-  kansasCity.country = 1;
-  kansasCity.lowest = "64000";
-  kansasCity.highest = "64999";
-  kansasCity.terminal = 1;
-  kansasCity.originIndicator = "D";
-  kansasCity.destinationIndicator = "D";
-  const base::ByteRecord range = kansasCity.ToBytes();
+  const base::ByteRecord range =
+      geo::ServiceZipRange{1, "64000", "64999", 1, "D", "D", 0, 0}.ToBytes();
   WriteText(dir / "ServZipsA.dat",
             std::string(reinterpret_cast<const char*>(range.data()), range.size()));
   Session& s = Quote();
@@ -274,10 +267,7 @@ TEST_F(QuoteTest, MinimumChargeComposition) {
     r.setText(engine::H16, "110.00");
     r.setText(engine::H36, "20.00");
   });
-  s.main.cboClass[0].setText("100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   EXPECT_EQ(s.main.lblUndiscountedChargeLabel.caption(), "Minimum Charge");
   EXPECT_EQ(s.main.lblUndiscountedCharge.caption(), "130.00 ");
   EXPECT_EQ(s.main.lblDiscount.caption(), "20.00 ");
@@ -292,10 +282,8 @@ TEST_F(QuoteTest, EngineDiscountFieldsFromTheLtlBox) {
   s.main.txtDiscount[1].setText("65");
   const EngineRecord& r = s.program.engineRecord;
   EXPECT_EQ(r.text(engine::H26), "Y");
-  EXPECT_EQ(r.discount(1).trimmed(engine::D1), "D%");
-  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "6500");
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(r.discount(1).text(engine::D2, i).substr(0, 5), " 6500");
-  for (int i = 7; i <= 9; ++i) EXPECT_EQ(r.discount(1).text(engine::D2, i).substr(0, 5), " 0000");
+  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "6500");  // as typed, before any rating
+  EXPECT_EQ(r.discount(1).text(engine::D2, 6).substr(0, 5), " 6500");
   s.main.txtDiscount[1].setText(".");
   EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "0000");
 }
@@ -310,7 +298,9 @@ TEST_F(QuoteTest, DiscountOfOneHundredIsRefusedButAFloorIsNot) {
   EXPECT_EQ(s.engine.count("RateShipment"), 0);  // no quote on the screen: nothing re-rated
 }
 
-TEST_F(QuoteTest, FuelSurchargeMinimumAndCanadianTotal) {
+TEST_F(QuoteTest, FuelSurchargeMinimumCanadianTotalAndItsPricePerUnit) {
+  settings.PricePerUnitOn = 1;
+  settings.PromptPricePerUnit = 1;
   settings.FakOn = 0;
   settings.UseFloorTables = 0;
   settings.FuelSurchargeLTL = 1.0;
@@ -321,10 +311,7 @@ TEST_F(QuoteTest, FuelSurchargeMinimumAndCanadianTotal) {
     Rated(r);
     r.setText(engine::H20, "125.00");
   });
-  s.main.cboClass[0].setText("100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   EXPECT_EQ(s.main.lblFuelSurcharge.caption(), "2.00 ");  // 1.25 is raised to the minimum
   EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "35.00 ");
   EXPECT_EQ(s.main.lblTotalCharge.caption(), "162.00 ");
@@ -332,6 +319,14 @@ TEST_F(QuoteTest, FuelSurchargeMinimumAndCanadianTotal) {
   EXPECT_EQ(s.main.lblCanCurrencyExchange.caption(), "64.80 ");
   EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
   EXPECT_TRUE(s.main.lblSufferanceFeeMessage.visible());  // Ontario
+  s.driver.Replace(s.main.txtPPU, "4");
+  EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");
+  // An edited destination takes the quote away, and its price per unit with it.
+  s.driver.Focus(s.main.txtDestination);
+  s.driver.Press(s.main.txtDestination, forms::keys::Backspace);
+  ASSERT_EQ(s.main.txtDestination.text(), "");
+  EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "");
+  EXPECT_THAT(s.main.lblPPU.caption(), ::testing::AnyOf("", "0.00 "));
 }
 
 TEST_F(QuoteTest, FakWindowRefreshesTheLabelsAndRatesAgain) {
@@ -339,10 +334,7 @@ TEST_F(QuoteTest, FakWindowRefreshesTheLabelsAndRatesAgain) {
   Session& s = Quote();
   Lane(s, "64120", "30303");
   s.engine.SetDefaultRating(Rated);
-  s.main.cboClass[0].setText("100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "500");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "500");
   EXPECT_EQ(s.main.lblFAK[0].caption(), "100");
   s.desktop.modalScripts["frmFAK"] = [&s](forms::Form& form) {
     auto& fak = static_cast<pricing::frmFAK&>(form);
@@ -391,50 +383,10 @@ TEST_F(QuoteTest, CityLookUpPutsThePickedCodeIntoTheOriginAndMovesOn) {
   EXPECT_TRUE(s.desktop.Messages().empty());
 }
 
-// Rates one line of the lane with the engine answering `billed` pounds and a 300.00 total.
-void RateAt(Session& s, const std::string& destination, const std::string& billed) {
-  s.driver.Type(s.main.txtOrigin, "64120");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtDestination, destination);
-  s.driver.Tab();
-  s.engine.SetDefaultRating([billed](EngineRecord& r) {
-    Rated(r);
-    r.setText(engine::H14, billed);
-    r.setText(engine::H15, billed);
-  });
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
-}
-
-TEST_F(QuoteTest, FuelSurchargeChangesToTheTruckloadPercentageAt20000Pounds) {
-  settings.FuelSurchargeLTL = 24.5;
-  settings.FuelSurchargeTL = 18.25;
-  settings.UseFloorTables = 0;
-  for (const auto& [billed, fuel] :
-       std::vector<std::pair<std::string, std::string>>{{"19999", "73.50 "}, {"20000", "54.75 "}}) {
-    Session& s = Quote();
-    RateAt(s, "30303", billed);
-    EXPECT_EQ(s.main.lblFuelSurcharge.caption(), fuel) << billed;  // 300.00 x 24.5 % or 18.25 %
-    session.reset();
-  }
-}
-
-TEST_F(QuoteTest, NoCanadianTotalWithoutAnExchangeFactor) {
-  settings.CanadianExchangeFactor = 0;
-  settings.UseFloorTables = 0;
-  Session& s = Quote();
-  RateAt(s, "M5V3L9", "1500");
-  EXPECT_EQ(s.main.lblTotalChargeLabel.caption(), "Total Charge");
-  EXPECT_FALSE(s.main.lblTotalCanCharge.visible());
-  EXPECT_EQ(s.main.lblCrossBorderCharge.caption(), "35.00 ");  // the demo's border fee
-}
-
 TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   settings.UseFloorTables = 0;
   Session& s = Quote();
-  RateAt(s, "33040", "1500");  // the Florida Keys
+  QuoteLine(s, "33040");  // the Florida Keys
   const double fee = geo::GetHighCostFee(base::ProgramDir(dir), "64120", "33040", 1500).amount;
   ASSERT_GT(fee, 0);
   EXPECT_EQ(s.main.lblHCSAFee.caption(), base::FormatMask(fee, "0.00 "));
@@ -442,7 +394,7 @@ TEST_F(QuoteTest, HighCostAreaAndCaliforniaRowsFromTheDemoLists) {
   EXPECT_FALSE(s.main.lblCaliforniaSurchargeLabel.visible());
   session.reset();
   Session& ca = Quote();
-  RateAt(ca, "90210", "1500");
+  QuoteLine(ca, "90210");
   EXPECT_EQ(ca.main.lblCaliforniaSurcharge.caption(), "12.50 ");
   EXPECT_TRUE(ca.main.lblCaliforniaSurchargeLabel.visible());
   // The rows close up below the fuel surcharge: accessorials, then California, then the total.
@@ -456,10 +408,7 @@ TEST_F(QuoteTest, MexicanLaneInMexicoModeIsRatedTwiceWithBothPanels) {
   settings.UseFloorTables = 0;
   Session& s = Quote();
   ASSERT_TRUE(s.program.Mexico571Mode);
-  s.driver.Type(s.main.txtOrigin, "64120");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtDestination, "06600M");
-  s.driver.Tab();
+  Lane(s, "64120", "06600M");
   std::vector<std::string> portions;
   s.engine.SetDefaultRating([&portions](EngineRecord& r) {
     portions.push_back(r.text(engine::H3));
@@ -467,10 +416,7 @@ TEST_F(QuoteTest, MexicanLaneInMexicoModeIsRatedTwiceWithBothPanels) {
     r.setText(engine::H20, portions.size() == 1 ? "300.00" : "200.00");
   });
   s.main.txtDiscount[3].setText("10");
-  s.driver.Replace(s.main.cboClass[0], "92.5");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "92.5", "300");
   EXPECT_EQ(portions, (std::vector<std::string>{"   P", "   S"}));
   EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2), "92");  // "92.5" cut for the MX part
   EXPECT_EQ(s.main.lblNet.caption(), "300.00 ");
@@ -490,15 +436,9 @@ TEST_F(QuoteTest, FakClassesStayUnsubstitutedOnAMexicanLaneOutsideMexicoMode) {
   ASSERT_EQ(s.program.fak.FakInEffect, 'Y');  // the demo table rates class 50 as 65
   for (const char* destination : {"30303", "06600M"}) {
     s.driver.Click(s.main.cmdNewShipment);
-    s.driver.Type(s.main.txtOrigin, "64120");
-    s.driver.Tab();
-    s.driver.Type(s.main.txtDestination, destination);
-    s.driver.Tab();
+    Lane(s, "64120", destination);
     s.engine.SetDefaultRating(Rated);
-    s.driver.Replace(s.main.cboClass[0], "50");
-    s.driver.Tab();
-    s.driver.Type(s.main.txtWeight[0], "300");
-    s.driver.Tab();
+    RateLine(s, 0, "50", "300");
     EXPECT_EQ(s.engine.lastRated().line(1).trimmed(engine::L2),
               std::string(destination) == "30303" ? "65" : "50")
         << destination;
@@ -525,12 +465,7 @@ TEST_F(QuoteTest, LeavingTheLastWeightForNewShipmentRatesButPrintDoesNot) {
 
 TEST_F(QuoteTest, EngineRefusalOfARatingLeavesThePreviousResults) {
   Session& s = Quote();
-  Lane(s, "64120", "30303");
-  s.engine.SetDefaultRating(Rated);
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  QuoteLine(s);
   ASSERT_EQ(s.main.lblCharge[0].caption(), "100.00 ");
   s.engine.SetDefaultRating(testing::ScriptedEngine::Refuse(" 222"));
   s.driver.Replace(s.main.txtWeight[0], "60000");
@@ -555,10 +490,7 @@ TEST_F(QuoteTest, DiscountOnChargesShowsItsPercentageAndTheFloorHoldsTheNet) {
     r.setText(engine::H35, "195.00");
   });
   s.main.txtDiscount[1].setText("65");
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "300");
-  s.driver.Tab();
+  RateLine(s, 0, "100", "300");
   EXPECT_EQ(s.engine.lastRated().text(engine::H33), "C");
   EXPECT_EQ(s.main.lblUndiscountedChargeLabel.caption(), "Undiscounted Charge");
   EXPECT_EQ(s.main.lblUndiscountedCharge.caption(), "300.00 ");
@@ -587,12 +519,6 @@ TEST_F(QuoteTest, NewShipmentEmptiesEverythingAndStartsAtTheOrigin) {
   EXPECT_EQ(s.main.optApplyOutboundPricing.value(), 1);
   EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
 }
-
-}  // namespace
-}  // namespace tarvex::app
-
-namespace tarvex::app {
-namespace {
 
 // The portion ratings of a Mexican lane: each records the classes it was sent and answers
 // with its own net.
@@ -634,12 +560,7 @@ TEST_F(QuoteTest, MexicanPortionRatesTheClassesOfThePackedLines) {
 TEST_F(QuoteTest, MexicanPanelKeepsItsCentsWithTheDecimalComma) {
   settings.VersionText = "Version 4.2.571.3";
   settings.UseFloorTables = 0;
-  Settings(settings);
-  Session& s = StartQuoting(',');
-  s.engine.SetDefaultRating([](EngineRecord& r) {
-    r.setText(engine::H2, "");
-    r.setText(engine::H13, "1234");
-  });
+  Session& s = Quote(',');
   Lane(s, "64120", "06600M");
   Portions portions;
   s.engine.SetDefaultRating(portions.Reply("300.40", "541.60"));
@@ -650,9 +571,7 @@ TEST_F(QuoteTest, MexicanPanelKeepsItsCentsWithTheDecimalComma) {
 
 TEST_F(QuoteTest, NoLineLeftClearsTheTotals) {
   Session& s = Quote();
-  Lane(s, "64120", "30303");
-  s.engine.SetDefaultRating(Rated);
-  RateLine(s, 0, "100", "300");
+  QuoteLine(s);
   ASSERT_TRUE(s.main.lblTotalChargeLabel.visible());
   const int ratings = s.engine.count("RateShipment");
   // The only class box emptied: nothing is left to rate, and nothing may stay printable.
@@ -685,6 +604,7 @@ TEST_F(QuoteTest, AnOriginLeftForAButtonIsCheckedWithTheDestination) {
   ASSERT_TRUE(s.desktop.Messages().empty());
   s.driver.Replace(s.main.txtOrigin, "9");
   s.driver.Focus(s.main.cmdClose);  // a button: the origin goes unchecked
+  EXPECT_TRUE(s.desktop.Messages().empty());
   s.driver.Focus(s.main.txtDestination);
   s.driver.Tab();
   EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
@@ -694,9 +614,7 @@ TEST_F(QuoteTest, AnOriginLeftForAButtonIsCheckedWithTheDestination) {
 
 TEST_F(QuoteTest, ARefusedLaneLeavesNothingOfTheLaneBeforeIt) {
   Session& s = Quote();
-  Lane(s, "64120", "30303");
-  s.engine.SetDefaultRating(Rated);
-  RateLine(s, 0, "100", "300");
+  QuoteLine(s);
   ASSERT_EQ(s.main.lblDestinationState.caption(), "GA");
   s.driver.Focus(s.main.txtDestination);
   s.driver.Replace(s.main.txtDestination, "A0A");  // not a code
@@ -801,31 +719,6 @@ TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag)
   s.driver.Click(s.main.mnuFileCalculator);
   EXPECT_EQ(s.desktop.started, (std::vector<std::string>{"calc.exe"}));
   EXPECT_EQ(s.program.ratingState, "Y");
-}
-
-TEST_F(QuoteTest, PricePerUnitOfTheCanadianTotalGoesWithTheQuote) {
-  settings.PricePerUnitOn = 1;
-  settings.PromptPricePerUnit = 1;
-  settings.FakOn = 0;
-  settings.UseFloorTables = 0;
-  settings.FuelSurchargeLTL = 1.0;
-  settings.CanadianExchangeFactor = 40;
-  Session& s = Quote();
-  Lane(s, "64120", "M5V3L9");
-  s.engine.SetDefaultRating([](EngineRecord& r) {
-    Rated(r);
-    r.setText(engine::H20, "125.00");
-  });
-  RateLine(s, 0, "100", "300");
-  ASSERT_EQ(s.main.lblTotalCanCharge.caption(), "226.80 ");
-  s.driver.Replace(s.main.txtPPU, "4");
-  EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");
-  // An edited destination takes the quote away, and its price per unit with it.
-  s.driver.Focus(s.main.txtDestination);
-  s.driver.Press(s.main.txtDestination, forms::keys::Backspace);
-  ASSERT_EQ(s.main.txtDestination.text(), "");
-  EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "");
-  EXPECT_THAT(s.main.lblPPU.caption(), ::testing::AnyOf("", "0.00 "));
 }
 
 TEST_F(QuoteTest, EveryWindowCarriesTheProgramIcon) {

@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "base/program_dir.h"
-#include "base/read_result.h"
 #include "support/program_dir.h"
 
 namespace tarvex::base {
@@ -148,24 +147,6 @@ TEST_F(Files, ProgramDirFindsNamesWithoutRegardToCase) {
   EXPECT_FALSE(pd.exists("floor.dat"));
   EXPECT_EQ(pd.resolve("floor.dat"), dir_ / "floor.dat");  // where a new file goes
   EXPECT_EQ(pd.resolve("..\\FAK.dat").filename(), "FAK.dat");
-}
-
-}  // namespace
-}  // namespace tarvex::base
-
-namespace tarvex::base {
-namespace {
-
-TEST(ReadResult, HoldsAValueOrAMessageNamingTheFile) {
-  const auto good = ReadResult<double>::Ok(35.5);
-  EXPECT_TRUE(good.ok());
-  EXPECT_EQ(good.value(), 35.5);
-  EXPECT_EQ(good.fault(), "");
-  const auto bad =
-      ReadResult<double>::Fault("The fee file /x/bordercrossingfee.dat holds no amount.");
-  EXPECT_FALSE(bad.ok());
-  EXPECT_EQ(bad.valueOr(0), 0);
-  EXPECT_NE(bad.fault().find("bordercrossingfee.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "cli/quote_run.h"
 #include "engine/vorn_library.h"
 #include "pricing/frm_discounts.h"
+#include "support/demo_program.h"
 #include "support/program_dir.h"
 #include "support/scripted_desktop.h"
 
@@ -68,33 +69,17 @@ TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
 
 TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
   // The window driven directly, as the window tests drive it.
-  const testing::ScratchDir windowCopy(testing::ScratchDir::Contents::Demo, "window");
-  const fs::path& windowDir = windowCopy.path();
   std::map<std::string, std::string> shown;
   {
-    CliDesktop desktop;
-    forms::Runtime runtime{desktop};
-    engine::VornLibrary vorn{base::ProgramDir(windowDir)};
-    app::Program program(base::ProgramDir(windowDir), runtime, vorn);
-    app::frmCorvane1 main(program);
-    app::frmIntro intro(program, main, '.');
-    forms::Driver driver(runtime);
-    intro.Show();
-    driver.FireTimer(intro.Timer1);
-    driver.Type(main.txtOrigin, "64120");
-    driver.Tab();
-    driver.Type(main.txtDestination, "10001");
-    driver.Tab();
-    driver.Replace(main.cboClass[0], "70");
-    driver.Tab();
-    driver.Type(main.txtWeight[0], "1200");
-    driver.Tab();
-    driver.Replace(main.cboClass[1], "100");
-    driver.Tab();
-    driver.Type(main.txtWeight[1], "350");
-    driver.Tab();
+    testing::DemoProgram window("window");
+    window.Start();
+    window.TypeQuote("64120", "10001", "70", "1200");
+    window.driver.Replace(window.main.cboClass[1], "100");
+    window.driver.Tab();
+    window.driver.Type(window.main.txtWeight[1], "350");
+    window.driver.Tab();
     for (const char* name : {"lblRBN", "lblMiles", "lblNet", "lblFuelSurcharge", "lblTotalCharge"})
-      shown[name] = base::Trim(main.Find(name)->caption());
+      shown[name] = base::Trim(window.main.Find(name)->caption());
   }
   ASSERT_EQ(Run("quote --origin 64120 --destination 10001 --line 70:1200 --line 100:350 --json",
                 dir_ / "out.json"),
@@ -228,19 +213,6 @@ TEST_F(CliTest, NoticesGoToStandardErrorAndTheQuoteGoesOn) {
   EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find("FAK table"), std::string::npos);
 }
 
-TEST_F(CliTest, RelativePathsAreTheShells) {
-  const std::string command = "cd " + dir_.parent_path().string() + " && " +
-                              (dir_ / "tarvex-cli").string() + " --data " +
-                              dir_.filename().string() +
-                              " print-quote --origin 64120 --destination 30303 --line 100:500 "
-                              "--pdf " +
-                              dir_.filename().string() + "/relative.pdf > /dev/null";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(base::FileToString(dir_ / "relative.pdf").substr(0, 4), "%PDF");
-}
-
 TEST_F(CliTest, APdfThatCannotBeWrittenLeavesTheEarlierOneAndExitsFour) {
   const fs::path pdf = dir_ / "quote.pdf";
   base::WriteFileAtomic(pdf, "%PDF earlier");
@@ -268,13 +240,18 @@ TEST_F(CliTest, QuotesBesideAnOpenWindowProgram) {
   engine.EndVorn();
 }
 
-TEST_F(CliTest, PrintedQuoteAsPdf) {
-  const fs::path pdf = dir_ / "quote.pdf";
-  EXPECT_EQ(
-      Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " + pdf.string(),
-          dir_ / "out.txt"),
-      0);
-  EXPECT_EQ(base::FileToString(pdf).substr(0, 4), "%PDF");
+TEST_F(CliTest, PrintedQuoteAsPdfWherePathsAreTheShells) {
+  // Relative paths are taken from the shell's directory, not the program's.
+  const std::string command = "cd " + dir_.parent_path().string() + " && " +
+                              (dir_ / "tarvex-cli").string() + " --data " +
+                              dir_.filename().string() +
+                              " print-quote --origin 64120 --destination M5V3L9 --line 100:1200 "
+                              "--pdf " +
+                              dir_.filename().string() + "/quote.pdf > /dev/null";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(base::FileToString(dir_ / "quote.pdf").substr(0, 4), "%PDF");
   EXPECT_EQ(Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
                     (dir_ / "no" / "such" / "dir.pdf").string(),
                 dir_ / "out.txt"),

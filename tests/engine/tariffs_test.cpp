@@ -45,6 +45,8 @@ TEST_F(TariffsTest, LaneKindsAndTheLastApplicableLine) {
   EXPECT_EQ(record_.trimmed(H4), "TARCD001");
   Select("12345M", "64120", "MX", "MO");
   EXPECT_EQ(record_.trimmed(H4), "TARMX001");  // "UM" comes after "US" and wins
+  Select("", "", "", "");
+  EXPECT_EQ(record_.trimmed(H4), "TARUS001");  // a blank lane takes the first line
   List("USFIRST001 \r\nUSSECOND01 \r\n");
   Select("64120", "30303", "MO", "GA");
   EXPECT_EQ(record_.trimmed(H4), "SECOND01");
@@ -104,11 +106,6 @@ TEST_F(TariffsTest, SilentModeUsesTheChosenStates) {
   EXPECT_EQ(record_.trimmed(H4), "TARUS001");
 }
 
-TEST_F(TariffsTest, BlankLaneTakesTheFirstLine) {
-  Select("", "", "", "");
-  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
-}
-
 TEST_F(TariffsTest, PointerFileOverridesWithInclusiveBounds) {
   std::ofstream(dir_ / "TARIPNTR.DAT") << "6000069999300003099 POINT001\r\n"
                                           "6412064120300003099 POINT002\r\n";
@@ -134,15 +131,7 @@ TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
   EXPECT_EQ(record_.trimmed(H4), "TARUS001");
 }
 
-TEST_F(TariffsTest, MissingListRefusesTheLaneAndNamesTheFile) {
-  fs::remove(dir_ / "tariffs.dat");
-  const TariffSelection s = Select("64120", "30303", "MO", "GA");
-  EXPECT_FALSE(s.ok);
-  EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos);
-  EXPECT_TRUE(record_.blank(H4));
-}
-
-TEST_F(TariffsTest, ShortOddAndEmptyListsRefuseTheLaneByName) {
+TEST_F(TariffsTest, MissingShortOddAndEmptyListsRefuseTheLaneByName) {
   struct Case {
     const char* list;
     const char* said;
@@ -153,13 +142,18 @@ TEST_F(TariffsTest, ShortOddAndEmptyListsRefuseTheLaneByName) {
       {"U\x13TARUS001 Interstate\r\n", "line 1 is not"},
       {"", "is empty"},
       {"\r\n   \r\n", "is empty"},
+      {nullptr, "tariffs.dat"},  // missing
   };
   for (const auto& c : cases) {
-    List(c.list);
+    if (c.list)
+      List(c.list);
+    else
+      fs::remove(dir_ / "tariffs.dat");
     const TariffSelection s = Select("64120", "30303", "MO", "GA");
-    EXPECT_FALSE(s.ok) << c.list;
+    EXPECT_FALSE(s.ok) << c.said;
     EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos) << s.error;
     EXPECT_NE(s.error.find(c.said), std::string::npos) << s.error;
+    EXPECT_TRUE(record_.blank(H4));
   }
   // Blank lines and lines of other kinds around sound ones are no damage.
   List("\r\nUSX\r\n\r\n");

@@ -46,71 +46,35 @@ TEST(PostalCountry, FollowsTheLeadingDigitsAndTheTrailingM) {
   }
 }
 
-struct KeyCase {
-  const char* text;
-  int selLength;
-  char key;
-  int expected;  // 0: dropped
-};
-
-void ExpectKeys(const std::vector<KeyCase>& cases) {
+TEST(FilterPostalCodeKey, KeysPassOnlyWhereTheyContinueACode) {
+  struct Case {
+    const char* text;
+    int selLength;
+    int key;
+    int expected;  // 0: dropped
+  };
+  // clang-format off
+  const Case cases[] = {
+      // Editing keys always pass.
+      {"", 0, 8, 8}, {"A1B2C3", 0, 9, 9}, {"12345M", 6, 13, 13},
+      // A key that replaces the whole text.
+      {"", 0, 'a', 'A'}, {"", 0, '7', '7'}, {"30303", 5, 'a', 'A'}, {"30303", 5, '-', 0},
+      {"30303", 5, ' ', 0}, {"A1B2C3", 6, 'm', 'M'}, {"A1B2C3", 6, '4', '4'},
+      // US and Mexican codes; upper-casing is the quote window's business, not the filter's,
+      // and a part of the text selected still appends at the end.
+      {"3", 0, '0', '0'}, {"3030", 0, '3', '3'}, {"3030", 0, 'M', 0}, {"3030", 0, 'x', 0},
+      {"12345", 0, 'M', 'M'}, {"12345", 0, 'm', 0}, {"12345", 0, '6', 0},
+      {"12345M", 0, 'M', 'M'}, {"123", 2, '4', '4'},
+      // Canadian codes; a lower-case first letter still means one, and so does a letter
+      // typed after blanks.
+      {"A", 0, '1', '1'}, {"A", 0, 'B', 0}, {"a", 0, '1', '1'}, {"A1", 0, 'b', 'B'},
+      {"A1", 0, 'B', 'B'}, {"A1", 0, '2', 0}, {"A1B", 0, '2', '2'}, {"A1B2C", 0, '3', '3'},
+      {"A1B2C", 0, 'D', 0}, {"A1B2C3", 0, 'D', 0}, {"A1B2C3", 0, '4', 0}, {"  ", 0, 'k', 'K'},
+      {"  ", 0, '5', '5'}, {"  ", 0, '-', 0}};
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(FilterPostalCodeKey(c.text, c.selLength, c.key), c.expected)
-        << "text '" << c.text << "' sel " << c.selLength << " key '" << c.key << "'";
-}
-
-TEST(FilterPostalCodeKey, EditingKeysAlwaysPass) {
-  for (int key : {8, 9, 13}) {
-    EXPECT_EQ(FilterPostalCodeKey("", 0, key), key);
-    EXPECT_EQ(FilterPostalCodeKey("A1B2C3", 0, key), key);
-    EXPECT_EQ(FilterPostalCodeKey("12345M", 6, key), key);
-  }
-}
-
-TEST(FilterPostalCodeKey, AKeyThatReplacesTheWholeText) {
-  ExpectKeys({
-      {"", 0, 'a', 'A'},
-      {"", 0, '7', '7'},
-      {"30303", 5, 'a', 'A'},
-      {"30303", 5, '-', 0},
-      {"30303", 5, ' ', 0},
-      {"A1B2C3", 6, 'm', 'M'},
-      {"A1B2C3", 6, '4', '4'},
-  });
-}
-
-TEST(FilterPostalCodeKey, UsAndMexicanCodes) {
-  ExpectKeys({
-      {"3", 0, '0', '0'},
-      {"3030", 0, '3', '3'},
-      {"3030", 0, 'M', 0},
-      {"3030", 0, 'x', 0},
-      {"12345", 0, 'M', 'M'},
-      {"12345", 0, 'm', 0},  // upper-casing is the quote window's business, not the filter's
-      {"12345", 0, '6', 0},
-      {"12345M", 0, 'M', 'M'},  // then refused by validation
-      {"123", 2, '4', '4'},     // part of the text selected: still appended at the end
-  });
-  EXPECT_FALSE(ValidatePostalCode("12345MM"));
-}
-
-TEST(FilterPostalCodeKey, CanadianCodes) {
-  ExpectKeys({
-      {"A", 0, '1', '1'},
-      {"A", 0, 'B', 0},
-      {"a", 0, '1', '1'},  // a lower-case first letter still means a Canadian code
-      {"A1", 0, 'b', 'B'},
-      {"A1", 0, 'B', 'B'},
-      {"A1", 0, '2', 0},
-      {"A1B", 0, '2', '2'},
-      {"A1B2C", 0, '3', '3'},
-      {"A1B2C", 0, 'D', 0},
-      {"A1B2C3", 0, 'D', 0},
-      {"A1B2C3", 0, '4', 0},
-      {"  ", 0, 'k', 'K'},  // blanks only, not selected: a letter begins a Canadian code
-      {"  ", 0, '5', '5'},
-      {"  ", 0, '-', 0},
-  });
+        << "text '" << c.text << "' sel " << c.selLength << " key " << c.key;
 }
 
 TEST(ProvinceFromPostalCode, FollowsTheTableInItsOrder) {

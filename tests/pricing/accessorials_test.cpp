@@ -32,6 +32,13 @@ class AccessorialsTest : public testing::WindowTest {
     }
     base::WriteFileAtomic(dir_ / "ACCCHG.DAT", bytes.substr(0, bytes.size() - cut));
   }
+  // New York City: ZIPs 10001 to 10292, two Longs.
+  void NewYorkCity() {
+    base::ByteRecord range(8);
+    range.setInt32(0, 10001);
+    range.setInt32(4, 10292);
+    base::WriteFixedRecord(dir_ / "NYCPts.dat", 8, 1, range);
+  }
   AccessorialShipment shipment_{"64120", "30303", 1250, 400};
 };
 
@@ -60,10 +67,7 @@ TEST_F(AccessorialsTest, TypesAndLimitsAsTheCarrierPublishesThem) {
 TEST_F(AccessorialsTest, NewYorkTwinAndCanadianDepartureRules) {
   File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, 125, 0, 0),
         Charge("CDSCustoms Clearance", 3, 65, 0, 0)});
-  base::ByteRecord range(8);  // New York City: ZIPs 10001 to 10292, two Longs
-  range.setInt32(0, 10001);
-  range.setInt32(4, 10292);
-  base::WriteFixedRecord(dir_ / "NYCPts.dat", 8, 1, range);
+  NewYorkCity();
   const std::vector<TickedAccessorial> both = {{1, 0}, {3, 0}};
   EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, shipment_), 95);
   EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, {"64120", "10001", 500, 0}), 125);
@@ -116,10 +120,7 @@ TEST(AccessorialFault, NumbersBeyondWhatTheTypeMeansAreDamage) {
 TEST_F(AccessorialsTest, ADamagedTickedChargeIsLeftOutAndSaid) {
   File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, std::nan(""), 0, 0),
         Charge("Notify", 3, 1e132, 0, 0)});
-  base::ByteRecord range(8);
-  range.setInt32(0, 10001);
-  range.setInt32(4, 10292);
-  base::WriteFixedRecord(dir_ / "NYCPts.dat", 8, 1, range);
+  NewYorkCity();
   struct Case {
     std::vector<TickedAccessorial> ticked;
     AccessorialShipment shipment;

@@ -29,13 +29,8 @@ class DiscountSets : public testing::ProgramDirTest {
   }
 };
 
-TEST_F(DiscountSets, EmptyDirectoryOffersTheDefaultUsSetOnly) {
-  const auto list = Fill("U", 1);
-  EXPECT_EQ(list.items, Items{"00000"});
-  EXPECT_EQ(list.text, "00000");
-}
-
 TEST_F(DiscountSets, EachCountryListsItsOwnSets) {
+  EXPECT_EQ(Fill("U", 1).items, Items{"00000"});  // an empty directory: the default set only
   Put("d00000.ini", "");
   Put("d000000.ini", "");
   Put("d0000.ini", "");
@@ -98,10 +93,6 @@ TEST(StateSection, ZeroValuesStillWriteAllEightKeys) {
   EXPECT_EQ(StateSectionText({}),
             "OutboundDirectFloor=0\r\nOutboundDirectLTL=0\r\nOutboundInterlineFloor=0\r\n"
             "OutboundInterlineLTL=0\r\nInboundDirectFloor=0\r\nInboundDirectLTL=0\r\n"
-            "InboundInterlineFloor=0\r\nInboundInterlineLTL=0");
-  EXPECT_EQ(StateSectionText({85, 12.5, 0, 0, 1250, 62.25, 0, 0}),
-            "OutboundDirectFloor=85\r\nOutboundDirectLTL=12.5\r\nOutboundInterlineFloor=0\r\n"
-            "OutboundInterlineLTL=0\r\nInboundDirectFloor=1250\r\nInboundDirectLTL=62.25\r\n"
             "InboundInterlineFloor=0\r\nInboundInterlineLTL=0");
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,17 +47,13 @@ class Floors : public testing::ProgramDirTest {
   const std::map<unsigned char, std::int16_t> cents_ = {{32, 4000}, {'A', 8500}, {'B', 12050}};
 };
 
-TEST_F(Floors, CustomerFloorWinsWithoutReadingATable) {
-  const auto floor = Floor("M5V3L9", "64120", 45.0);
-  EXPECT_TRUE(floor.ok()) << floor.fault;  // no table exists in this directory
-  EXPECT_EQ(floor.amount, 45.0);
-}
-
-TEST_F(Floors, TablesSwitchedOffGiveNoFloor) {
-  for (double customer : {0.0, -5.0}) {
-    const auto floor = Floor("M5V3L9", "64120", customer, /*useTables=*/false);
-    EXPECT_TRUE(floor.ok());
-    EXPECT_EQ(floor.amount, 0.0);
+TEST_F(Floors, CustomerFloorWinsWithoutReadingATableAndNoTablesGiveNoFloor) {
+  // No table exists in this directory.
+  for (const auto& [customer, useTables, amount] :
+       {std::tuple{45.0, true, 45.0}, std::tuple{0.0, false, 0.0}, std::tuple{-5.0, false, 0.0}}) {
+    const auto floor = Floor("M5V3L9", "64120", customer, useTables);
+    EXPECT_TRUE(floor.ok()) << floor.fault;
+    EXPECT_EQ(floor.amount, amount) << customer;
   }
 }
 

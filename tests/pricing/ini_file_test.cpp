@@ -168,14 +168,6 @@ TEST_F(IniFile, OtherLinesAndCommentsSurviveAWriteByteForByte) {
                 "\r\n[CA]\nOutboundDirectFloor=0\nodd line without equals\r\n");
 }
 
-TEST_F(IniFile, WrittenValuesReadBack) {
-  const auto file = dir_ / "d00000.ini";
-  ASSERT_TRUE(WriteIniValue("Discounts", "txtOutboundInterstateDirectLTL", " 62.5 ", file));
-  ASSERT_TRUE(WriteIniValue("Discounts", "cboKeyZip", "00000", file));
-  EXPECT_EQ(ReadIniValue("discounts", "TXTOUTBOUNDINTERSTATEDIRECTLTL", file, ""), "62.5");
-  EXPECT_EQ(ReadIniValue("Discounts", "cboKeyZip", file, ""), "00000");
-}
-
 TEST_F(IniFile, SectionIsRewrittenWholeWhereItStands) {
   const std::string discounts = "[Discounts]\r\noptState=True\r\n\r\n";
   const std::string ny = "[NY]\r\nOutboundDirectFloor=1\r\n";

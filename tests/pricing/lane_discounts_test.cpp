@@ -244,12 +244,6 @@ TEST(DiscountFieldText, ShowsNumbersWithTwoDecimals) {
   EXPECT_EQ(DiscountFieldText("12,5"), "12,5");
 }
 
-}  // namespace
-}  // namespace tarvex::pricing
-
-namespace tarvex::pricing {
-namespace {
-
 // The demo carrier's sets as shipped in the program directory.
 TEST(DemoDiscountSets, PriceTheDemoLanes) {
   const base::ProgramDir dir(std::filesystem::path(TARVEX_SOURCE_DIR) / "data/demo/files");

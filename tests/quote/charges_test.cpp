@@ -241,16 +241,6 @@ TEST(SurchargesTest, CanadianLanesCarryTheBorderFeeTheExchangeAndTheSufferanceNo
   EXPECT_EQ(t.total.caption, "Total Charge");
 }
 
-TEST(SurchargesTest, TheCanadianTotalOfAQuote) {
-  SurchargeInput in = UsLane();
-  in.destination = in.destinationCode = "M5V3L9";
-  in.fuelSurchargeLTL = 1.0;
-  const QuoteTotals t = SurchargesAndTotals(Panel(125), std::nullopt, in);
-  EXPECT_EQ(Money(t.total.amount, '.'), "162.00 ");  // 125.00 + 2.00 fuel + 35.00 border fee
-  EXPECT_EQ(Money(*t.canadianExchange, '.'), "64.80 ");
-  EXPECT_EQ(Money(*t.totalCanadianCharge, '.'), "226.80 ");
-}
-
 TEST(SurchargesTest, OptionalRowsOnlyWhenThereIsAnAmount) {
   SurchargeInput in = UsLane();
   QuoteTotals t = SurchargesAndTotals(Panel(100), std::nullopt, in);

@@ -153,9 +153,6 @@ TEST(DisclaimerTest, BrokenBeforeABlankAndNeverLonger) {
   EXPECT_EQ(joined, base::Trim(text));
   const auto broken = WrapDisclaimer("First line\r\nSecond line");
   EXPECT_EQ(broken, (std::vector<std::string>{"First line", "Second line"}));
-  const auto word = WrapDisclaimer(std::string(200, 'x'));
-  EXPECT_EQ(word, (std::vector<std::string>{std::string(94, 'x'), std::string(94, 'x'),
-                                            std::string(12, 'x')}));
 }
 
 }  // namespace

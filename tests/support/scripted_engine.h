@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,7 +17,6 @@ namespace tarvex::testing {
 class ScriptedEngine : public engine::RatingEngine {
  public:
   using RatingReply = std::function<void(engine::EngineRecord&)>;
-  using TablesReply = std::function<void(engine::TableRecord&)>;
 
   struct Call {
     std::string name;                 // "InitializeVorn", "RateShipment", ...
@@ -30,21 +28,11 @@ class ScriptedEngine : public engine::RatingEngine {
   std::int16_t initializeStatus = 0;
   std::int16_t setVorndataStatus = 0;
 
-  // The replies of the next RateShipment and GetTables calls, in order; once a queue is
-  // empty, the default reply answers (by default: H2 blank, nothing else written).
-  void QueueRating(RatingReply reply) { ratings_.push_back(std::move(reply)); }
-  void QueueTables(TablesReply reply) { tables_.push_back(std::move(reply)); }
+  // The reply of every RateShipment call (by default: H2 blank, nothing else written);
+  // GetTables leaves the table as it is.
   void SetDefaultRating(RatingReply reply) { defaultRating_ = std::move(reply); }
-  void SetDefaultTables(TablesReply reply) { defaultTables_ = std::move(reply); }
 
-  // Ready-made replies: header fields written as given with H2 blank, or a refusal.
-  static RatingReply Answer(
-      std::vector<std::pair<engine::TextField<engine::InEngineRecord>, std::string>> fields) {
-    return [fields = std::move(fields)](engine::EngineRecord& r) {
-      r.setText(engine::H2, "");
-      for (const auto& [field, text] : fields) r.setText(field, text);
-    };
-  }
+  // A ready-made reply: a refusal with its code.
   static RatingReply Refuse(std::string code) {
     return [code = std::move(code)](engine::EngineRecord& r) { r.setText(engine::H2, code); };
   }
@@ -59,21 +47,10 @@ class ScriptedEngine : public engine::RatingEngine {
   }
   void RateShipment(engine::EngineRecord& record) override {
     Record("RateShipment", "", record.data(), record.size());
-    RatingReply reply = defaultRating_;
-    if (!ratings_.empty()) {
-      reply = std::move(ratings_.front());
-      ratings_.pop_front();
-    }
-    if (reply) reply(record);
+    if (defaultRating_) defaultRating_(record);
   }
   void GetTables(engine::TableRecord& record) override {
     Record("GetTables", "", record.data(), record.size());
-    TablesReply reply = defaultTables_;
-    if (!tables_.empty()) {
-      reply = std::move(tables_.front());
-      tables_.pop_front();
-    }
-    if (reply) reply(record);
   }
   void EndVorn() override { Record("EndVorn", "", nullptr, 0); }
 
@@ -98,17 +75,6 @@ class ScriptedEngine : public engine::RatingEngine {
       }
     return r;
   }
-  // Every engine record handed over by RateShipment, in call order.
-  std::vector<engine::EngineRecord> rated() const {
-    std::vector<engine::EngineRecord> out;
-    for (const auto& c : calls_)
-      if (c.name == "RateShipment") {
-        out.emplace_back();
-        std::copy(c.bytes.begin(), c.bytes.end(), out.back().data());
-      }
-    return out;
-  }
-  void clearCalls() { calls_.clear(); }
 
  private:
   void Record(std::string name, std::string argument, const std::uint8_t* bytes, std::size_t size) {
@@ -118,10 +84,7 @@ class ScriptedEngine : public engine::RatingEngine {
   }
 
   std::vector<Call> calls_;
-  std::deque<RatingReply> ratings_;
-  std::deque<TablesReply> tables_;
   RatingReply defaultRating_ = [](engine::EngineRecord& r) { r.setText(engine::H2, ""); };
-  TablesReply defaultTables_;
 };
 
 }  // namespace tarvex::testing

@@ -41,8 +41,12 @@ class LineForm : public forms::Form {
         log_.push_back(name + " LostFocus(next " + rt_.ActiveControl()->displayName() + ")");
       };
     }
-    txtOrigin.onKeyPress = [](int& key) {
+    txtOrigin.onKeyPress = [this](int& key) {
       if (key >= 'a' && key <= 'z') key -= 32;
+      if (key == forms::keys::Enter) {
+        key = 0;
+        rt_.PostTab();
+      }
     };
     // The class box refuses anything but a listed class and takes the focus back.
     cboClass.onLostFocus = [this] {
@@ -125,23 +129,11 @@ TEST(BinderTest, TypingAndTabGiveTheHeadlessSequence) {
 
 TEST(BinderTest, EnterAndClicksGoThroughTheRuntime) {
   Rig headless(false);
-  headless.form.txtOrigin.onKeyPress = [&](int& key) {
-    if (key == forms::keys::Enter) {
-      key = 0;
-      headless.runtime.PostTab();
-    }
-  };
   forms::Driver driver(headless.runtime);
   driver.PressEnter(headless.form.txtOrigin);
   driver.Click(headless.form.cmdCancel);
 
   Rig qt(true);
-  qt.form.txtOrigin.onKeyPress = [&](int& key) {
-    if (key == forms::keys::Enter) {
-      key = 0;
-      qt.runtime.PostTab();
-    }
-  };
   QTest::keyClick(qt.Focused(), Qt::Key_Return);
   QTest::mouseClick(qt.Widget(qt.form.cmdCancel), Qt::LeftButton);
 
