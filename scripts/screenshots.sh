@@ -136,8 +136,8 @@ if [ "${1:-}" = "--inside" ]; then
 
   # The discount editor: the buttons stand in a column on the right, the options of the
   # advanced frame above the fields (points from the window's fixed layout).
-  # The Edit menu opens on its first entry that can be chosen: the US discounts.
-  keys "$main" alt+e Return
+  # The discount entries follow Defaults on the Edit menu.
+  keys "$main" alt+e Down Return
   w=$(window '^Discounts$')
   shoot "$w" discounts-us
   click "$w" 556 270
@@ -150,12 +150,12 @@ if [ "${1:-}" = "--inside" ]; then
   gone '^Discount Summary$'
   click "$w" 556 302
   gone '^Discounts$'
-  keys "$main" alt+e Down Return
+  keys "$main" alt+e Down Down Return
   w=$(window '^Discounts$')
   shoot "$w" discounts-canadian
   click "$w" 556 142
   gone '^Discounts$'
-  keys "$main" alt+e Down Down Return
+  keys "$main" alt+e Down Down Down Return
   w=$(window '^Discounts$')
   shoot "$w" discounts-mexican
   click "$w" 556 142
