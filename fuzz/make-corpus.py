@@ -52,6 +52,7 @@ seeds = {
     "border_fee": {"demo": read("bordercrossingfee.dat"), "text": b"n/a"},
     "vorn_tariff": {"demo": read("KRKS2026.vtf")},
     "vorn_points": {"demo": lines("vornpts.vtf", 80)},
+    "base_points": {"demo": read("KRUS2026.b"), "canada": read("KRCN2026.b")},
 }
 
 for target, files in seeds.items():
