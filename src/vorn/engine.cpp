@@ -81,6 +81,8 @@ class Pricing {
       discounts_[static_cast<std::size_t>(i)] = v > 0 ? std::llround(std::min(v, 10000.0)) : 0;
     }
   }
+  // A partner's factor for the points it serves.
+  void Scale(double factor) { adjustment_ *= factor; }
   bool applies() const { return engineDiscount_; }
   bool onRates() const { return onRates_; }
   // D2(index) in hundredths of a percent, 0 ... 10000; 0 without the engine
@@ -301,7 +303,8 @@ void Engine::Rate(EngineRecordView& r) const {
   const Band& band = t.BandFor(RoadMiles(*from, *to));
   r.setText(H13, band.rbn);
 
-  const Pricing pricing(r);
+  Pricing pricing(r);
+  pricing.Scale(servedFrom->factor * servedTo->factor);
   // The lane's rate table and charge entries, for lane checks and rate sheets
   // alike.
   const int classCount = static_cast<int>(t.classes.size());

@@ -199,6 +199,28 @@ TEST_F(VornTest, RefusalCodes) {
   }
 }
 
+// A partner's five-digit codes carved out of a prefix range rate with the range's factor.
+TEST_F(VornTest, AFiveDigitServedRangeWinsOverItsPrefixAndScalesTheRates) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->served.insert(tariff->served.begin(), {1, "63150", "63179", 'I', 1.25});
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  EngineRecord direct = Rate({{"100", 1000}}, "63149");
+  EngineRecord partner = Rate({{"100", 1000}}, "63150");
+  Send(direct);
+  Send(partner);
+  ASSERT_EQ(direct.text(H2), "    ");
+  ASSERT_EQ(partner.text(H2), "    ");
+  EXPECT_EQ(direct.text(H29), "D");
+  EXPECT_EQ(partner.text(H29), "I");
+  EXPECT_NEAR(base::Val(partner.line(1).trimmed(L4)), base::Val(direct.line(1).trimmed(L4)) * 1.25,
+              0.01);
+  EXPECT_NEAR(base::Val(partner.trimmed(H16)), base::Val(direct.trimmed(H16)) * 1.25, 0.01);
+}
+
 TEST_F(VornTest, MissingRateAndUnplacedPoint) {
   datakit::Report report;
   auto tariff = datakit::CompileTariff(
@@ -570,6 +592,9 @@ TEST(TariffFileTest, NumbersBeyondWhatTheirFieldsCanMeanAreDamage) {
       {4, "CLASSES 50 50"},
       {6, "SERVE 1 699 600 D"},
       {6, "SERVE 4 600 699 D"},
+      {6, "SERVE 1 63100 631 D"},
+      {6, "SERVE 1 63100 63199 I 0"},
+      {6, "SERVE 1 63100 63199 I nan"},
       {2, "NAME TOOLONGNAME"},
       {2, "NAME"},
       {1, "VORN-TARIFF 9"},
