@@ -329,7 +329,12 @@ void Engine::Rate(EngineRecordView& r) const {
     const bool used = i < band.minimum.size();
     digits += used ? static_cast<char>('0' + band.minimum[i].digit) : ' ';
     r.setValue(T3, static_cast<int>(i), used ? band.minimum[i].weight : 0);
-    r.setValue(T4, static_cast<int>(i), used ? band.minimum[i].cents : 0);
+    // A minimum is charged adjusted, as X2(0) and H16 show it; a single-shipment charge is not.
+    const MinimumEntry* m = used ? &band.minimum[i] : nullptr;
+    r.setValue(T4, static_cast<int>(i),
+               m == nullptr    ? 0
+               : m->digit != 0 ? Narrow(pricing.Adjusted(m->cents))
+                               : m->cents);
   }
   r.setText(T1, digits);
   r.setValue(T6, static_cast<std::int16_t>(std::min(band.minimum.size(), kMaxChargeEntries)));

@@ -152,6 +152,8 @@ TEST_F(VornTest, AdjustmentFactorAndSingleShipment) {
   Send(r);
   EXPECT_EQ(r.line(1).trimmed(L4), "15.40");
   EXPECT_EQ(r.trimmed(H20), "154.00");
+  // The minimum entry is adjusted as the minimum itself is.
+  EXPECT_EQ(r.value(T4, 0), r.value(X2, 0));
   EngineRecord single = Rate({{"100", 400}});
   single.setText(H23, "Y");
   Send(single);
