@@ -37,11 +37,14 @@ frmMsg::frmMsg(Program& program) : Form(program.runtime, "frmMsg"), program_(pro
   Command1.setCaption("Output File ...");
   chkCSV.setCaption("CSV File");
   Check2.setCaption("Print Image Ascii File");
-  Row(kGap, 300, {{&Check1, 2400}});
-  Row(kGap, 300 + kPitch, {{&Check3, 3000}, {&Command1, 1560, kBoxHeight}});
-  Row(kGap, 300 + 2 * kPitch, {{&Label1, 900}, {&lblEFFFile, 5580, kBoxHeight}});
-  Row(kGap, 300 + 3 * kPitch, {{&chkCSV, 1800}, {&txtCSVFile, 4680}});
-  Row(kGap, 300 + 4 * kPitch, {{&Check2, 2400}, {&txtPIFile, 4080}});
+  // The file names stand in one column beside their choices.
+  constexpr int kChoice = 2760;
+  constexpr int kPath = kFrameWidth - 3 * kGap - kChoice;
+  Row(kGap, 300, {{&Check1, kChoice}});
+  Row(kGap, 300 + kPitch, {{&Check3, kChoice}, {&Command1, 1560, kBoxHeight}});
+  Row(kGap, 300 + 2 * kPitch, {{&Label1, kChoice}, {&lblEFFFile, kPath, kBoxHeight}});
+  Row(kGap, 300 + 3 * kPitch, {{&chkCSV, kChoice}, {&txtCSVFile, kPath}});
+  Row(kGap, 300 + 4 * kPitch, {{&Check2, kChoice}, {&txtPIFile, kPath}});
   Frame1.move(kGap, kGap, kFrameWidth, 300 + 5 * kPitch);
   const int below = Frame1.top() + Frame1.height() + kGap;
   Row(kGap, below, {{&lblProgress, 2880}, {&prgProgress, kFrameWidth - 2880 - kGap, kLabelHeight}});
