@@ -139,6 +139,7 @@ RateSheetResult RunRateSheet(
   if (classCount == 0 || breakCount == 0)
     return fail(1, "The tariff " + record.trimmed(engine::H4) + " gives no classes or weights.");
   std::vector<std::int32_t> breaks;
+  breaks.reserve(static_cast<std::size_t>(breakCount));
   for (int i = 0; i < breakCount; ++i) breaks.push_back(tables.value(engine::K2, i));
   for (int i = 0; i < classCount; ++i) {
     std::string code =
