@@ -49,6 +49,7 @@ seeds = {
                                                            "CA_Pnts.dat", "NYCPts.dat"))},
     "city_list": {"demo": records("cityzip.dat", 36, 60)},
     "tariff_list": {"demo": read("tariffs.dat") + NEXT + read("taripntr.dat")},
+    "zipcodes": {"demo": read("zipcodes.fil")},
     "border_fee": {"demo": read("bordercrossingfee.dat"), "text": b"n/a"},
     "vorn_tariff": {"demo": read("KRKS2026.vtf")},
     "vorn_points": {"demo": lines("vornpts.vtf", 80)},

@@ -10,7 +10,7 @@
 set -euo pipefail
 
 shots=(splash quote-window single-shipment terminal-information fak accessorial-charges
-  city-lookup service-map)
+  city-lookup service-map rate-sheet rate-sheet-options rate-sheet-discounts)
 
 # Inside the virtual display: drives the program from the copy in $2 and writes one PNG per
 # window into $3.
@@ -116,6 +116,33 @@ if [ "${1:-}" = "--inside" ]; then
   shoot "$w" service-map
   keys "$w" space
   gone '^Service Map$'
+
+  # A rate sheet from Kansas City to every US prefix and Ontario's areas: Enter in the empty
+  # third low box ends the pairs, and Enter on the selection buttons ticks all.
+  keys "$main" alt+f r
+  w=$(window ' - Rate Sheet$')
+  typed "$w" 64120
+  keys "$w" Return Tab Tab
+  typed "$w" us
+  keys "$w" Tab
+  typed "$w" k0a
+  keys "$w" Tab
+  typed "$w" p9z
+  keys "$w" Return Return Return Return
+  shoot "$w" rate-sheet
+  keys "$w" alt+o
+  o=$(window '^Rate Sheet Options$')
+  shoot "$o" rate-sheet-options
+  keys "$o" Tab Tab Tab Tab Return
+  gone '^Rate Sheet Options$'
+  # From the headline box back past Close and Reset to Discounts.
+  keys "$w" shift+Tab shift+Tab shift+Tab Return
+  d=$(window '^Discounts$')
+  shoot "$d" rate-sheet-discounts
+  keys "$d" alt+c
+  gone '^Discounts$'
+  keys "$w" alt+x
+  gone ' - Rate Sheet$'
 
   keys "$main" alt+f x
   for _ in $(seq 50); do

@@ -1,5 +1,6 @@
 #include "app/frm_corvane1.h"
 
+#include "app/frm_rate_sheet.h"
 #include "app/program.h"
 #include "base/files.h"
 #include "base/text.h"
@@ -329,11 +330,10 @@ void frmCorvane1::ConfigureScreen() {
   lblServiceLabel.setVisible(On(s.ServiceGuideOn));
 
   // Commands whose windows are not part of this build stay disabled, never pretended.
-  for (forms::Control* c :
-       Controls{&mnuFileRateSheet, &mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
-                &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican, &mnuViewRules,
-                &mnuViewSpeedSheetAlternation, &mnuHelpContents, &mnuHelpAbout,
-                &cmdDensityClassCalculator})
+  for (forms::Control* c : Controls{&mnuFileBillofLading, &mnuEditDefaults, &mnuEditDiscountsUS,
+                                    &mnuEditDiscountsCanadian, &mnuEditDiscountsMexican,
+                                    &mnuViewRules, &mnuViewSpeedSheetAlternation, &mnuHelpContents,
+                                    &mnuHelpAbout, &cmdDensityClassCalculator})
     c->setEnabled(false);
 }
 
@@ -341,6 +341,17 @@ void frmCorvane1::OpenWindow(const std::function<void()>& open) {
   program_.ratingState = "N";
   open();
   program_.ratingState = "Y";
+}
+
+void frmCorvane1::mnuFileRateSheet_Click() {
+  OpenWindow([this] {
+    NewShipment();
+    frmRateSheet window(program_);
+    window.ShowModal();
+    // Closing the request window reads the settings again, undoing its changes to them.
+    if (window.loaded()) window.Unload();
+  });
+  txtOrigin.SetFocus();
 }
 
 void frmCorvane1::mnuFileCalculator_Click() {

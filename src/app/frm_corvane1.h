@@ -195,6 +195,8 @@ class frmCorvane1 : public forms::Form {
   // Shows the accessorial charges window, creating it on first use.
   void ShowAccessorialCharges();
   void mnuFileCalculator_Click();
+  // New Shipment, then the rate sheet request window.
+  void mnuFileRateSheet_Click();
   // A changed point needs a new lane check: clears the results of the old one.
   void ResetQuote();
   // The origin check of leaving txtOrigin; false after "Invalid ZIP/Postal Code".

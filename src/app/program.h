@@ -10,6 +10,7 @@
 #include "base/program_dir.h"
 #include "engine/engine_record.h"
 #include "engine/rating_engine.h"
+#include "engine/tariffs.h"
 #include "forms/runtime.h"
 #include "pricing/fak.h"
 #include "pricing/settings.h"
@@ -52,6 +53,8 @@ struct Program {
   std::string pickedPostalCode = "      ";
   // Written only by the rate sheet request window; read by the production.
   ratesheet::RateSheetRequest rateSheetRequest;
+  // The states whose intrastate tariffs rate sheets use, as the chooser last left them.
+  engine::ChosenStates intrastateChoice{};
 };
 
 enum class Startup { Ready, FilesLocked, Refused };

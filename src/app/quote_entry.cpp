@@ -13,6 +13,7 @@ void frmCorvane1::WireEvents() {
   mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
   cmdClose.onClick = [this] { cmdClose_Click(); };
   mnuFileCalculator.onClick = [this] { mnuFileCalculator_Click(); };
+  mnuFileRateSheet.onClick = [this] { mnuFileRateSheet_Click(); };
   mnuFileNewShipment.onClick = [this] { NewShipment(); };
   mnuViewTerminalInformation.onClick = [this] { mnuViewTerminalInformation_Click(); };
   mnuViewTerminalInformation.setEnabled(false);

@@ -23,6 +23,7 @@
 #include "geo/postal_code.h"
 #include "geo/service_guide.h"
 #include "geo/special_points.h"
+#include "ratesheet/zipcodes.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::datakit {
@@ -274,6 +275,33 @@ void Build(const fs::path& source, const fs::path& out, Report& report) {
     return prefix >= 1 && prefix <= 999 &&
            unserved.count(stateOf[static_cast<std::size_t>(prefix)]) == 0;
   };
+
+  // The ranges a state typed as a sideline low code expands into: its prefixes a sideline
+  // code may name (010 ... 994), a range going on over unassigned prefixes, at most three.
+  std::map<std::string, std::vector<ratesheet::CodeRange>> stateRanges;
+  std::string lastState;
+  for (std::size_t p = 10; p <= 994; ++p) {
+    const std::string& s = stateOf[p];
+    if (s.empty()) continue;
+    auto& ranges = stateRanges[s];
+    const std::string code = fmt::format("{:03}", p);
+    if (s == lastState)
+      ranges.back().high = code;
+    else
+      ranges.push_back({code, code});
+    lastState = s;
+  }
+  std::string zipcodes;
+  for (const auto& [state, ranges] : stateRanges) {
+    if (unserved.count(state) != 0) continue;
+    if (ranges.size() > ratesheet::kRangesPerState) {
+      report.fault((geoDir / "state_prefixes.tsv").string(),
+                   state + " lies in more than three ranges of prefixes");
+      continue;
+    }
+    zipcodes += ratesheet::ZipCodesLine(state, ranges) + "\r\n";
+  }
+  Write(out, ratesheet::kZipCodesFileName, zipcodes, report);
 
   // Serving terminals of every point, merged into ranges.
   const auto usTerminal = [](const Terminal& t) { return !t.canadian; };
@@ -858,6 +886,30 @@ void CheckStateNames(Checker& k) {
   }
 }
 
+void CheckStateRanges(Checker& k) {
+  const fs::path f = k.file(ratesheet::kZipCodesFileName);
+  std::ifstream in(f, std::ios::binary);
+  if (!in) {
+    k.report.fault(f.string(), "missing");
+    return;
+  }
+  // The window stops at the first key past the one it looks for: the keys must rise.
+  std::string line;
+  std::string last;
+  for (std::size_t n = 1; std::getline(in, line); ++n) {
+    const std::string key = line.substr(0, 2);
+    const std::string where = fmt::format("{} line {}", f.string(), n);
+    if (!last.empty() && base::CompareText(key, last) <= 0)
+      k.report.fault(where, "state " + key + " does not follow " + last);
+    last = key;
+    const auto ranges = ratesheet::ReadStateRanges(base::ProgramDir(k.dir), key);
+    if (!ranges.ok())
+      k.report.fault(where, ranges.fault());
+    else if (ranges.value().empty())
+      k.report.fault(where, "state " + key + " cannot be found");
+  }
+}
+
 void Check(const fs::path& dir, Report& report) {
   Checker k{dir, report};
   CheckStates(k);
@@ -873,6 +925,7 @@ void Check(const fs::path& dir, Report& report) {
   CheckZipRanges(k, geo::kNewYorkCityFileName, geo::kNewYorkCityRecordLength);
   CheckHighCost(k);
   CheckStateNames(k);
+  CheckStateRanges(k);
 }
 
 // ---- dump ----

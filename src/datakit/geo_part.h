@@ -8,8 +8,8 @@
 namespace tarvex::datakit {
 
 // Builds state.dat, cityzip.dat, ServTerm.dat, ServZipsA.dat, ServMatx.dat, zipval.dat,
-// RuralPts.dat, HighCost.dat, CA_Pnts.dat, NYCPts.dat and stname.dat from the readable
-// sources in geo/, checks them and dumps them as text.
+// RuralPts.dat, HighCost.dat, CA_Pnts.dat, NYCPts.dat, stname.dat and zipcodes.fil from the
+// readable sources in geo/, checks them and dumps them as text.
 Part GeoPart();
 
 // The bounding box of a state or territory in degrees; west may lie below -180 for a state

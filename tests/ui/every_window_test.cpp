@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/frm_msg.h"
+#include "app/frm_rate_sheet.h"
 #include "engine/frm_intrastate_tariffs.h"
 #include "pricing/frm_accessorial_charges.h"
 #include "pricing/settings.h"
@@ -124,7 +125,23 @@ TEST_P(EveryWindow, ServiceMap) {
   CheckWhileOpen(p_.main.mnuViewMap, "frmMap");
 }
 
-// No command of this build opens the chooser yet: it is shown on the program's own data.
+// A rate sheet request with its options and discounts windows, opened from its commands.
+TEST_P(EveryWindow, RateSheetWithItsOptionsAndDiscounts) {
+  int children = 0;
+  CheckWhileOpen(p_.main.mnuFileRateSheet, "frmRateSheet", [&](forms::Form& f) {
+    auto& window = dynamic_cast<app::frmRateSheet&>(f);
+    for (const char* name : {"frmRSOptions", "frmDiscountRS"})
+      p_.desktop.modalScripts[name] = [&](forms::Form& child) {
+        ++children;
+        ExpectSoundLayout(child, Layout());
+      };
+    p_.driver.Click(window.mnuRateSheetOptions);
+    p_.driver.Click(window.cmdDiscount);
+  });
+  EXPECT_EQ(children, 2);
+}
+
+// Print on the rate sheet request opens the chooser; here it is shown on the program's data.
 TEST_P(EveryWindow, IntrastateTariffs) {
   engine::ChosenStates chosen{};
   engine::frmIntrastateTariffs window(p_.runtime, p_.program.dir, chosen);
