@@ -342,7 +342,18 @@ void Engine::Rate(EngineRecordView& r) const {
   // A lane check carries no lines.
   const std::string h11 = r.trimmed(H11);
   const double lines = base::Val(h11);
-  if (h11.empty() || lines == 0) return;
+  if (h11.empty() || lines == 0) {
+    // The lane's minimum after its discount, as a rate sheet shows it; blank when too wide.
+    const std::int64_t laneMinimum =
+        baseMinimum != nullptr ? pricing.Adjusted(baseMinimum->cents) : 0;
+    const std::int64_t laneDiscount = HalfUp(laneMinimum * pricing.Discount(0), 10000);
+    const std::string minimumText = Money(laneMinimum - laneDiscount);
+    const std::string discountText = Money(laneDiscount);
+    const bool fits = minimumText.size() <= H16.width && discountText.size() <= H36.width;
+    r.setText(H16, fits ? minimumText : "");
+    r.setText(H36, fits ? discountText : "");
+    return;
+  }
   if (!(lines > 0 && lines <= 20) || lines != std::floor(lines)) return Refuse(r, kBadLineCount);
   const int n = static_cast<int>(lines);
 

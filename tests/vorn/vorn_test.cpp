@@ -173,6 +173,7 @@ TEST_F(VornTest, LaneCheckFillsTheLaneTable) {
   EXPECT_EQ(r.value(X5), 2);
   EXPECT_EQ(r.value(X6), 3);
   EXPECT_EQ(r.value(X2, 0), 8000);
+  EXPECT_EQ(r.trimmed(H16), "80.00");  // the minimum, after a discount D2(0) of none
   EXPECT_EQ(r.value(X2, 0 * 3 + 0 + 4), 1500);
   EXPECT_EQ(r.trimmed(X3, 1), "100");
   EXPECT_EQ(r.value(X4, 2), 1000);
