@@ -65,6 +65,7 @@ class QuoteSession {
   app::Program& program() { return program_; }
   CliDesktop& desktop() { return desktop_; }
   forms::Driver& driver() { return driver_; }
+  app::frmCorvane1& mainWindow() { return main_; }
 
  private:
   CliDesktop desktop_;

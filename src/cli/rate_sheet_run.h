@@ -1,5 +1,5 @@
-// Rate sheets from the command line: the request filled as the request window fills it, and
-// the production window driven as a user drives it.
+// Rate sheets from the command line: the request window (with its discount and options
+// windows) and the production window, driven as a user drives them.
 #pragma once
 
 #include <functional>
@@ -14,7 +14,7 @@ namespace tarvex::cli {
 struct RateSheetInput {
   std::string headline;
   bool inbound = false;
-  // "LOW-HIGH", a single code, a two-letter state, or "US"; up to sixteen pairs in all.
+  // "LOW-HIGH", a single code, a two-letter state or "US", typed into the next free pair.
   std::vector<std::string> ranges;
   std::string classes = "all";       // "all" or "50,100,77.5"
   std::string weights = "ltl";       // "ltl", "all" or captions "L5C,5C,1M"
