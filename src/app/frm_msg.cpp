@@ -205,8 +205,10 @@ void frmMsg::cmdDoRate_Click() {
   write(outputs.exportFile, exportFile, production.exportText());
   write(outputs.csv, csvFile, production.csvText());
   write(outputs.image, imageFile, production.sheet().Image());
-  if (outputs.printer && runtime().desktop().Print(production.sheet().Document(
-                             caption() + " - Rate Sheet")) == forms::PrintResult::Failed) {
+  // A sheet every code of which was refused has no page to print.
+  if (outputs.printer && !production.sheet().pages().empty() &&
+      runtime().desktop().Print(production.sheet().Document(caption() + " - Rate Sheet")) ==
+          forms::PrintResult::Failed) {
     written = false;
     runtime().MsgBox("The rate sheet could not be printed.");
   }
