@@ -56,6 +56,7 @@ seeds = {
     "vorn_tariff": {"demo": read("KRKS2026.vtf")},
     "vorn_points": {"demo": lines("vornpts.vtf", 80)},
     "density_table": {"imperial": read("dencls.dat"), "metric": read("denclsM.dat")},
+    "base_points": {"demo": read("KRUS2026.b"), "canada": read("KRCN2026.b")},
 }
 
 for target, files in seeds.items():

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "app/frm_msg.h"
 #include "app/program.h"
 #include "base/text.h"
 #include "engine/frm_intrastate_tariffs.h"
@@ -587,6 +588,21 @@ void frmRateSheet::SaveRequest() {
     q.WeightSelected.at(static_cast<std::size_t>(i)) = chkWS[i].value() != 0;
 }
 
-void frmRateSheet::ShowProduction() {}
+void frmRateSheet::ShowProduction() {
+  runtime().desktop().DoEvents();
+  frmMsg production(program_);
+  std::array<std::string, 5> headers;
+  const auto texts = RSOptions().HeaderTexts();
+  for (std::size_t i = 0; i < texts.size(); ++i) headers.at(i + 1) = texts[i];
+  production.setHeaderTexts(headers);
+  production.setHeadlineText(base::Trim(txtHZ.text()));
+  std::array<std::string, ratesheet::kWeightRows> captions;
+  for (int i = 0; i < ratesheet::kWeightRows; ++i)
+    captions.at(static_cast<std::size_t>(i)) = chkWS[i].caption();
+  production.setWeightCaptions(captions);
+  production.setChosenStates(&program_.intrastateChoice);
+  production.ShowModal();
+  runtime().desktop().DoEvents();
+}
 
 }  // namespace tarvex::app

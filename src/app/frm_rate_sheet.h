@@ -34,8 +34,7 @@ class frmRateSheet : public forms::Form {
   void SelectLtlWeights();
   // Copies the screen into the program's rate sheet request.
   void SaveRequest();
-  // Runs the production of the saved request. The production window is not part of this
-  // build yet, so it does nothing.
+  // Opens the production window on the saved request, with the options' header texts.
   void ShowProduction();
 
   forms::Menu mnuExit{*this, "mnuExit"};

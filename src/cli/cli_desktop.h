@@ -23,9 +23,12 @@ class CliDesktop : public forms::Desktop {
   forms::OpenResult OpenFile(const std::string&) override { return forms::OpenResult::Failed; }
   bool ChooseProgramFor(const std::string&) override { return false; }
   bool StartProgram(const std::string&) override { return false; }
-  forms::PrintResult Print(const forms::PrintDocument&) override {
-    return forms::PrintResult::Failed;
+  // Printed pages go where `printer` sends them (a PDF file the command line names); without
+  // one they cannot be printed.
+  forms::PrintResult Print(const forms::PrintDocument& document) override {
+    return printer ? printer(document) : forms::PrintResult::Failed;
   }
+  std::function<forms::PrintResult(const forms::PrintDocument&)> printer;
   // Says that a window cannot be printed here, and fails.
   forms::PrintResult PrintForm(const forms::Form& form) override;
   // The command line names its files in its options: a chooser is always cancelled.

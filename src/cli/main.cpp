@@ -1,17 +1,20 @@
-// tarvex-cli: quotes shipments with the quote window's own logic, without a display.
+// tarvex-cli: quotes shipments and makes rate sheets with the windows' own logic, without a
+// display.
 //
 // Exit status: 0 every quote was made; 1 the program showed a message (a refused code, lane
-// or line; the message is on standard error, or in the error column of a batch); 2 the
-// command line was wrong; 3 the program could not start (settings, engine); 4 the printed
-// page could not be written. Notices that let the quote go on (a rural point) go to standard
-// error too. The process locale comes from the environment as for the window program, so
-// LC_ALL=C gives "." in amounts and a comma locale gives ",".
+// or line, or a rate sheet's headline or range; the message is on standard error, or in the
+// error column of a batch); 2 the command line was wrong; 3 the program could not start
+// (settings, engine); 4 the printed page or an output file could not be written. Notices that let
+// the quote go on (a rural point) go to standard error too. The process locale comes from the
+// environment as for the window program, so LC_ALL=C gives "." in amounts and a comma locale gives
+// ",".
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -19,6 +22,7 @@
 #include "base/text.h"
 #include "cli/density_run.h"
 #include "cli/quote_run.h"
+#include "cli/rate_sheet_run.h"
 #include "print/print_page.h"
 #include "quote/printout.h"
 
@@ -171,6 +175,30 @@ int RunDensityCommand(const std::string& dataDir, const tarvex::cli::DensityInpu
   return out.ok() ? 0 : 1;
 }
 
+// A rate sheet; the printed sheet goes to the PDF file.
+int RunSheet(const std::string& dataDir, const tarvex::cli::RateSheetInput& sheet, char** argv) {
+  QuoteSession session(dataDir, tarvex::base::LocaleDecimalSeparator());
+  if (!session.startupMessages().empty()) {
+    for (const auto& m : session.startupMessages()) std::cerr << Cp(m) << '\n';
+    return 3;
+  }
+  for (const auto& m : session.startupNotices()) std::cerr << Cp(m) << '\n';
+  std::unique_ptr<QGuiApplication> toolkit;
+  int qtArgc = 1;
+  if (!sheet.pdfFile.empty()) {
+    // Fonts and the PDF writer need the desktop toolkit, not a display.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    toolkit = std::make_unique<QGuiApplication>(qtArgc, argv);
+  }
+  const auto result = tarvex::cli::RunRateSheet(
+      session, sheet, [&](const tarvex::forms::PrintDocument& document, std::string& error) {
+        return tarvex::print::WritePdf(document, sheet.pdfFile, &error);
+      });
+  for (const auto& m : result.messages) std::cerr << Cp(m) << '\n';
+  return result.status;
+}
+
 int Run(int argc, char** argv) {
   CLI::App app{"Tarvex on the command line: quotes LTL shipments with the carrier's data."};
   app.require_subcommand(1);
@@ -225,6 +253,28 @@ int Run(int argc, char** argv) {
   density->add_option("--weight", densityInput.weight, "weight in pounds")->required();
   density->add_flag("--metric", densityInput.metric, "dimensions in metres");
   density->add_flag("--json", json, "print the figures as JSON");
+
+  tarvex::cli::RateSheetInput sheet;
+  CLI::App* rateSheet = app.add_subcommand(
+      "rate-sheet", "rate one headline code to ranges of sideline codes and write the sheet");
+  rateSheet->add_option("--headline", sheet.headline, "the headline ZIP or postal code")
+      ->required();
+  rateSheet->add_flag("--inbound", sheet.inbound,
+                      "rates from each sideline point to the headline (default: from it)");
+  rateSheet->add_option("--range", sheet.ranges,
+                        "sideline codes LOW-HIGH, a code, a two-letter state or US; repeatable, "
+                        "up to sixteen pairs");
+  rateSheet->add_option("--classes", sheet.classes, "all, or classes such as 50,100,77.5")
+      ->capture_default_str();
+  rateSheet->add_option("--weights", sheet.weights, "ltl, all, or breaks such as L5C,5C,1M")
+      ->capture_default_str();
+  rateSheet->add_option("--discount", sheet.discount,
+                        "LTL,TL[,FLOOR]: the rate sheet's discounts in percent and MC floor");
+  rateSheet->add_option("--header", sheet.headers, "N=TEXT: header line N (1 to 4) of the sheet");
+  rateSheet->add_option("--export", sheet.exportFile, "the export file to write");
+  rateSheet->add_option("--csv", sheet.csvFile, "the CSV file to write");
+  rateSheet->add_option("--pdf", sheet.pdfFile, "the printed sheet as a PDF file");
+  rateSheet->add_option("--image", sheet.imageFile, "the printed sheet's page image as text");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -234,6 +284,11 @@ int Run(int argc, char** argv) {
   if (density->parsed()) return RunDensityCommand(dataDir, densityInput, json);
   batch = FromShell(batch);
   pdf = FromShell(pdf);
+  if (rateSheet->parsed()) {
+    for (std::string* file : {&sheet.exportFile, &sheet.csvFile, &sheet.pdfFile, &sheet.imageFile})
+      *file = FromShell(*file);
+    return RunSheet(dataDir, sheet, argv);
+  }
   input.intrastate = yesIntrastate;
   for (const std::string& a : accessorials)
     input.accessorials.push_back(tarvex::cli::ParseAccessorial(a));

@@ -61,6 +61,11 @@ class QuoteSession {
   QuoteOutput Quote(const QuoteInput& input);
   // The quote window as the last quote left it, for its printed page.
   const app::frmCorvane1& window() const { return main_; }
+  // The running program, for the other windows the command line drives.
+  app::Program& program() { return program_; }
+  CliDesktop& desktop() { return desktop_; }
+  forms::Driver& driver() { return driver_; }
+  app::frmCorvane1& mainWindow() { return main_; }
 
  private:
   CliDesktop desktop_;

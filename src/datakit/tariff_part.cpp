@@ -122,12 +122,17 @@ std::optional<vorn::Tariff> CompileTariff(const std::string& source, const std::
           fault(lineNo, "unknown key " + key);
         }
       } else if (s.name == "served") {
-        if (w.size() != 4 || (w[0] != "1" && w[0] != "2" && w[0] != "3") || w[1].size() != 3 ||
-            w[2].size() != 3 || (w[3] != "D" && w[3] != "I") || w[1] > w[2]) {
-          fault(lineNo, "expected country low high D|I");
+        double factor = 1.0;
+        if ((w.size() != 4 && w.size() != 5) || (w[0] != "1" && w[0] != "2" && w[0] != "3") ||
+            (w[1].size() != 3 && w[1].size() != 5) || w[2].size() != w[1].size() ||
+            (w[3] != "D" && w[3] != "I") || w[1] > w[2] ||
+            (w.size() == 5 &&
+             (!Number(w[4], factor) || !Within(factor, 0.01, vorn::kMaxServedFactor)))) {
+          fault(lineNo, "expected country low high D|I [factor from 0.01 to 10]");
           continue;
         }
-        t.served.push_back({w[0][0] - '0', base::ToUpper(w[1]), base::ToUpper(w[2]), w[3][0]});
+        t.served.push_back(
+            {w[0][0] - '0', base::ToUpper(w[1]), base::ToUpper(w[2]), w[3][0], factor});
       } else if (s.name == "crossings") {
         if (w.size() < 3 || !Number(w[0], a) || !Number(w[1], b) || !Within(a, -90, 90) ||
             !Within(b, -180, 180)) {

@@ -63,7 +63,12 @@ void Control::setValue(int value) {
     setListIndex(value);
     return;
   }
-  if (kind_ == ControlKind::VScrollBar) value = std::clamp(value, min_, max_);
+  if (kind_ == ControlKind::VScrollBar || kind_ == ControlKind::ProgressBar)
+    value = std::clamp(value, min_, max_);
+  if (kind_ == ControlKind::ProgressBar) {
+    value_ = value;
+    return;
+  }
   if (value == value_) return;
   value_ = value;
   if (kind_ == ControlKind::VScrollBar) {

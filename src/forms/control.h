@@ -25,6 +25,7 @@ enum class ControlKind {
   Image,
   Timer,
   VScrollBar,
+  ProgressBar,
 };
 
 // Text alignment of a label or box.
@@ -121,8 +122,8 @@ class Control {
   void setBorderStyle(int style) { borderStyle_ = style; }
   int mousePointer() const { return mousePointer_; }
   void setMousePointer(int pointer) { mousePointer_ = pointer; }
-  // A scroll bar's range and steps; its position is value(). Setting the value raises
-  // Change, as scrolling does, and keeps it within Min and Max.
+  // A scroll bar's or progress bar's range and steps; its position is value(). Setting the value
+  // raises Change, as scrolling does, and keeps it within Min and Max.
   int min() const { return min_; }
   int max() const { return max_; }
   void setRange(int min, int max);
@@ -232,6 +233,8 @@ TARVEX_FORMS_CONTROL(Menu, Menu)
 TARVEX_FORMS_CONTROL(Image, Image)
 TARVEX_FORMS_CONTROL(Timer, Timer)
 TARVEX_FORMS_CONTROL(VScrollBar, VScrollBar)
+// Shows how far long work has come: value() between min() and max(); the user cannot move it.
+TARVEX_FORMS_CONTROL(ProgressBar, ProgressBar)
 #undef TARVEX_FORMS_CONTROL
 // NOLINTEND(bugprone-macro-parentheses)
 

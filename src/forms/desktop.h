@@ -71,6 +71,9 @@ class Desktop {
   virtual std::optional<std::string> ChooseFile(const FileRequest& request) = 0;
   // The hourglass pointer during long work.
   virtual void SetWaitCursor(bool wait) = 0;
+  // In the middle of long work: shows what the windows hold now and lets the user's pending
+  // clicks and keys run (a Cancel button among them). Nothing where no one is at the screen.
+  virtual void DoEvents() {}
   // Screen size in twips, for centring windows.
   virtual std::pair<int, int> ScreenSize() const = 0;
   // The program ends once the current event is done.

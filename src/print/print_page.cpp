@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -51,6 +52,17 @@ void RenderPages(QPagedPaintDevice& device, const forms::PrintDocument& document
   for (const forms::PrintPage& page : document.pages) {
     if (!first) device.newPage();
     first = false;
+    // A page with more lines or wider lines than the paper holds at the page's point size (a
+    // rate sheet page) is printed smaller as a whole, so that no line runs off the paper.
+    std::size_t widest = 0;
+    for (const forms::PrintLine& line : page.lines) widest = std::max(widest, line.text.size());
+    const double tall = static_cast<double>(page.lines.size()) * lineHeight;
+    const double wide = static_cast<double>(widest) * charWidth;
+    double scale = 1.0;
+    if (tall > device.height()) scale = device.height() / tall;
+    if (wide > device.width()) scale = std::min(scale, device.width() / wide);
+    painter.resetTransform();
+    painter.scale(scale, scale);
     int y = metrics.ascent();
     for (const forms::PrintLine& line : page.lines) {
       const QString text = FromModel(line.text);

@@ -24,6 +24,8 @@ const ControlAdapter* AdapterFor(ControlKind kind) {
       return &ImageAdapter();
     case ControlKind::VScrollBar:
       return &ScrollBarAdapter();
+    case ControlKind::ProgressBar:
+      return &ProgressBarAdapter();
     case ControlKind::Menu:
     case ControlKind::Timer:
       return nullptr;

@@ -32,6 +32,7 @@ const ControlAdapter& FrameAdapter();
 const ControlAdapter& LabelAdapter();
 const ControlAdapter& ImageAdapter();
 const ControlAdapter& ScrollBarAdapter();
+const ControlAdapter& ProgressBarAdapter();
 
 // Lock, alignment and selection of a box's line edit, as the model holds them.
 void MirrorEditState(const forms::Control& control, QLineEdit* edit);

@@ -230,6 +230,11 @@ void QtDesktop::SetWaitCursor(bool wait) {
     QGuiApplication::restoreOverrideCursor();
 }
 
+void QtDesktop::DoEvents() {
+  if (binder_ != nullptr) binder_->Sync();
+  QCoreApplication::processEvents();
+}
+
 std::pair<int, int> QtDesktop::ScreenSize() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {19200, 14400};

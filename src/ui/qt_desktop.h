@@ -35,6 +35,7 @@ class QtDesktop : public forms::Desktop {
   forms::PrintResult PrintForm(const forms::Form& form) override;
   std::optional<std::string> ChooseFile(const forms::FileRequest& request) override;
   void SetWaitCursor(bool wait) override;
+  void DoEvents() override;
   std::pair<int, int> ScreenSize() const override;
   void Quit() override;
 

@@ -81,6 +81,8 @@ class Pricing {
       discounts_[static_cast<std::size_t>(i)] = v > 0 ? std::llround(std::min(v, 10000.0)) : 0;
     }
   }
+  // A partner's factor for the points it serves.
+  void Scale(double factor) { adjustment_ *= factor; }
   bool applies() const { return engineDiscount_; }
   bool onRates() const { return onRates_; }
   // D2(index) in hundredths of a percent, 0 ... 10000; 0 without the engine
@@ -301,7 +303,8 @@ void Engine::Rate(EngineRecordView& r) const {
   const Band& band = t.BandFor(RoadMiles(*from, *to));
   r.setText(H13, band.rbn);
 
-  const Pricing pricing(r);
+  Pricing pricing(r);
+  pricing.Scale(servedFrom->factor * servedTo->factor);
   // The lane's rate table and charge entries, for lane checks and rate sheets
   // alike.
   const int classCount = static_cast<int>(t.classes.size());
@@ -326,7 +329,12 @@ void Engine::Rate(EngineRecordView& r) const {
     const bool used = i < band.minimum.size();
     digits += used ? static_cast<char>('0' + band.minimum[i].digit) : ' ';
     r.setValue(T3, static_cast<int>(i), used ? band.minimum[i].weight : 0);
-    r.setValue(T4, static_cast<int>(i), used ? band.minimum[i].cents : 0);
+    // A minimum is charged adjusted, as X2(0) and H16 show it; a single-shipment charge is not.
+    const MinimumEntry* m = used ? &band.minimum[i] : nullptr;
+    r.setValue(T4, static_cast<int>(i),
+               m == nullptr    ? 0
+               : m->digit != 0 ? Narrow(pricing.Adjusted(m->cents))
+                               : m->cents);
   }
   r.setText(T1, digits);
   r.setValue(T6, static_cast<std::int16_t>(std::min(band.minimum.size(), kMaxChargeEntries)));
@@ -334,7 +342,18 @@ void Engine::Rate(EngineRecordView& r) const {
   // A lane check carries no lines.
   const std::string h11 = r.trimmed(H11);
   const double lines = base::Val(h11);
-  if (h11.empty() || lines == 0) return;
+  if (h11.empty() || lines == 0) {
+    // The lane's minimum after its discount, as a rate sheet shows it; blank when too wide.
+    const std::int64_t laneMinimum =
+        baseMinimum != nullptr ? pricing.Adjusted(baseMinimum->cents) : 0;
+    const std::int64_t laneDiscount = HalfUp(laneMinimum * pricing.Discount(0), 10000);
+    const std::string minimumText = Money(laneMinimum - laneDiscount);
+    const std::string discountText = Money(laneDiscount);
+    const bool fits = minimumText.size() <= H16.width && discountText.size() <= H36.width;
+    r.setText(H16, fits ? minimumText : "");
+    r.setText(H36, fits ? discountText : "");
+    return;
+  }
   if (!(lines > 0 && lines <= 20) || lines != std::floor(lines)) return Refuse(r, kBadLineCount);
   const int n = static_cast<int>(lines);
 

@@ -30,9 +30,17 @@ const ServedRange* Tariff::Serving(std::string_view code) const {
   const int country = CountryOf(code);
   const std::string prefix = PrefixOf(code);
   if (prefix.size() < 3) return nullptr;
-  for (const ServedRange& r : served)
-    if (r.country == country && prefix >= r.low && prefix <= r.high) return &r;
-  return nullptr;
+  const std::string five = base::ToUpper(base::Trim(code).substr(0, 5));
+  const ServedRange* found = nullptr;
+  for (const ServedRange& r : served) {
+    if (r.country != country) continue;
+    if (r.low.size() == 5) {
+      if (five.size() == 5 && five >= r.low && five <= r.high) return &r;
+    } else if (found == nullptr && prefix >= r.low && prefix <= r.high) {
+      found = &r;
+    }
+  }
+  return found;
 }
 
 const Band& Tariff::BandFor(double miles) const {
@@ -151,9 +159,11 @@ class TariffReader {
     }
     if (word == "SERVE") {
       ServedRange r;
-      if (n != 5 || w[1].size() != 1 || w[1][0] < '1' || w[1][0] > '3' || w[2].size() != 3 ||
-          w[3].size() != 3 || w[2] > w[3] || (w[4] != "D" && w[4] != "I"))
-        return Fail(error, lineNo, "SERVE country low high D|I expected");
+      if ((n != 5 && n != 6) || w[1].size() != 1 || w[1][0] < '1' || w[1][0] > '3' ||
+          (w[2].size() != 3 && w[2].size() != 5) || w[3].size() != w[2].size() || w[2] > w[3] ||
+          (w[4] != "D" && w[4] != "I") ||
+          (n == 6 && !RealNumber(w[5], 0.01, kMaxServedFactor, r.factor)))
+        return Fail(error, lineNo, "SERVE country low high D|I [factor] expected");
       r.country = w[1][0] - '0';
       r.low = std::string(w[2]);
       r.high = std::string(w[3]);
@@ -280,7 +290,8 @@ std::string WriteTariff(const Tariff& t) {
   for (const auto b : t.breaks) out += fmt::format(" {}", b);
   out += '\n';
   for (const auto& r : t.served)
-    out += fmt::format("SERVE {} {} {} {}\n", r.country, r.low, r.high, r.service);
+    out += fmt::format("SERVE {} {} {} {}{}\n", r.country, r.low, r.high, r.service,
+                       r.factor == 1.0 ? std::string() : fmt::format(" {}", r.factor));
   for (const auto& c : t.crossings)
     out += fmt::format("BORDER {} {}{}{}\n", c.latitude, c.longitude, c.name.empty() ? "" : " ",
                        c.name);

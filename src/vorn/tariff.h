@@ -44,7 +44,12 @@ struct ServedRange {
   std::string low;  // prefixes, compared as text
   std::string high;
   char service = 'D';  // D direct, I interline
+  // Rates and minimum charges of a lane with an end in this range are multiplied by it: what
+  // a partner carrier adds for the points it serves.
+  double factor = 1.0;
 };
+
+inline constexpr double kMaxServedFactor = 10.0;
 
 struct MinimumEntry {
   int digit = 1;  // 0 marks a single-shipment entry
@@ -77,7 +82,8 @@ struct Tariff {
   std::vector<BorderCrossing> crossings;
 
   int ClassIndex(std::string_view className) const;
-  // The served range of a code, nothing when the tariff does not serve it.
+  // The served range of a code, nothing when the tariff does not serve it. A range of
+  // five-character codes is narrower than one of prefixes and wins over it.
   const ServedRange* Serving(std::string_view code) const;
   const Band& BandFor(double miles) const;
   // The crossing nearest a Mexican point; nothing when the tariff names none.

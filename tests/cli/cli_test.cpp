@@ -309,5 +309,48 @@ TEST_F(CliTest, DensityGivesTheCalculatorsFiguresOrItsMessage) {
   }
 }
 
+TEST_F(CliTest, RateSheetWritesEveryOutputTheCommandLineNames) {
+  const fs::path out = dir_ / "stdout.txt";
+  ASSERT_EQ(Run("rate-sheet --headline 64120 --range 300-304 --classes 50,100 --weights "
+                "L5C,5C,1M --discount 50,60,95 --header 3=Customer --export " +
+                    (dir_ / "s.prn").string() + " --csv " + (dir_ / "s.csv").string() + " --pdf " +
+                    (dir_ / "s.pdf").string() + " --image " + (dir_ / "s.prt").string(),
+                out),
+            0)
+      << base::FileToString(dir_ / "stderr.txt");
+  const std::string exported = base::FileToString(dir_ / "s.prn");
+  EXPECT_NE(exported.find("Note    2 Applies 50-79"), std::string::npos) << exported;
+  EXPECT_EQ(base::FileToString(dir_ / "s.csv")
+                .rfind("Headline,Direction,Point,State,Minimum,"
+                       "Class,L5C,5C,1M,Rate Basis,Note\r\n",
+                       0),
+            0U);
+  EXPECT_EQ(base::FileToString(dir_ / "s.pdf").rfind("%PDF", 0), 0U);
+  const std::string image = base::FileToString(dir_ / "s.prt");
+  EXPECT_NE(image.find("Customer"), std::string::npos);
+  EXPECT_NE(image.find("|300-303 GA      *       50 "), std::string::npos) << image;
+
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string message;
+  };
+  const Case refused[] = {
+      {"--headline 64120 --range 300-304", 2, "A rate sheet needs at least one of"},
+      {"--headline 64120 --range 305-304 --export x.prn", 1, "Low must be less than high"},
+      {"--headline 64120 --range 300-A1A --export x.prn", 1, "High ZIP/Postal Code must be"},
+      {"--headline 09001 --range 300 --export " + (dir_ / "x.prn").string(), 1,
+       "Invalid Headline ZIP/Postal Code"},
+      {"--headline 64120 --range 300 --export " + (dir_ / "none" / "x.prn").string(), 4,
+       "The file "},
+  };
+  for (const Case& c : refused) {
+    EXPECT_EQ(Run("rate-sheet " + c.arguments, out), c.status) << c.arguments;
+    EXPECT_EQ(base::FileToString(dir_ / "stderr.txt").rfind(c.message, 0), 0U)
+        << base::FileToString(dir_ / "stderr.txt");
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "x.prn"));
+}
+
 }  // namespace
 }  // namespace tarvex::cli

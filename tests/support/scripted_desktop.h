@@ -82,6 +82,11 @@ class ScriptedDesktop : public forms::Desktop {
     return answer;
   }
   void SetWaitCursor(bool wait) override { waitCursor = wait; }
+  // What the user does while long work lets events through.
+  void DoEvents() override {
+    ++doEvents;
+    if (onDoEvents) onDoEvents();
+  }
   std::pair<int, int> ScreenSize() const override { return screen; }
   void Quit() override { quit = true; }
 
@@ -107,6 +112,8 @@ class ScriptedDesktop : public forms::Desktop {
   bool canStart = true;
   forms::PrintResult printResult = forms::PrintResult::Printed;
   bool waitCursor = false;
+  int doEvents = 0;
+  std::function<void()> onDoEvents;
   bool quit = false;
   std::pair<int, int> screen{19200, 14400};
 };

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/frm_msg.h"
 #include "app/frm_rate_sheet.h"
 #include "engine/frm_intrastate_tariffs.h"
 #include "pricing/frm_accessorial_charges.h"
@@ -246,6 +247,26 @@ TEST_P(EveryWindow, IntrastateTariffs) {
   window.ShowModal();
   EXPECT_TRUE(opened);
   EXPECT_GT(window.used(), 0);
+}
+
+// The request window that opens it is not part of this build: shown on the program's data,
+// every output ticked.
+TEST_P(EveryWindow, RateSheetProduction) {
+  app::frmMsg window(p_.program);
+  bool opened = false;
+  p_.desktop.modalScripts["frmMsg"] = [&](forms::Form& form) {
+    opened = true;
+    ExpectSoundLayout(form, Layout());
+    for (forms::Control* box : {static_cast<forms::Control*>(&window.Check1),
+                                static_cast<forms::Control*>(&window.Check3),
+                                static_cast<forms::Control*>(&window.chkCSV),
+                                static_cast<forms::Control*>(&window.Check2)})
+      p_.driver.Click(*box);
+    ExpectSoundLayout(form, Layout() + " with every output ticked");
+    p_.driver.Click(window.cmdCancelPrint);
+  };
+  window.ShowModal();
+  EXPECT_TRUE(opened);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, EveryWindow, ::testing::Bool(),

@@ -157,6 +157,8 @@ TEST_F(VornTest, AdjustmentFactorAndSingleShipment) {
   Send(r);
   EXPECT_EQ(r.line(1).trimmed(L4), "15.40");
   EXPECT_EQ(r.trimmed(H20), "154.00");
+  // The minimum entry is adjusted as the minimum itself is.
+  EXPECT_EQ(r.value(T4, 0), r.value(X2, 0));
   EngineRecord single = Rate({{"100", 400}});
   single.setText(H23, "Y");
   Send(single);
@@ -176,6 +178,7 @@ TEST_F(VornTest, LaneCheckFillsTheLaneTable) {
   EXPECT_EQ(r.value(X5), 2);
   EXPECT_EQ(r.value(X6), 3);
   EXPECT_EQ(r.value(X2, 0), 8000);
+  EXPECT_EQ(r.trimmed(H16), "80.00");  // the minimum, after a discount D2(0) of none
   EXPECT_EQ(r.value(X2, 0 * 3 + 0 + 4), 1500);
   EXPECT_EQ(r.trimmed(X3, 1), "100");
   EXPECT_EQ(r.value(X4, 2), 1000);
@@ -202,6 +205,28 @@ TEST_F(VornTest, RefusalCodes) {
     Send(r);
     EXPECT_EQ(r.text(H2), c.code) << c.what;
   }
+}
+
+// A partner's five-digit codes carved out of a prefix range rate with the range's factor.
+TEST_F(VornTest, AFiveDigitServedRangeWinsOverItsPrefixAndScalesTheRates) {
+  datakit::Report report;
+  auto tariff = datakit::CompileTariff(
+      base::FileToString(fs::path(TARVEX_FIXTURES_DIR) / "vorn" / "small.tariff"), "small", report);
+  ASSERT_TRUE(tariff);
+  tariff->served.insert(tariff->served.begin(), {1, "63150", "63179", 'I', 1.25});
+  base::WriteFileAtomic(dir_ / "TEST0001.vtf", WriteTariff(*tariff));
+  ASSERT_EQ(Vorn_Set_Vorndata(path_.c_str()), 0);
+  EngineRecord direct = Rate({{"100", 1000}}, "63149");
+  EngineRecord partner = Rate({{"100", 1000}}, "63150");
+  Send(direct);
+  Send(partner);
+  ASSERT_EQ(direct.text(H2), "    ");
+  ASSERT_EQ(partner.text(H2), "    ");
+  EXPECT_EQ(direct.text(H29), "D");
+  EXPECT_EQ(partner.text(H29), "I");
+  EXPECT_NEAR(base::Val(partner.line(1).trimmed(L4)), base::Val(direct.line(1).trimmed(L4)) * 1.25,
+              0.01);
+  EXPECT_NEAR(base::Val(partner.trimmed(H16)), base::Val(direct.trimmed(H16)) * 1.25, 0.01);
 }
 
 TEST_F(VornTest, MissingRateAndUnplacedPoint) {
@@ -533,7 +558,9 @@ TEST(TariffFileTest, NumbersBeyondWhatTheirFieldsCanMeanAreDamage) {
        {"MINIMUM T300 1 0 1e12", "MINIMUM T300 1 0 nan", "MINIMUM T300 12 0 5000",
         "MINIMUM T300 1 9999999 5000"}},
       {4, {"CLASSES 50 1000", "CLASSES 50 50"}},
-      {6, {"SERVE 1 699 600 D", "SERVE 4 600 699 D"}},
+      {6,
+       {"SERVE 1 699 600 D", "SERVE 4 600 699 D", "SERVE 1 63100 631 D", "SERVE 1 63100 63199 I 0",
+        "SERVE 1 63100 63199 I nan"}},
       {2, {"NAME TOOLONGNAME", "NAME"}},
       {1, {"VORN-TARIFF 9"}},
       // Classes or breaks again after a band would leave its rates short.
