@@ -31,7 +31,6 @@ int FreePair(const app::frmRateSheet& w) {
 RateSheetResult RunRateSheet(
     QuoteSession& session, const RateSheetInput& input,
     const std::function<bool(const forms::PrintDocument&, std::string&)>& printPdf) {
-  app::Program& program = session.program();
   CliDesktop& desktop = session.desktop();
   forms::Driver& driver = session.driver();
   if (!session.startupMessages().empty()) return {3, session.startupMessages()};
@@ -170,8 +169,8 @@ RateSheetResult RunRateSheet(
       }
       driver.Click(production.cmdDoRate);
     };
+    // What Print refuses and what the production reports come as messages alike.
     driver.Click(w.cmdPrint);
-    if (refused()) return;
     for (std::string& m : desktop.TakeMessages()) {
       if (m == "Processing Complete") continue;
       const bool unwritten =
