@@ -86,22 +86,6 @@ DetailLines BuildDetailLines(const PointRating& rating) {
   return lines;
 }
 
-std::array<std::string, kWeightRows> WeightBreakCaptions(const std::vector<std::int32_t>& breaks) {
-  std::array<std::string, kWeightRows> captions;
-  auto caption = [](double weight, bool hundreds) {
-    return hundreds ? base::NumberToText(weight / 100) + "C"
-                    : base::NumberToText(weight / 1000) + "M";
-  };
-  for (std::size_t i = 0; i < breaks.size() && i < captions.size(); ++i) {
-    if (i > 0) {
-      captions[i] = caption(breaks[i], breaks[i] < 1000);
-    } else if (breaks.size() > 1) {
-      captions[i] = "L" + caption(breaks[1], breaks[0] < 1000);
-    }
-  }
-  return captions;
-}
-
 std::string ExportLines(const RateSheetRequest& request, const std::string& headlineState,
                         const RatedPoint& point) {
   const PointRating& r = point.rating;

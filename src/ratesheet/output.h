@@ -49,9 +49,6 @@ struct SheetTexts {
   std::string effectiveDate;
 };
 
-// The captions of the weight breaks of the tariff's tables reply: "L5C", "5C", "1M", "20M".
-std::array<std::string, kWeightRows> WeightBreakCaptions(const std::vector<std::int32_t>& breaks);
-
 // One rated point as the writers take it.
 struct RatedPoint {
   std::string code;   // the sideline code walked ("300")

@@ -54,14 +54,5 @@ TEST(DetailLines, ALongListBreaksAfterTheLastWholeEntry) {
             " [>6999 100.07][>7999 100.08][>8999 100.09][>9999 100.10]");
 }
 
-TEST(WeightBreakCaptions, NameEachBreakAsTheSheetDoes) {
-  const auto captions = WeightBreakCaptions({0, 500, 1000, 2000, 5000, 10000, 20000, 30000, 40000});
-  const std::array<std::string, kWeightRows> expected = {"L5C", "5C",  "1M",  "2M", "5M",
-                                                         "10M", "20M", "30M", "40M"};
-  EXPECT_EQ(captions, expected);
-  EXPECT_EQ(WeightBreakCaptions({0, 1500, 2500})[0], "L15C");
-  EXPECT_EQ(WeightBreakCaptions({1000, 2500})[0], "L2.5M");
-}
-
 }  // namespace
 }  // namespace tarvex::ratesheet
