@@ -1,10 +1,11 @@
 // The rate sheet's base-point list NAME.b, and the split of sideline codes by its ranges.
+#include "ratesheet/base_points.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "fuzz_support.h"
-#include "ratesheet/base_points.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarvex;
