@@ -1,26 +1,15 @@
 // Quotes per second through the quote window logic, as tarvex-cli --batch makes them.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "cli/quote_run.h"
-#include "datakit/kit.h"
+#include "demo_program.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 void BatchQuote(benchmark::State& state) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("tarvex-bench-cli-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  tarvex::datakit::Report report;
-  for (const auto& part : tarvex::datakit::Parts())
-    part.build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", dir, report);
-  fs::copy_file(TARVEX_VORN_LIBRARY, dir / "libvorn.so", fs::copy_options::overwrite_existing);
+  const tarvex::bench::DemoProgramDir dir("cli");
   {
-    tarvex::cli::QuoteSession session(dir.string(), '.');
+    tarvex::cli::QuoteSession session(dir.path().string(), '.');
     tarvex::cli::QuoteInput input;
     input.origin = "64120";
     input.destination = "30303";
@@ -31,7 +20,6 @@ void BatchQuote(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
   }
-  fs::remove_all(dir);
 }
 BENCHMARK(BatchQuote)->Unit(benchmark::kMicrosecond);
 

@@ -1,26 +1,22 @@
 // The quote window's own speed on the demo data, headless: leaving the destination (the
 // lane check) and leaving a weight box (the rating with composition and totals).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "app/frm_corvane1.h"
 #include "app/frm_intro.h"
 #include "app/program.h"
 #include "cli/cli_desktop.h"
-#include "datakit/kit.h"
+#include "demo_program.h"
 #include "engine/vorn_library.h"
 #include "forms/driver.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace tarvex;
 
 struct QuoteWindow {
   QuoteWindow()
-      : dir(Prepare()),
+      : dir(demo.path()),
         engine(dir),
         program(dir, runtime, engine),
         main(program),
@@ -28,17 +24,7 @@ struct QuoteWindow {
     intro.Show();
     driver.FireTimer(intro.Timer1);
   }
-  ~QuoteWindow() { fs::remove_all(dir.path()); }
-  static base::ProgramDir Prepare() {
-    const fs::path d =
-        fs::temp_directory_path() / ("tarvex-bench-quote-" + std::to_string(::getpid()));
-    fs::create_directories(d);
-    datakit::Report report;
-    for (const auto& part : datakit::Parts())
-      part.build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", d, report);
-    fs::copy_file(TARVEX_VORN_LIBRARY, d / "libvorn.so", fs::copy_options::overwrite_existing);
-    return base::ProgramDir(d);
-  }
+  bench::DemoProgramDir demo{"quote"};
   cli::CliDesktop desktop;
   forms::Runtime runtime{desktop};
   base::ProgramDir dir;

@@ -1,19 +1,18 @@
 // The national rate sheet (headline 64120 to every US prefix 010 … 994, every class and weight
 // break, export file only) through the rating engine library, and the engine's share of it.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
+#include <iterator>
 
 #include "cli/quote_run.h"
-#include "datakit/kit.h"
+#include "demo_program.h"
+#include "ratesheet/codes.h"
 #include "ratesheet/engine_source.h"
 #include "ratesheet/production.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 // The program's engine, with the time spent in its ratings added up.
@@ -40,15 +39,9 @@ class TimedEngine : public tarvex::engine::RatingEngine {
 };
 
 void NationalSheet(benchmark::State& state) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("tarvex-bench-ratesheet-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  tarvex::datakit::Report report;
-  for (const auto& part : tarvex::datakit::Parts())
-    part.build(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo", dir, report);
-  fs::copy_file(TARVEX_VORN_LIBRARY, dir / "libvorn.so", fs::copy_options::overwrite_existing);
+  const tarvex::bench::DemoProgramDir dir("ratesheet");
   {
-    tarvex::cli::QuoteSession session(dir.string(), '.');
+    tarvex::cli::QuoteSession session(dir.path().string(), '.');
     if (!session.startupMessages().empty()) {
       state.SkipWithError(session.startupMessages().front().c_str());
       return;
@@ -58,9 +51,12 @@ void NationalSheet(benchmark::State& state) {
     request.HeadlineCode = "64120";
     request.SidelineLow[0] = "010";
     request.SidelineHigh[0] = "994";
-    for (int i = 0; i < 18; ++i) {
-      request.ClassSelected.at(static_cast<std::size_t>(i)) = true;
-      request.RateSheetClassCodes.at(static_cast<std::size_t>(i)) = "100";
+    // The demo tariff's eighteen classes, as the request window codes them.
+    const char* classes[] = {"50",  "55",  "60",  "65",  "70",  "77.5", "85",  "92.5", "100",
+                             "110", "125", "150", "175", "200", "250",  "300", "400",  "500"};
+    for (std::size_t i = 0; i < std::size(classes); ++i) {
+      request.ClassSelected.at(i) = true;
+      request.RateSheetClassCodes.at(i) = tarvex::ratesheet::RateSheetClassCode(classes[i]);
     }
     request.WeightSelected.fill(true);
     tarvex::ratesheet::SheetTexts texts;
@@ -86,7 +82,6 @@ void NationalSheet(benchmark::State& state) {
     state.counters["engine_share"] = std::chrono::duration<double>(engine.spent).count() /
                                      std::chrono::duration<double>(total).count();
   }
-  fs::remove_all(dir);
 }
 BENCHMARK(NationalSheet)->Unit(benchmark::kMillisecond);
 
