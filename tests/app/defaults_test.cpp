@@ -17,10 +17,7 @@ class DefaultsTest : public ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
+    settings = DemoForQuoting();
     for (std::int16_t* lock :
          {&settings.OriginLocked, &settings.DestinationLocked, &settings.ClassLocked,
           &settings.WeightLocked, &settings.FuelSurchargeLTLLocked, &settings.FuelSurchargeTLLocked,
@@ -28,8 +25,7 @@ class DefaultsTest : public ProgramDirTest {
       *lock = 0;
   }
   Session& Quote(char separator = '.') {
-    Settings(settings);
-    Session& s = StartQuoting(separator);
+    Session& s = StartQuoting(settings, separator);
     s.engine.SetDefaultRating([](EngineRecord& r) { r.setText(engine::H2, ""); });
     return s;
   }

@@ -40,19 +40,15 @@ class SpeedSheetTest : public ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
+    settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
     settings.EngineDiscountMode = 3;
     settings.EngineDiscountSuppressed = 0;
     settings.MaxTotalWeight = 0;
   }
   // A lane accepted on the quote window, and the engine answering with the block from then on.
   Session& Lane(const char* destination) {
-    Settings(settings);
-    Session& s = StartQuoting();
+    Session& s = StartQuoting(settings);
     s.engine.SetDefaultRating([](EngineRecord& r) { r.setText(engine::H2, ""); });
     s.driver.Type(s.main.txtOrigin, "64120");
     s.driver.Tab();
@@ -75,8 +71,7 @@ class SpeedSheetTest : public ProgramDirTest {
 };
 
 TEST_F(SpeedSheetTest, RatesAndAlternationOfTheLaneWithItsDiscounts) {
-  Settings(settings);
-  Session& before = StartQuoting();
+  Session& before = StartQuoting(settings);
   EXPECT_FALSE(before.main.mnuViewSpeedSheetAlternation.enabled());
   session.reset();
   Session& s = Lane("30303");
