@@ -7,6 +7,7 @@
 #include "app/frm_defaults.h"
 #include "app_session.h"
 #include "base/files.h"
+#include "support/window_test.h"
 
 namespace tarvex::app {
 namespace {
@@ -31,10 +32,8 @@ class DefaultsTest : public ProgramDirTest {
   }
   // Opens the defaults from the menu and lets `act` work in the window.
   void Defaults(Session& s, const std::function<void(frmDefaults&)>& act) {
-    s.desktop.modalScripts["frmDefaults"] = [&](forms::Form& form) {
-      act(static_cast<frmDefaults&>(form));
-    };
-    s.driver.Click(s.main.mnuEditDefaults);
+    EXPECT_TRUE(
+        testing::ActInOpened(s.desktop, s.driver, s.main.mnuEditDefaults, "frmDefaults", act));
   }
   pricing::SettingsRecord Stored() const {
     return pricing::ReadSettings(dir / "variable.dat").record;

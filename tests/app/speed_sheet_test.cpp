@@ -5,6 +5,7 @@
 
 #include "app/frm_speed_sheet_alternation.h"
 #include "app_session.h"
+#include "support/window_test.h"
 
 namespace tarvex::app {
 namespace {
@@ -59,13 +60,8 @@ class SpeedSheetTest : public ProgramDirTest {
     return s;
   }
   void Open(Session& s, const std::function<void(frmSpeedSheetAlternation&)>& act) {
-    bool opened = false;
-    s.desktop.modalScripts["frmSpeedSheetAlternation"] = [&](forms::Form& form) {
-      opened = true;
-      act(static_cast<frmSpeedSheetAlternation&>(form));
-    };
-    s.driver.Click(s.main.mnuViewSpeedSheetAlternation);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(testing::ActInOpened(s.desktop, s.driver, s.main.mnuViewSpeedSheetAlternation,
+                                     "frmSpeedSheetAlternation", act));
   }
   pricing::SettingsRecord settings;
 };

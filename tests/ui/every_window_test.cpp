@@ -14,6 +14,7 @@
 #include "pricing/settings.h"
 #include "support/demo_program.h"
 #include "support/layout_check.h"
+#include "support/window_test.h"
 
 namespace tarvex::testing {
 namespace {
@@ -115,13 +116,9 @@ TEST_P(EveryWindow, DiscountEditorOfEachCountryWithItsGridAndSummary) {
     p_.driver.Click(w.cmdAdvancedOptions);
     ExpectSoundLayout(w, Layout() + " with the advanced options");
     p_.driver.Click(w.optState);
-    bool listed = false;
-    p_.desktop.modalScripts["frmDiscountSummary"] = [&](forms::Form& summary) {
-      listed = true;
-      ExpectSoundLayout(summary, Layout());
-    };
-    p_.driver.Click(w.cmdDiscountSummary);
-    EXPECT_TRUE(listed);
+    EXPECT_TRUE(ActInOpened<forms::Form>(
+        p_.desktop, p_.driver, w.cmdDiscountSummary, "frmDiscountSummary",
+        [&](forms::Form& summary) { ExpectSoundLayout(summary, Layout()); }));
   });
   CheckWhileOpen(p_.main.mnuEditDiscountsCanadian, "frmDiscounts");
   CheckWhileOpen(p_.main.mnuEditDiscountsMexican, "frmDiscounts");
