@@ -239,8 +239,8 @@ TEST_P(EveryWindow, IntrastateTariffs) {
   EXPECT_GT(window.used(), 0);
 }
 
-// The request window that opens it is not part of this build: shown on the program's data,
-// every output ticked.
+// Shown directly on the program's data rather than through a filled-in request, every output
+// ticked.
 TEST_P(EveryWindow, RateSheetProduction) {
   app::frmMsg window(p_.program);
   bool opened = false;
