@@ -83,6 +83,15 @@ class ProgramDirTest : public ::testing::Test {
   pricing::SettingsRecord DemoSettings() const {
     return pricing::ReadSettings(std::filesystem::path(TARVEX_PROGRAM_DIR) / "variable.dat").record;
   }
+  // The demo carrier's files and settings, without the accessorial prompt and the floor
+  // tables that would stop a scripted quote.
+  pricing::SettingsRecord DemoForQuoting() {
+    CopyDemoData();
+    pricing::SettingsRecord s = DemoSettings();
+    s.PromptAccessorials = 0;
+    s.UseFloorTables = 0;
+    return s;
+  }
   Session& Start(char separator = '.') {
     session = std::make_unique<Session>(dir, separator);
     session->intro.Show();
@@ -94,6 +103,11 @@ class ProgramDirTest : public ::testing::Test {
     s.driver.FireTimer(s.intro.Timer1);
     s.desktop.shown.clear();
     return s;
+  }
+  // Writes `settings` first.
+  Session& StartQuoting(const pricing::SettingsRecord& settings, char separator = '.') {
+    Settings(settings);
+    return StartQuoting(separator);
   }
 
   std::filesystem::path dir;

@@ -23,16 +23,12 @@ class DamagedDataTest : public ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
+    settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
     settings.FakOn = 0;
   }
   Session& Quote() {
-    Settings(settings);
-    Session& s = StartQuoting();
+    Session& s = StartQuoting(settings);
     s.engine.SetDefaultRating(Rated);
     return s;
   }

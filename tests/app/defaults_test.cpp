@@ -7,6 +7,7 @@
 #include "app/frm_defaults.h"
 #include "app_session.h"
 #include "base/files.h"
+#include "support/window_test.h"
 
 namespace tarvex::app {
 namespace {
@@ -17,10 +18,7 @@ class DefaultsTest : public ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
+    settings = DemoForQuoting();
     for (std::int16_t* lock :
          {&settings.OriginLocked, &settings.DestinationLocked, &settings.ClassLocked,
           &settings.WeightLocked, &settings.FuelSurchargeLTLLocked, &settings.FuelSurchargeTLLocked,
@@ -28,17 +26,14 @@ class DefaultsTest : public ProgramDirTest {
       *lock = 0;
   }
   Session& Quote(char separator = '.') {
-    Settings(settings);
-    Session& s = StartQuoting(separator);
+    Session& s = StartQuoting(settings, separator);
     s.engine.SetDefaultRating([](EngineRecord& r) { r.setText(engine::H2, ""); });
     return s;
   }
   // Opens the defaults from the menu and lets `act` work in the window.
   void Defaults(Session& s, const std::function<void(frmDefaults&)>& act) {
-    s.desktop.modalScripts["frmDefaults"] = [&](forms::Form& form) {
-      act(static_cast<frmDefaults&>(form));
-    };
-    s.driver.Click(s.main.mnuEditDefaults);
+    EXPECT_TRUE(
+        testing::ActInOpened(s.desktop, s.driver, s.main.mnuEditDefaults, "frmDefaults", act));
   }
   pricing::SettingsRecord Stored() const {
     return pricing::ReadSettings(dir / "variable.dat").record;

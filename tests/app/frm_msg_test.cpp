@@ -100,31 +100,5 @@ TEST_F(FrmMsg, CancelDuringARunStopsBeforeTheNextCodeAndKeepsTheOldFile) {
   EXPECT_EQ(base::FileToString(ExportFile()), "the last sheet\r\n");
 }
 
-TEST_F(FrmMsg, RefusalsAndUnwritableFilesAreSaidAndWriteNothing) {
-  struct Case {
-    const char* headline;
-    std::string exportFile;
-    std::string message;
-  };
-  const std::filesystem::path missing = p_.scratch.path() / "no such folder" / "RATES.PRN";
-  const Case cases[] = {
-      {"09001", "", "Invalid Headline ZIP/Postal Code"},
-      {"64120", missing.string(), "The file " + missing.string() + " could not be written"},
-  };
-  for (const Case& c : cases) {
-    p_.program.rateSheetRequest.HeadlineCode = c.headline;
-    Range("300", "301");
-    const auto said = Run([&] {
-      p_.driver.Click(window_.Check3);
-      if (!c.exportFile.empty()) window_.lblEFFFile.setCaption(c.exportFile);
-      p_.driver.Click(window_.cmdDoRate);
-    });
-    ASSERT_EQ(said.size(), 1U) << c.headline;
-    EXPECT_EQ(said[0].substr(0, c.message.size()), c.message);
-    EXPECT_FALSE(std::filesystem::exists(ExportFile())) << c.headline;
-    EXPECT_FALSE(window_.loaded());
-  }
-}
-
 }  // namespace
 }  // namespace tarvex::app

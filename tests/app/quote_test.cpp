@@ -26,8 +26,7 @@ class QuoteTest : public ProgramDirTest {
     settings.PromptAccessorials = 0;
   }
   Session& Quote(char separator = '.') {
-    Settings(settings);
-    Session& s = StartQuoting(separator);
+    Session& s = StartQuoting(settings, separator);
     // Miles and the lane check answer by default; each test adds what it needs.
     s.engine.SetDefaultRating([](EngineRecord& r) {
       r.setText(engine::H2, "");

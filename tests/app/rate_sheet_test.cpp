@@ -7,6 +7,7 @@
 
 #include "app/frm_rate_sheet.h"
 #include "support/demo_program.h"
+#include "support/window_test.h"
 
 namespace tarvex::testing {
 namespace {
@@ -20,13 +21,7 @@ class RateSheetTest : public ::testing::Test {
 
   // Opens the request window from the quote window's menu and acts in it while it is open.
   void Open(const std::function<void(app::frmRateSheet&)>& act) {
-    bool opened = false;
-    p_.desktop.modalScripts["frmRateSheet"] = [&](forms::Form& form) {
-      opened = true;
-      act(dynamic_cast<app::frmRateSheet&>(form));
-    };
-    p_.driver.Click(p_.main.mnuFileRateSheet);
-    ASSERT_TRUE(opened);
+    ASSERT_TRUE(ActInOpened(p_.desktop, p_.driver, p_.main.mnuFileRateSheet, "frmRateSheet", act));
   }
 
   void Headline(app::frmRateSheet& w, std::string_view code) {

@@ -5,6 +5,7 @@
 
 #include "app/frm_speed_sheet_alternation.h"
 #include "app_session.h"
+#include "support/window_test.h"
 
 namespace tarvex::app {
 namespace {
@@ -40,19 +41,15 @@ class SpeedSheetTest : public ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
+    settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
     settings.EngineDiscountMode = 3;
     settings.EngineDiscountSuppressed = 0;
     settings.MaxTotalWeight = 0;
   }
   // A lane accepted on the quote window, and the engine answering with the block from then on.
   Session& Lane(const char* destination) {
-    Settings(settings);
-    Session& s = StartQuoting();
+    Session& s = StartQuoting(settings);
     s.engine.SetDefaultRating([](EngineRecord& r) { r.setText(engine::H2, ""); });
     s.driver.Type(s.main.txtOrigin, "64120");
     s.driver.Tab();
@@ -63,20 +60,14 @@ class SpeedSheetTest : public ProgramDirTest {
     return s;
   }
   void Open(Session& s, const std::function<void(frmSpeedSheetAlternation&)>& act) {
-    bool opened = false;
-    s.desktop.modalScripts["frmSpeedSheetAlternation"] = [&](forms::Form& form) {
-      opened = true;
-      act(static_cast<frmSpeedSheetAlternation&>(form));
-    };
-    s.driver.Click(s.main.mnuViewSpeedSheetAlternation);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(testing::ActInOpened(s.desktop, s.driver, s.main.mnuViewSpeedSheetAlternation,
+                                     "frmSpeedSheetAlternation", act));
   }
   pricing::SettingsRecord settings;
 };
 
 TEST_F(SpeedSheetTest, RatesAndAlternationOfTheLaneWithItsDiscounts) {
-  Settings(settings);
-  Session& before = StartQuoting();
+  Session& before = StartQuoting(settings);
   EXPECT_FALSE(before.main.mnuViewSpeedSheetAlternation.enabled());
   session.reset();
   Session& s = Lane("30303");

@@ -56,7 +56,6 @@ struct Sheet {
 
 TEST(Production, PrefixesThatRateAlikeInOneStatePrintOneBlock) {
   Sheet s;
-  s.source.rate = [](const std::string&, const std::string&) { return Rating(3850, 9500); };
   ASSERT_EQ(s.Run("300", "303"), Production::Outcome::Complete);
   EXPECT_EQ(s.source.rated.size(), 4U);
   ExpectGolden("alike_300_303.prn", s.production->exportText());
@@ -133,37 +132,25 @@ TEST(Production, PagesBreakBeforeSeventyLinesWithAFooterEach) {
 }
 
 TEST(Production, StopsWhereItIsTold) {
+  PointRating refused;
+  refused.returnCode = "216";
   struct Case {
     const char* name;
-    std::function<void(Sheet&)> arrange;
+    const char* tariffError;
+    PointRating answer;
     Production::Outcome outcome;
     std::size_t rated;
   };
   const Case cases[] = {
-      {"cancel before the third code",
-       [](Sheet& s) {
-         s.source.rate = [](const std::string&, const std::string&) { return Rating(1, 1); };
-       },
-       Production::Outcome::Cancelled, 2},
-      {"headline refused outbound",
-       [](Sheet& s) {
-         s.source.rate = [](const std::string&, const std::string&) {
-           PointRating r;
-           r.returnCode = "216";
-           return r;
-         };
-       },
-       Production::Outcome::HeadlineRefused, 1},
-      {"tariff list unusable",
-       [](Sheet& s) {
-         s.source.tariffError = "The tariff list x is missing.";
-         s.source.rate = [](const std::string&, const std::string&) { return Rating(1, 1); };
-       },
+      {"cancel before the third code", "", Rating(1, 1), Production::Outcome::Cancelled, 2},
+      {"headline refused outbound", "", refused, Production::Outcome::HeadlineRefused, 1},
+      {"tariff list unusable", "The tariff list x is missing.", Rating(1, 1),
        Production::Outcome::Failed, 0},
   };
   for (const Case& c : cases) {
     Sheet s;
-    c.arrange(s);
+    s.source.tariffError = c.tariffError;
+    s.source.rate = [&](const std::string&, const std::string&) { return c.answer; };
     s.request.SidelineLow[0] = "300";
     s.request.SidelineHigh[0] = "303";
     s.production.emplace(s.request, s.texts, s.outputs, s.source);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "forms/driver.h"
@@ -19,6 +20,20 @@ struct Desk {
   forms::Runtime runtime{desktop};
   forms::Driver driver{runtime};
 };
+
+// Clicks `command` and runs `act` in the window named `name` that it opens modally; true when
+// that window opened.
+template <class Window>
+bool ActInOpened(ScriptedDesktop& desktop, forms::Driver& driver, forms::Control& command,
+                 const std::string& name, const std::function<void(Window&)>& act) {
+  bool opened = false;
+  desktop.modalScripts[name] = [&](forms::Form& form) {
+    opened = true;
+    act(dynamic_cast<Window&>(form));
+  };
+  driver.Click(command);
+  return opened;
+}
 
 class WindowTest : public ProgramDirTest {
  protected:

@@ -39,13 +39,6 @@ TEST(ComputeDensity, FiguresAsTheCalculatorShowsThem) {
     EXPECT_FALSE(ComputeDensity(l, "40", "48", g, false).has_value()) << l << " " << g;
 }
 
-TEST(DimensionAccepted, UpToTheLimitOfEachUnit) {
-  EXPECT_TRUE(DimensionAccepted(350, false));
-  EXPECT_FALSE(DimensionAccepted(351, false));
-  EXPECT_TRUE(DimensionAccepted(8.9, true));
-  EXPECT_FALSE(DimensionAccepted(8.91, true));
-}
-
 std::string Table(std::initializer_list<DensityBand> bands) {
   return EncodeDensityTable(bands);
 }
