@@ -50,10 +50,6 @@ frmCorvane1::frmCorvane1(Program& program)
                            lblServiceType) {
   Design();
   WireEvents();
-  WireToolCommands();
-  mnuEditDiscountsUS.onClick = [this] { mnuEditDiscounts_Click("U"); };
-  mnuEditDiscountsCanadian.onClick = [this] { mnuEditDiscounts_Click("C"); };
-  mnuEditDiscountsMexican.onClick = [this] { mnuEditDiscounts_Click("M"); };
 }
 
 void frmCorvane1::Design() {
@@ -548,14 +544,6 @@ void frmCorvane1::mnuViewSpeedSheetAlternation_Click() {
     frmSpeedSheetAlternation window(program_, *this);
     window.ShowModal();
   });
-}
-
-void frmCorvane1::WireToolCommands() {
-  cmdDensityClassCalculator.onClick = [this] { cmdDensityClassCalculator_Click(); };
-  mnuFileBillofLading.onClick = [this] { mnuFileBillofLading_Click(); };
-  mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
-  mnuHelpContents.onClick = [this] { mnuHelpContents_Click(); };
-  mnuViewRules.onClick = [this] { mnuViewRules_Click(); };
 }
 
 void frmCorvane1::cmdDensityClassCalculator_Click() {

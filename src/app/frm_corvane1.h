@@ -194,7 +194,6 @@ class frmCorvane1 : public forms::Form {
   void mnuEditDefaults_Click();
   void mnuViewSpeedSheetAlternation_Click();
   // The density calculator, bill of lading, About window, help and rules.
-  void WireToolCommands();
   void cmdDensityClassCalculator_Click();
   void mnuFileBillofLading_Click();
   void mnuHelpAbout_Click();

@@ -28,6 +28,14 @@ void frmCorvane1::WireEvents() {
   mnuViewMap.onClick = [this] { mnuViewMap_Click(); };
   mnuEditDefaults.onClick = [this] { mnuEditDefaults_Click(); };
   mnuViewSpeedSheetAlternation.onClick = [this] { mnuViewSpeedSheetAlternation_Click(); };
+  mnuEditDiscountsUS.onClick = [this] { mnuEditDiscounts_Click("U"); };
+  mnuEditDiscountsCanadian.onClick = [this] { mnuEditDiscounts_Click("C"); };
+  mnuEditDiscountsMexican.onClick = [this] { mnuEditDiscounts_Click("M"); };
+  cmdDensityClassCalculator.onClick = [this] { cmdDensityClassCalculator_Click(); };
+  mnuFileBillofLading.onClick = [this] { mnuFileBillofLading_Click(); };
+  mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
+  mnuHelpContents.onClick = [this] { mnuHelpContents_Click(); };
+  mnuViewRules.onClick = [this] { mnuViewRules_Click(); };
   // Only an accepted lane has a rate block to show.
   mnuViewSpeedSheetAlternation.setEnabled(false);
   cmdPrint.onClick = [this] { mnuFilePrint_Click(); };
