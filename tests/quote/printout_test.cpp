@@ -40,10 +40,7 @@ class PrintoutTest : public app::ProgramDirTest {
  protected:
   void SetUp() override {
     ProgramDirTest::SetUp();
-    CopyDemoData();
-    settings = DemoSettings();
-    settings.PromptAccessorials = 0;
-    settings.UseFloorTables = 0;
+    settings = DemoForQuoting();
   }
   pricing::SettingsRecord settings;
 };
