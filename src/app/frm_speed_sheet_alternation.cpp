@@ -11,8 +11,8 @@ namespace tarvex::app {
 
 namespace {
 
-using ratesheet::kBlockColumns;
-using ratesheet::kBlockRows;
+using speedsheet::kBlockColumns;
+using speedsheet::kBlockRows;
 
 // The grid: a class column, then nine weight columns; rows of one label's height.
 constexpr int kClassLeft = 120;
@@ -197,17 +197,17 @@ bool frmSpeedSheetAlternation::Rate() {
 
 void frmSpeedSheetAlternation::ShowClassHeadings() {
   const engine::EngineRecord& r = program_.engineRecord;
-  const int rows = ratesheet::BlockRows(r);
+  const int rows = speedsheet::BlockRows(r);
   for (int i = 1; i <= kBlockRows; ++i)
-    lblClass[i].setCaption(i <= rows ? ratesheet::ClassHeading(r, i) : "");
+    lblClass[i].setCaption(i <= rows ? speedsheet::ClassHeading(r, i) : "");
 }
 
 void frmSpeedSheetAlternation::ShowWeightHeadings() {
   const engine::EngineRecord& r = program_.engineRecord;
-  const int columns = ratesheet::BlockColumns(r);
+  const int columns = speedsheet::BlockColumns(r);
   for (int j = 1; j <= kBlockColumns; ++j)
-    lblWeight[j].setCaption(j <= columns ? ratesheet::WeightHeading(r, j, program_.decimalSeparator)
-                                         : "");
+    lblWeight[j].setCaption(
+        j <= columns ? speedsheet::WeightHeading(r, j, program_.decimalSeparator) : "");
 }
 
 double frmSpeedSheetAlternation::SetUpDiscounts(bool mexican, engine::EngineRecord& record) const {
@@ -227,13 +227,13 @@ void frmSpeedSheetAlternation::ShowDiscountRow() {
   if (refused_) return;
   const engine::EngineRecord& r = program_.engineRecord;
   const bool discounted = optDiscounted.value() != 0;
-  const int columns = ratesheet::BlockColumns(r);
+  const int columns = speedsheet::BlockColumns(r);
   for (int j = 1; j <= columns; ++j)
     lblDiscounts[j].setCaption(
-        discounted ? ratesheet::ColumnDiscount(r, j, program_.decimalSeparator) : "");
+        discounted ? speedsheet::ColumnDiscount(r, j, program_.decimalSeparator) : "");
   // The base view shows no discount at all.
   lblMinimumChargeDiscount.setCaption(
-      discounted ? ratesheet::MinimumChargeDiscount(r, program_.decimalSeparator) : "");
+      discounted ? speedsheet::MinimumChargeDiscount(r, program_.decimalSeparator) : "");
 }
 
 void frmSpeedSheetAlternation::ShowRateGrid() {
@@ -245,15 +245,16 @@ void frmSpeedSheetAlternation::ShowRateGrid() {
   // Each portion has its own classes and breaks.
   ShowClassHeadings();
   ShowWeightHeadings();
-  const auto view =
-      optAlternation.value() != 0 ? ratesheet::BlockView::Alternation : ratesheet::BlockView::Rates;
-  const int rows = ratesheet::BlockRows(r);
-  const int columns = ratesheet::BlockColumns(r);
+  const auto view = optAlternation.value() != 0 ? speedsheet::BlockView::Alternation
+                                                : speedsheet::BlockView::Rates;
+  const int rows = speedsheet::BlockRows(r);
+  const int columns = speedsheet::BlockColumns(r);
   for (int i = 1; i <= kBlockRows; ++i)
     for (int j = 1; j <= kBlockColumns; ++j)
       lblRates[Cell(i, j)].setCaption(
-          i <= rows && j <= columns ? ratesheet::BlockCell(r, i, j, view, program_.decimalSeparator)
-                                    : "");
+          i <= rows && j <= columns
+              ? speedsheet::BlockCell(r, i, j, view, program_.decimalSeparator)
+              : "");
 }
 
 void frmSpeedSheetAlternation::ShowMinimumCharges() {
@@ -271,8 +272,8 @@ void frmSpeedSheetAlternation::ShowMinimumCharges() {
       pricing::GetLaneFloor(program_.dir, r.text(engine::H7), r.text(engine::H9), customerFloor,
                             pricing::On(program_.settings.UseFloorTables));
   if (!floor.ok()) runtime().MsgBox(floor.fault);
-  for (std::string& line : ratesheet::MinimumChargeLines(r, optBase.value() == 0, floor.amount,
-                                                         program_.decimalSeparator))
+  for (std::string& line : speedsheet::MinimumChargeLines(r, optBase.value() == 0, floor.amount,
+                                                          program_.decimalSeparator))
     lstMinimumCharges.addItem(std::move(line));
 }
 

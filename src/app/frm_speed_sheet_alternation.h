@@ -5,7 +5,7 @@
 #include "engine/engine_record.h"
 #include "forms/control.h"
 #include "forms/form.h"
-#include "ratesheet/rate_block.h"
+#include "speedsheet/rate_block.h"
 
 namespace tarvex::app {
 
@@ -53,13 +53,13 @@ class frmSpeedSheetAlternation : public forms::Form {
   forms::CommandButton cmdClose{*this, "cmdClose"};
 
   // Rows 1 … 20, columns 1 … 9, cells (row − 1) × 9 + column; element 0 is never used.
-  forms::ControlArray<forms::Label> lblClass{*this, "lblClass", ratesheet::kBlockRows + 1};
-  forms::ControlArray<forms::Label> lblWeight{*this, "lblWeight", ratesheet::kBlockColumns + 1};
+  forms::ControlArray<forms::Label> lblClass{*this, "lblClass", speedsheet::kBlockRows + 1};
+  forms::ControlArray<forms::Label> lblWeight{*this, "lblWeight", speedsheet::kBlockColumns + 1};
   forms::ControlArray<forms::Label> lblRates{*this, "lblRates",
-                                             ratesheet::kBlockRows* ratesheet::kBlockColumns + 1};
+                                             speedsheet::kBlockRows* speedsheet::kBlockColumns + 1};
   forms::Label lblDiscountCaption{*this, "lblDiscountCaption"};
   forms::ControlArray<forms::Label> lblDiscounts{*this, "lblDiscounts",
-                                                 ratesheet::kBlockColumns + 1};
+                                                 speedsheet::kBlockColumns + 1};
   forms::Label lblMinimumChargesCaption{*this, "lblMinimumChargesCaption"};
   forms::ListBox lstMinimumCharges{*this, "lstMinimumCharges"};
   forms::Label lblMinimumChargeDiscountCaption{*this, "lblMinimumChargeDiscountCaption"};

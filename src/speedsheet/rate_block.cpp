@@ -1,4 +1,4 @@
-#include "ratesheet/rate_block.h"
+#include "speedsheet/rate_block.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "base/number_format.h"
 #include "base/text.h"
 
-namespace tarvex::ratesheet {
+namespace tarvex::speedsheet {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::vector<std::string> MinimumChargeLines(const EngineRecord& r, bool discount
   return lines;
 }
 
-}  // namespace tarvex::ratesheet
+}  // namespace tarvex::speedsheet

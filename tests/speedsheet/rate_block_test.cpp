@@ -1,11 +1,11 @@
 // The rate block's texts from an engine record as the engine fills it.
-#include "ratesheet/rate_block.h"
+#include "speedsheet/rate_block.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace tarvex::ratesheet {
+namespace tarvex::speedsheet {
 namespace {
 
 using engine::EngineRecord;
@@ -143,4 +143,4 @@ TEST(RateBlock, MinimumChargeListMarksSingleShipmentEntriesAndTheFloor) {
 }
 
 }  // namespace
-}  // namespace tarvex::ratesheet
+}  // namespace tarvex::speedsheet

@@ -7,7 +7,7 @@
 
 #include "engine/engine_record.h"
 
-namespace tarvex::ratesheet {
+namespace tarvex::speedsheet {
 
 // What the window has room for: 20 classes by 9 weight columns.
 inline constexpr int kBlockRows = 20;
@@ -44,4 +44,4 @@ std::string MinimumChargeDiscount(const engine::EngineRecord& r, char decimalSep
 std::vector<std::string> MinimumChargeLines(const engine::EngineRecord& r, bool discounted,
                                             double floor, char decimalSeparator);
 
-}  // namespace tarvex::ratesheet
+}  // namespace tarvex::speedsheet
