@@ -11,10 +11,6 @@
 namespace tarvex::base {
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Length of the longest numeric prefix of `s` starting at `pos`.
 std::size_t NumericPrefix(std::string_view s, std::size_t pos, char sep) {
   std::size_t i = pos;

@@ -32,6 +32,20 @@ std::string PadLeft(std::string_view text, std::size_t width);
 // Comparison by character code (unsigned bytes): <0, 0, >0.
 int CompareText(std::string_view a, std::string_view b);
 
+// ASCII classes: data files are bytes, and <cctype> would follow the process locale.
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+constexpr bool IsLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
+constexpr bool IsLetter(char c) {
+  return IsUpper(c) || IsLower(c);
+}
+
 // ASCII upper and lower case; other bytes unchanged.
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);

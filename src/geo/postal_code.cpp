@@ -11,19 +11,9 @@
 namespace tarvex::geo {
 namespace {
 
-bool IsUpperLetter(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool IsLowerLetter(char c) {
-  return c >= 'a' && c <= 'z';
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool AllDigits(std::string_view text) {
   for (char c : text)
-    if (!IsDigit(c)) return false;
+    if (!base::IsDigit(c)) return false;
   return true;
 }
 
@@ -80,7 +70,7 @@ bool ValidatePostalCode(std::string_view code) {
     // The Canadian form: letter, digit, letter, ... over the whole length.
     for (std::size_t i = 0; i < n; ++i) {
       const bool letterPosition = i % 2 == 0;
-      if (letterPosition ? !IsUpperLetter(code[i]) : !IsDigit(code[i])) return false;
+      if (letterPosition ? !base::IsUpper(code[i]) : !base::IsDigit(code[i])) return false;
     }
     return true;
   }
@@ -95,26 +85,26 @@ int FilterPostalCodeKey(std::string_view text, int selLength, int keyAscii) {
 
   if (static_cast<int>(text.size()) == selLength) {
     // The key replaces the whole text.
-    if (IsLowerLetter(key)) key = upperOf(key);
-    if (!IsUpperLetter(key) && !IsDigit(key)) return 0;
+    if (base::IsLower(key)) key = upperOf(key);
+    if (!base::IsUpper(key) && !base::IsDigit(key)) return 0;
     return static_cast<unsigned char>(key);
   }
 
   const std::string trimmed = base::Trim(text);
   const std::size_t m = trimmed.size();
   char first = text.empty() ? '\0' : text.front();
-  if (IsLowerLetter(first)) first = upperOf(first);
+  if (base::IsLower(first)) first = upperOf(first);
   const bool canadian =
-      IsUpperLetter(first) || (trimmed.empty() && (IsUpperLetter(key) || IsLowerLetter(key)));
+      base::IsUpper(first) || (trimmed.empty() && (base::IsUpper(key) || base::IsLower(key)));
   if (canadian) {
     if (m > 5) return 0;
     if (m % 2 == 0) {
-      if (IsLowerLetter(key)) return static_cast<unsigned char>(upperOf(key));
-      return IsUpperLetter(key) ? keyAscii : 0;
+      if (base::IsLower(key)) return static_cast<unsigned char>(upperOf(key));
+      return base::IsUpper(key) ? keyAscii : 0;
     }
-    return IsDigit(key) ? keyAscii : 0;
+    return base::IsDigit(key) ? keyAscii : 0;
   }
-  if (m < 5) return IsDigit(key) ? keyAscii : 0;
+  if (m < 5) return base::IsDigit(key) ? keyAscii : 0;
   return keyAscii == 77 ? keyAscii : 0;
 }
 
@@ -137,7 +127,7 @@ std::string StateFromZipPrefix(const base::ProgramDir& dir, std::int64_t prefix,
                                         : "ends before the record of ZIP prefix " + prefixText) +
                   ".");
   const std::string state = read.record.text(0, 2);
-  const bool letters = IsUpperLetter(state[0]) && IsUpperLetter(state[1]);
+  const bool letters = base::IsUpper(state[0]) && base::IsUpper(state[1]);
   if (!letters && state != "  ")
     return report("is damaged: the record of ZIP prefix " + prefixText + " holds no state.");
   return base::TrimRight(state);

@@ -49,26 +49,19 @@ std::optional<base::ByteRecord> FindZipRange(const std::filesystem::path& file,
   return match;
 }
 
-bool IsDigitChar(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetterChar(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // A bound of a high-cost area: a ZIP code or prefix (3 to 5 digits), a Mexican one (the same
 // followed by M), or the beginning of a Canadian code (letter, digit, letter, ...).
 bool IsAreaBound(std::string_view bound) {
   if (bound.empty() || bound.size() > 6) return false;
-  if (IsLetterChar(bound[0])) {
+  if (base::IsLetter(bound[0])) {
     for (std::size_t i = 0; i < bound.size(); ++i)
-      if (i % 2 == 0 ? !IsLetterChar(bound[i]) : !IsDigitChar(bound[i])) return false;
+      if (i % 2 == 0 ? !base::IsLetter(bound[i]) : !base::IsDigit(bound[i])) return false;
     return true;
   }
   const std::string_view digits = bound.back() == 'M' ? bound.substr(0, bound.size() - 1) : bound;
   if (digits.size() < 3 || digits.size() > 5) return false;
   for (const char c : digits)
-    if (!IsDigitChar(c)) return false;
+    if (!base::IsDigit(c)) return false;
   return true;
 }
 

@@ -12,10 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool IsSetFileName(std::string_view name) {
   return name.size() >= 5 && (name.front() == 'd' || name.front() == 'D') &&
          base::EqualsNoCase(name.substr(name.size() - 4), ".ini");
@@ -85,19 +81,19 @@ bool IsSetNumber(std::string_view text, char decimalSeparator) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   const std::size_t start = i;
-  while (i < text.size() && IsDigit(text[i])) ++i;
+  while (i < text.size() && base::IsDigit(text[i])) ++i;
   std::size_t digits = i - start;
   if (i < text.size() && text[i] == decimalSeparator) {
     const std::size_t fraction = ++i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
+    while (i < text.size() && base::IsDigit(text[i])) ++i;
     digits += i - fraction;
   }
   if (digits == 0) return false;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    if (i >= text.size() || !IsDigit(text[i])) return false;
-    while (i < text.size() && IsDigit(text[i])) ++i;
+    if (i >= text.size() || !base::IsDigit(text[i])) return false;
+    while (i < text.size() && base::IsDigit(text[i])) ++i;
   }
   return i == text.size();
 }

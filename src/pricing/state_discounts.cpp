@@ -9,13 +9,7 @@
 #include "pricing/ini_file.h"
 
 namespace tarvex::pricing {
-namespace {
-
-bool IsLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-}  // namespace
+namespace {}  // namespace
 
 base::ReadResult<std::vector<StateDiscount>> ReadStateNames(const std::filesystem::path& file) {
   using Result = base::ReadResult<std::vector<StateDiscount>>;
@@ -39,7 +33,7 @@ base::ReadResult<std::vector<StateDiscount>> ReadStateNames(const std::filesyste
     if (line.find(',') != std::string_view::npos) return fault("holds a comma");
     const std::string_view code =
         line.size() > kStateNameWidth ? line.substr(kStateNameWidth) : std::string_view();
-    if (base::Trim(code).size() != 2 || !IsLetter(code[0]) || !IsLetter(code[1]))
+    if (base::Trim(code).size() != 2 || !base::IsLetter(code[0]) || !base::IsLetter(code[1]))
       return fault("has no two-letter state code in characters 22 and 23");
     StateDiscount state;
     state.StateName = base::Cp1252ToUtf8(line.substr(0, kStateNameWidth));

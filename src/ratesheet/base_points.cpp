@@ -9,19 +9,12 @@ namespace tarvex::ratesheet {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-
 // Letters and digits alternate from a letter (Canada), or digits only (US, Mexico).
 bool CodeOf(int country, std::string_view code) {
   if (code.size() != 3 && code.size() != 5) return false;
   for (std::size_t i = 0; i < code.size(); ++i) {
     const bool letter = country == 2 && i % 2 == 0;
-    if (letter ? !IsLetter(code[i]) : !IsDigit(code[i])) return false;
+    if (letter ? !base::IsUpper(code[i]) : !base::IsDigit(code[i])) return false;
   }
   return true;
 }
@@ -81,7 +74,7 @@ std::vector<CodePart> SplitCode(std::string_view code, const std::vector<BaseRan
     digits.resize(3);
     mark = "M";
   }
-  const int country = !mark.empty() ? 3 : (!digits.empty() && IsLetter(digits[0]) ? 2 : 1);
+  const int country = !mark.empty() ? 3 : (!digits.empty() && base::IsUpper(digits[0]) ? 2 : 1);
   if (!CodeOf(country, digits)) return {{std::string(code), std::string(code), std::string(code)}};
 
   // The code's own full codes, as positions within its prefix.

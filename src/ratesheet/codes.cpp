@@ -7,17 +7,10 @@ namespace tarvex::ratesheet {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-
 // Letters at odd positions and digits at even ones, counted from 1.
 bool AlternatesFromLetter(std::string_view code) {
   for (std::size_t i = 0; i < code.size(); ++i)
-    if (i % 2 == 0 ? !IsLetter(code[i]) : !IsDigit(code[i])) return false;
+    if (i % 2 == 0 ? !base::IsUpper(code[i]) : !base::IsDigit(code[i])) return false;
   return true;
 }
 
@@ -26,7 +19,7 @@ bool AlternatesFromLetter(std::string_view code) {
 bool IsNumericCode(std::string_view code) {
   if (code.empty()) return false;
   for (const char c : code)
-    if (!IsDigit(c)) return false;
+    if (!base::IsDigit(c)) return false;
   return true;
 }
 

@@ -9,13 +9,6 @@ namespace tarvex::ratesheet {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-
 // Steps `code` by one from its last character, carrying: digits 0–9, letters A–Z.
 std::string Step(std::string code) {
   for (std::size_t i = code.size(); i-- > 0;) {
@@ -34,13 +27,13 @@ std::string Step(std::string code) {
 
 bool Numeric(std::string_view code) {
   for (const char c : code)
-    if (!IsDigit(c)) return false;
+    if (!base::IsDigit(c)) return false;
   return !code.empty();
 }
 
 bool Canadian(std::string_view code) {
   for (std::size_t i = 0; i < code.size(); ++i)
-    if (i % 2 == 0 ? !IsLetter(code[i]) : !IsDigit(code[i])) return false;
+    if (i % 2 == 0 ? !base::IsUpper(code[i]) : !base::IsDigit(code[i])) return false;
   return !code.empty();
 }
 
