@@ -1,8 +1,6 @@
 #include "datakit/accessorials_part.h"
 
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 #include "base/files.h"
@@ -19,19 +17,12 @@ using pricing::AccessorialRecord;
 
 void Build(const fs::path& source, const fs::path& out, Report& report) {
   const fs::path tsv = source / "accessorials.tsv";
-  std::ifstream in(tsv);
-  if (!in) return;  // a carrier without accessorial charges
+  const auto lines = ReadDataLines(tsv);
+  if (!lines) return;  // a carrier without accessorial charges
   std::string bytes;
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (base::Trim(line).empty() || line[0] == '#') continue;
-    std::vector<std::string> cells;
-    std::istringstream fields(line);
-    for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(base::Trim(cell));
-    const std::string where = tsv.string() + ":" + std::to_string(lineNo);
+  for (const auto& [where, line] : *lines) {
+    std::vector<std::string> cells = SplitCells(line);
+    for (std::string& cell : cells) cell = base::Trim(cell);
     if (cells.size() < 5) {
       report.fault(where, "expected name, type, rate, minimum, maximum[, unit]");
       continue;

@@ -1,8 +1,7 @@
 #include "datakit/density_part.h"
 
-#include <fstream>
+#include <algorithm>
 #include <ostream>
-#include <sstream>
 
 #include "base/files.h"
 #include "base/number_format.h"
@@ -28,27 +27,17 @@ void Write(const fs::path& file, const std::vector<tools::DensityBand>& bands, R
 
 void Build(const fs::path& source, const fs::path& out, Report& report) {
   const fs::path tsv = source / "density.tsv";
-  std::ifstream in(tsv);
-  if (!in) return;  // a carrier without the calculator's tables
+  const auto lines = ReadDataLines(tsv);
+  if (!lines) return;  // a carrier without the calculator's tables
   std::vector<tools::DensityBand> bands;
   bool faulty = false;
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (base::Trim(line).empty() || line[0] == '#') continue;
-    const std::string where = tsv.string() + ":" + std::to_string(lineNo);
-    std::istringstream cells(line);
-    std::string low;
-    std::string high;
-    std::string freightClass;
-    std::getline(cells, low, '\t');
-    std::getline(cells, high, '\t');
-    std::getline(cells, freightClass, '\t');
-    const auto l = base::ParseNumber(low);
-    const auto h =
-        base::Trim(high) == "-" ? std::optional<double>(kNoUpperBound) : base::ParseNumber(high);
-    const auto c = base::ParseNumber(freightClass);
+  for (const auto& [where, line] : *lines) {
+    std::vector<std::string> cells = SplitCells(line);
+    cells.resize(std::max<std::size_t>(cells.size(), 3));
+    const auto l = base::ParseNumber(cells[0]);
+    const auto h = base::Trim(cells[1]) == "-" ? std::optional<double>(kNoUpperBound)
+                                               : base::ParseNumber(cells[1]);
+    const auto c = base::ParseNumber(cells[2]);
     if (!l || !h || !c) {
       report.fault(where, "expected low, high (or -) and class, tab-separated");
       faulty = true;

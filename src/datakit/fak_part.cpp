@@ -1,6 +1,5 @@
 #include "datakit/fak_part.h"
 
-#include <fstream>
 #include <ostream>
 #include <set>
 #include <string>
@@ -27,19 +26,13 @@ int ClassIndex(const std::string& text, const pricing::ClassTable& classes) {
 
 void Build(const fs::path& source, const fs::path& out, Report& report) {
   const fs::path txt = source / "fak.txt";
-  std::ifstream in(txt);
-  if (!in) return;  // a carrier without FAK pricing has no table
+  const auto lines = ReadDataLines(txt);
+  if (!lines) return;  // a carrier without FAK pricing has no table
   const pricing::ClassTable classes = pricing::StandardClassTable();
   pricing::FakState state;
   state.FakTable = classes;
   std::set<int> seen;
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    const std::string t = base::Trim(line);
-    if (t.empty() || t[0] == '#') continue;
-    const std::string where = txt.string() + ":" + std::to_string(lineNo);
+  for (const auto& [where, t] : *lines) {
     const auto eq = t.find('=');
     if (eq == std::string::npos) {
       report.fault(where, "expected class = substitute class");

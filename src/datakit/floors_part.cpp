@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <string>
@@ -37,26 +36,14 @@ struct SourceLine {
 
 // The data lines of a source file, split at commas and trimmed; "#" starts a comment line.
 bool ReadSource(const fs::path& file, std::vector<SourceLine>& lines, Report& report) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  const auto data = ReadDataLines(file);
+  if (!data) {
     report.fault(file.string(), "missing");
     return false;
   }
-  std::string line;
-  int number = 0;
-  while (std::getline(in, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string t = base::Trim(line);
-    if (t.empty() || t[0] == '#') continue;
-    SourceLine source{file.string() + ":" + std::to_string(number), {}};
-    std::size_t pos = 0;
-    while (pos <= t.size()) {
-      const std::size_t comma = t.find(',', pos);
-      source.fields.push_back(
-          base::Trim(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos)));
-      pos = comma == std::string::npos ? t.size() + 1 : comma + 1;
-    }
+  for (const auto& [where, text] : *data) {
+    SourceLine source{where, SplitCells(text, ',')};
+    for (std::string& field : source.fields) field = base::Trim(field);
     lines.push_back(std::move(source));
   }
   return true;

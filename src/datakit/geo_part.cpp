@@ -83,34 +83,16 @@ struct Row {
   std::vector<std::string> cells;
 };
 
-// Lines of a readable source: blank lines and lines opening with "#" are notes.
+// The rows of a tab-separated source with at least `columns` cells.
 std::vector<Row> ReadRows(const fs::path& file, std::size_t columns, Report& report) {
   std::vector<Row> rows;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    report.fault(file.string(), "missing");
-    return rows;
-  }
-  std::string line;
-  int n = 0;
-  while (std::getline(in, line)) {
-    ++n;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (base::Trim(line).empty() || line[0] == '#') continue;
-    Row row{file.string() + ":" + std::to_string(n), {}};
-    std::size_t p = 0;
-    while (true) {
-      const auto tab = line.find('\t', p);
-      row.cells.push_back(line.substr(p, tab == std::string::npos ? std::string::npos : tab - p));
-      if (tab == std::string::npos) break;
-      p = tab + 1;
-    }
-    if (row.cells.size() < columns) {
+  for (const DataLine& line : ReadDataLines(file, report)) {
+    Row row{line.where, SplitCells(line.text)};
+    if (row.cells.size() < columns)
       report.fault(row.where,
                    fmt::format("expected {} columns, found {}", columns, row.cells.size()));
-      continue;
-    }
-    rows.push_back(std::move(row));
+    else
+      rows.push_back(std::move(row));
   }
   return rows;
 }

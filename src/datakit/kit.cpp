@@ -1,7 +1,9 @@
 #include "datakit/kit.h"
 
+#include <fstream>
 #include <ostream>
 
+#include "base/text.h"
 #include "vorn/files_lock.h"
 
 namespace tarvex::datakit {
@@ -17,6 +19,37 @@ void Report::note(std::string text) {
 void Report::print(std::ostream& out) const {
   for (const auto& n : notes_) out << n << '\n';
   for (const auto& f : faults_) out << "fault: " << f << '\n';
+}
+
+std::optional<std::vector<DataLine>> ReadDataLines(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<DataLine> lines;
+  std::string line;
+  for (int n = 1; std::getline(in, line); ++n) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string t = base::Trim(line);
+    if (t.empty() || t[0] == '#') continue;
+    lines.push_back({file.string() + ":" + std::to_string(n), std::move(line)});
+  }
+  return lines;
+}
+
+std::vector<DataLine> ReadDataLines(const std::filesystem::path& file, Report& report) {
+  auto lines = ReadDataLines(file);
+  if (!lines) report.fault(file.string(), "missing");
+  return std::move(lines).value_or(std::vector<DataLine>{});
+}
+
+std::vector<std::string> SplitCells(std::string_view line, char separator) {
+  std::vector<std::string> cells;
+  for (std::size_t p = 0;;) {
+    const auto end = line.find(separator, p);
+    cells.emplace_back(
+        line.substr(p, end == std::string_view::npos ? std::string_view::npos : end - p));
+    if (end == std::string_view::npos) return cells;
+    p = end + 1;
+  }
 }
 
 bool BuildProgramDirectory(const std::filesystem::path& source, const std::filesystem::path& out,

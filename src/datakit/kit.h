@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvex::datakit {
@@ -23,6 +25,21 @@ class Report {
   std::vector<std::string> faults_;
   std::vector<std::string> notes_;
 };
+
+// A data line of a readable source and its place ("file:line") for fault reports.
+struct DataLine {
+  std::string where;
+  std::string text;
+};
+
+// The data lines of a readable source: line ends ("\r\n" too) dropped, blank lines and lines
+// opening with "#" (after blanks) skipped as notes. Nothing when the file cannot be read.
+std::optional<std::vector<DataLine>> ReadDataLines(const std::filesystem::path& file);
+// The same for a source the kit needs: a file that cannot be read is a fault.
+std::vector<DataLine> ReadDataLines(const std::filesystem::path& file, Report& report);
+
+// The cells of a line between separators; a line without one is one cell.
+std::vector<std::string> SplitCells(std::string_view line, char separator = '\t');
 
 // One part of the kit: builds its files of a program directory from readable sources,
 // checks them in a built directory, and dumps the binary files it knows as text.

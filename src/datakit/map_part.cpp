@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <queue>
 #include <set>
 #include <sstream>
@@ -63,18 +62,11 @@ const std::uint8_t* Glyph(char c) {
   return nullptr;
 }
 
+// The geography's rows; a missing file is the geography part's fault to report.
 std::vector<std::vector<std::string>> Rows(const fs::path& file) {
   std::vector<std::vector<std::string>> rows;
-  std::ifstream in(file);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> cells;
-    std::istringstream fields(line);
-    for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
-    rows.push_back(std::move(cells));
-  }
+  for (const DataLine& line : ReadDataLines(file).value_or(std::vector<DataLine>{}))
+    rows.push_back(SplitCells(line.text));
   return rows;
 }
 
@@ -93,18 +85,7 @@ bool ParseDegrees(const std::string& text, double& v) {
 
 Outlines ReadOutlines(const fs::path& file, Report& report) {
   Outlines o;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    report.fault(file.string(), "missing");
-    return o;
-  }
-  std::string line;
-  int n = 0;
-  while (std::getline(in, line)) {
-    ++n;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (base::Trim(line).empty() || line[0] == '#') continue;
-    const std::string where = file.string() + ":" + std::to_string(n);
+  for (const auto& [where, line] : ReadDataLines(file, report)) {
     const auto tab = line.find('\t');
     const std::string kind = line.substr(0, tab);
     const Land land = kind == "US"     ? kUs

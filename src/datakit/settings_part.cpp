@@ -1,6 +1,5 @@
 #include "datakit/settings_part.h"
 
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -19,22 +18,17 @@ using pricing::SettingsRecord;
 
 void Build(const fs::path& source, const fs::path& out, Report& report) {
   const fs::path ini = source / "settings.ini";
-  std::ifstream in(ini);
-  if (!in) {
+  const auto lines = ReadDataLines(ini);
+  if (!lines) {
     report.fault(ini.string(), "missing");
     return;
   }
   SettingsRecord settings;
   std::set<std::string> seen;
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (const auto& [where, line] : *lines) {
     const std::string t = base::Trim(line);
-    if (t.empty() || t[0] == '#' || t[0] == ';') continue;
+    if (t[0] == ';') continue;  // the other note mark of INI files
     const auto eq = t.find('=');
-    const std::string where = ini.string() + ":" + std::to_string(lineNo);
     if (eq == std::string::npos) {
       report.fault(where, "expected FieldName = value");
       continue;

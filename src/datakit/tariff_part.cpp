@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -257,17 +256,8 @@ namespace {
 void BuildPoints(const fs::path& geo, const fs::path& out, Report& report) {
   vorn::PointTable points;
   auto rows = [&](const char* file, std::size_t columns, auto take) {
-    std::ifstream in(geo / file);
-    if (!in) {
-      report.fault((geo / file).string(), "missing");
-      return;
-    }
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.empty() || line[0] == '#') continue;
-      std::vector<std::string> cells;
-      std::istringstream fields(line);
-      for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+    for (const DataLine& line : ReadDataLines(geo / file, report)) {
+      const std::vector<std::string> cells = SplitCells(line.text);
       if (cells.size() >= columns) take(cells);
     }
   };
