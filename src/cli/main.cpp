@@ -43,20 +43,26 @@ std::string Cp(const std::string& text) {
   return tarvex::base::Cp1252ToUtf8(text);
 }
 
-void PrintText(const QuoteOutput& out) {
-  for (const auto& [name, text] : out.fields) std::cout << name << " = " << Cp(text) << '\n';
-}
-
-void PrintJson(const QuoteOutput& out) {
-  nlohmann::ordered_json j;
-  nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-  for (const auto& [name, text] : out.fields) fields[name] = Cp(text);
-  j["fields"] = fields;
-  j["messages"] = nlohmann::json::array();
-  for (const auto& m : out.messages) j["messages"].push_back(Cp(m));
-  j["notices"] = nlohmann::json::array();
-  for (const auto& m : out.notices) j["notices"].push_back(Cp(m));
-  std::cout << j.dump(2) << '\n';
+// The fields of a result on standard output, as "name = text" lines or one JSON object; its
+// notices and messages go to standard error either way (and into the JSON object).
+using Fields = std::vector<std::pair<std::string, std::string>>;
+void PrintResult(const Fields& out, const std::vector<std::string>& notices,
+                 const std::vector<std::string>& messages, bool json) {
+  if (json) {
+    nlohmann::ordered_json j;
+    nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+    for (const auto& [name, text] : out) fields[name] = Cp(text);
+    j["fields"] = fields;
+    j["messages"] = nlohmann::json::array();
+    for (const auto& m : messages) j["messages"].push_back(Cp(m));
+    j["notices"] = nlohmann::json::array();
+    for (const auto& m : notices) j["notices"].push_back(Cp(m));
+    std::cout << j.dump(2) << '\n';
+  } else {
+    for (const auto& [name, text] : out) std::cout << name << " = " << Cp(text) << '\n';
+  }
+  for (const auto& m : notices) std::cerr << Cp(m) << '\n';
+  for (const auto& m : messages) std::cerr << Cp(m) << '\n';
 }
 
 std::vector<std::string> SplitCsv(const std::string& line) {
@@ -160,18 +166,7 @@ int RunDensityCommand(const std::string& dataDir, const tarvex::cli::DensityInpu
                       bool json) {
   const tarvex::cli::DensityOutput out =
       tarvex::cli::RunDensity(dataDir, input, tarvex::base::LocaleDecimalSeparator());
-  if (json) {
-    nlohmann::ordered_json j;
-    nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-    for (const auto& [name, text] : out.fields) fields[name] = Cp(text);
-    j["fields"] = fields;
-    j["messages"] = nlohmann::json::array();
-    for (const auto& m : out.messages) j["messages"].push_back(Cp(m));
-    std::cout << j.dump(2) << '\n';
-  } else {
-    for (const auto& [name, text] : out.fields) std::cout << name << " = " << Cp(text) << '\n';
-  }
-  for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
+  PrintResult(out.fields, {}, out.messages, json);
   return out.ok() ? 0 : 1;
 }
 
@@ -332,12 +327,7 @@ int Run(int argc, char** argv) {
     return 0;
   }
   const QuoteOutput out = session.Quote(input);
-  if (json)
-    PrintJson(out);
-  else
-    PrintText(out);
-  for (const auto& m : out.notices) std::cerr << Cp(m) << '\n';
-  for (const auto& m : out.messages) std::cerr << Cp(m) << '\n';
+  PrintResult(out.fields, out.notices, out.messages, json);
   return out.ok() ? 0 : 1;
 }
 
