@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -59,8 +58,9 @@ class DiscountEditor : public testing::WindowTest {
                                &w.txtInboundFloor[s - first], &w.txtInboundLTL[s - first]};
     return *boxes[c];
   }
-  void TypeState(frmDiscounts& w, int s, int c, const std::string& text) {
-    driver_.Replace(StateBox(w, s, c), text);
+  // Types `text` over what the box holds and leaves it, as a user does.
+  void Enter(forms::Control& box, const std::string& text) {
+    driver_.Replace(box, text);
     driver_.Tab();
   }
 };
@@ -96,8 +96,7 @@ TEST_F(DiscountEditor, ANewKeyStartsFromTheScreenAndSavingCreatesItsFile) {
     EXPECT_TRUE(w.optState.value());
     EXPECT_TRUE(w.fraState.visible());
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "30303");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "30303");
     EXPECT_TRUE(w.optTraditional.value());
     EXPECT_TRUE(w.optCharges.value());
     EXPECT_TRUE(w.fraTraditional.visible());
@@ -216,25 +215,21 @@ TEST_F(DiscountEditor, DeletingAsksFirstAndTheDefaultSetIsRefused) {
 TEST_F(DiscountEditor, KeyAndDiscountBoxesRefuseWhatCannotBeMeant) {
   Open("U", [&](frmDiscounts& w) {
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "0");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "0");
     EXPECT_EQ(runtime_.ActiveControl(), &w.cboKeyZip);
     driver_.Replace(w.cboKeyZip, "641x20");  // the letter is refused as it is typed
     EXPECT_EQ(w.cboKeyZip.text(), "64120");
     forms::TextBox& ltl = w.Field("txtInboundInterstateDirectLTL");
-    driver_.Replace(ltl, "100");
-    driver_.Tab();
+    Enter(ltl, "100");
     EXPECT_EQ(runtime_.ActiveControl(), &ltl);
-    driver_.Replace(ltl, "99.99");
-    driver_.Tab();
+    Enter(ltl, "99.99");
     EXPECT_NE(runtime_.ActiveControl(), &ltl);
     // Floors have no upper bound.
     forms::TextBox& floor = w.Field("txtInboundInterstateDirectFloor");
-    driver_.Replace(floor, "150");
-    driver_.Tab();
+    Enter(floor, "150");
     EXPECT_NE(runtime_.ActiveControl(), &floor);
     driver_.Click(w.optState);
-    TypeState(w, 3, 3, "100");
+    Enter(StateBox(w, 3, 3), "100");
     EXPECT_EQ(runtime_.ActiveControl(), &w.txtInboundLTL[0]);
   });
   EXPECT_EQ(desktop_.Messages(),
@@ -255,13 +250,12 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
     };
     for (int round = 0; round < 3; ++round) {
       std::map<std::string, std::string> typed;
-      std::map<int, std::array<std::string, 4>> grid;
+      std::map<int, std::map<int, std::string>> grid;
       Open(
           "U",
           [&](frmDiscounts& w) {
             driver_.Click(w.cmdAdvancedOptions);
-            driver_.Replace(w.cboKeyZip, "64120");
-            driver_.Tab();
+            Enter(w.cboKeyZip, "64120");
             for (const auto* names : {&LaneTypeFieldNames(), &CrossBorderFieldNames()})
               for (const std::string& name : *names) {
                 typed[name] = number(IsLtlField(name));
@@ -271,8 +265,8 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
             driver_.Click(w.optState);
             for (int s = 0; s < 49; s += 7)
               for (int c = 0; c < 4; ++c) {
-                grid[s][static_cast<std::size_t>(c)] = number(c % 2 == 1);
-                TypeState(w, s, c, grid[s][static_cast<std::size_t>(c)]);
+                grid[s][c] = number(c % 2 == 1);
+                Enter(StateBox(w, s, c), grid[s][c]);
               }
             driver_.Click(w.cmdSave);
             driver_.Click(w.cmdClear);
@@ -283,8 +277,7 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
             EXPECT_EQ(w.optRates.value(), round % 2 == 0 ? 1 : 0);
             EXPECT_TRUE(w.optState.value());
             for (int s = 0; s < 49; s += 7)
-              for (int c = 0; c < 4; ++c)
-                EXPECT_EQ(StateBox(w, s, c).text(), grid[s][static_cast<std::size_t>(c)]) << s;
+              for (int c = 0; c < 4; ++c) EXPECT_EQ(StateBox(w, s, c).text(), grid[s][c]) << s;
           },
           false, separator);
       ASSERT_TRUE(desktop_.Messages().empty()) << desktop_.Messages()[0];
@@ -298,8 +291,7 @@ TEST_F(DiscountEditor, ASetThatCannotBeWrittenIsNamedAndTheValuesStay) {
   fs::create_directories(dir_ / "d64120.ini");  // a folder where the set should go
   Open("U", [&](frmDiscounts& w) {
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "64120");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "64120");
     driver_.Replace(w.Field("txtOutboundInterstateDirectLTL"), "55");
     driver_.Click(w.cmdSave);
     EXPECT_EQ(w.Field("txtOutboundInterstateDirectLTL").text(), "55");
