@@ -62,19 +62,6 @@ TEST(DensityTable, DamagedTablesAreRefusedNamingTheFile) {
   }
 }
 
-class DensityTableFile : public ProgramDirTest {};
-
-TEST_F(DensityTableFile, MissingFileIsNamedAndAWholeOneReadsBack) {
-  const auto missing = ReadDensityTable(dir_ / "dencls.dat");
-  ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.fault(),
-            "The density table " + (dir_ / "dencls.dat").string() + " could not be found.");
-  const auto read = ReadDensityTable(Put("dencls.dat", Table({{0, 1, 400}, {1, 2, 77.5}})));
-  ASSERT_TRUE(read.ok()) << read.fault();
-  ASSERT_EQ(read.value().size(), 2U);
-  EXPECT_EQ(read.value()[1].freightClass, 77.5);
-}
-
 // The kit's tables of the current scale, as the demo program directory has them.
 class DemoDensityTables : public ProgramDirTest {
  protected:
