@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -367,12 +368,8 @@ TEST_F(DiscountEditor, TheSummaryPicksASetToEdit) {
 
 TEST(StateNames, FaultsNameTheFileAndTheLine) {
   testing::ScratchDir dir;
-  struct Case {
-    std::string text;
-    std::string fault;  // empty: read
-    std::size_t states;
-  };
-  const Case cases[] = {
+  // The list, what its fault says (empty: read), and how many states are read.
+  const std::tuple<std::string, std::string, std::size_t> cases[] = {
       {StateList(), "", 49},
       {StateList(52), "", 49},  // lines beyond the 49th are not used
       {"\r\n" + StateList(3) + "\r\n\r\n", "", 3},
@@ -381,17 +378,17 @@ TEST(StateNames, FaultsNameTheFileAndTheLine) {
       {StateList(2) + "Again                AA\r\n", "line 3 gives the code AA a second time", 0},
       {"Short\n", "line 1 has no two-letter", 0},
   };
-  for (const Case& c : cases) {
-    const auto file = dir.Put("stname.dat", c.text);
+  for (const auto& [text, fault, states] : cases) {
+    const auto file = dir.Put("stname.dat", text);
     const auto read = ReadStateNames(file);
-    if (c.fault.empty()) {
+    if (fault.empty()) {
       ASSERT_TRUE(read.ok()) << read.fault();
-      EXPECT_EQ(read.value().size(), c.states);
+      EXPECT_EQ(read.value().size(), states);
       EXPECT_EQ(read.value()[0].StateCode, "AA");
     } else {
       EXPECT_FALSE(read.ok());
       EXPECT_NE(read.fault().find(file.string()), std::string::npos) << read.fault();
-      EXPECT_NE(read.fault().find(c.fault), std::string::npos) << read.fault();
+      EXPECT_NE(read.fault().find(fault), std::string::npos) << read.fault();
     }
   }
   EXPECT_NE(ReadStateNames(dir / "none.dat").fault().find("missing"), std::string::npos);
