@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <tuple>
 
 #include "base/files.h"
@@ -212,7 +211,7 @@ TEST_F(AccessorialWindowTest, DamagedChargesAreNotOfferedAndSaidByName) {
 
 TEST_F(AccessorialWindowTest, RulesTariffOpensTheCarriersPage) {
   File({});
-  std::ofstream(dir_ / "webhost.dat") << "www.carrier.example\r\n";
+  Put("webhost.dat", "www.carrier.example\r\n");
   Open([&](forms::Driver& d) {
     d.Click(window_.cmdViewKRVLRulesTariff);
     desktop_.canOpen = false;
