@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -71,18 +72,12 @@ TEST(TrimAtNul, CutsAtTheFirstNulOrTrimsTheWholeText) {
 // end of its section, a new section the end of the file, an existing key is replaced where it
 // stands, and every other line is left exactly as it was. Without a key, the value is a whole
 // section's text, written where the section stands or else at the end.
-struct WriteCase {
-  std::string before;
-  const char* section;
-  const char* key;
-  std::string value;
-  std::string after;
-};
-
 TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
   const std::string head = "[Discounts]\r\noptState=True\r\n\r\n";
   const std::string ny = "[NY]\r\nOutboundDirectFloor=1\r\n";
-  const WriteCase cases[] = {
+  // The file before, the section, the key (none: a whole section), the value, the file after.
+  using Case = std::tuple<std::string, const char*, const char*, std::string, std::string>;
+  const Case cases[] = {
       {"", "Discounts", "optRates", "True", "[Discounts]\r\noptRates=True\r\n"},
       // A new key at the end of its section, before the blank lines that end it.
       {"[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n"},
@@ -110,14 +105,14 @@ TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
       {"[TX]\r\nL=40\r", "CA", nullptr, "L=35", "[TX]\r\nL=40\r\n[CA]\r\nL=35\r\n"},
       {"[TX]\r", "TX", nullptr, "L=40", "[TX]\r\nL=40\r\n"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [before, section, key, value, after] : cases) {
     const auto file = dir_ / "d12345.ini";
     fs::remove(file);
-    if (!c.before.empty()) Put("d12345.ini", c.before);
-    ASSERT_TRUE(c.key ? WriteIniValue(c.section, c.key, c.value, file)
-                      : WriteIniSection(c.section, c.value, file))
-        << c.before;
-    EXPECT_EQ(base::FileToString(file), c.after) << c.before << " + [" << c.section << "]";
+    if (!before.empty()) Put("d12345.ini", before);
+    ASSERT_TRUE(key ? WriteIniValue(section, key, value, file)
+                    : WriteIniSection(section, value, file))
+        << before;
+    EXPECT_EQ(base::FileToString(file), after) << before << " + [" << section << "]";
   }
 }
 

@@ -173,13 +173,9 @@ TEST_F(LaneDiscountLookUp, NoCharacterOfAPostalCodeReachesAFileName) {
 }
 
 TEST_F(LaneDiscountLookUp, ValuesBeyondWhatTheirFieldsMeanAreSaidAndLeftEmpty) {
-  struct Case {
-    const char* floor;
-    const char* ltl;
-    const char* shownFloor;
-    const char* shownLtl;
-    std::vector<std::string> said;
-  };
+  // The floor and LTL in the set, the two fields shown, and what the fault says.
+  using Case =
+      std::tuple<const char*, const char*, const char*, const char*, std::vector<std::string>>;
   const Case cases[] = {
       {"85", "62.5", "85.00", "62.50", {}},
       {"999999.99", "99.99", "999999.99", "99.99", {}},
@@ -191,17 +187,17 @@ TEST_F(LaneDiscountLookUp, ValuesBeyondWhatTheirFieldsMeanAreSaidAndLeftEmpty) {
       {"-1", "inf", "", "", {"holds \"-1\"", "holds \"inf\""}},
       {"1000000", "62.5", "", "62.50", {"a floor from 0"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [floor, ltl, shownFloor, shownLtl, said] : cases) {
     Put("d64120.ini", std::string("[Discounts]\r\noptTraditional=True\r\noptState=False\r\n") +
-                          "txtOutboundInterstateDirectFloor=" + c.floor +
-                          "\r\ntxtOutboundInterstateDirectLTL=" + c.ltl + "\r\n");
+                          "txtOutboundInterstateDirectFloor=" + floor +
+                          "\r\ntxtOutboundInterstateDirectLTL=" + ltl + "\r\n");
     const auto result = LookUp(Lane("64120", "MO", "30301", "GA"));
-    EXPECT_EQ(result.txtDiscount, (Fields{c.shownFloor, c.shownLtl, std::nullopt, std::nullopt}))
-        << c.floor << " " << c.ltl;
-    if (c.said.empty()) {
+    EXPECT_EQ(result.txtDiscount, (Fields{shownFloor, shownLtl, std::nullopt, std::nullopt}))
+        << floor << " " << ltl;
+    if (said.empty()) {
       EXPECT_EQ(result.fault, "");
     }
-    for (const std::string& part : c.said) {
+    for (const std::string& part : said) {
       EXPECT_NE(result.fault.find(part), std::string::npos) << result.fault;
       EXPECT_NE(result.fault.find("d64120.ini"), std::string::npos) << result.fault;
     }
