@@ -6,7 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
+#include <tuple>
 
 #include "base/files.h"
 #include "pricing/frm_accessorial_charges.h"
@@ -43,12 +43,7 @@ class AccessorialsTest : public testing::WindowTest {
 };
 
 TEST_F(AccessorialsTest, TypesAndLimitsAsTheCarrierPublishesThem) {
-  struct Case {
-    AccessorialRecord record;
-    double value;
-    double expected;
-  };
-  const Case cases[] = {
+  const std::tuple<AccessorialRecord, double, double> cases[] = {
       {Charge("Notify", 3, 25.00, 30.00, 0), 0, 30.00},
       {Charge("Inside", 2, 1.50, 0, 0), 0, 18.75},      // 1,250 lb
       {Charge("Inside", 2, 1.50, 0, 15.00), 0, 15.00},  // held at the maximum
@@ -58,21 +53,10 @@ TEST_F(AccessorialsTest, TypesAndLimitsAsTheCarrierPublishesThem) {
       {Charge("Detention", 6, 90, 0, 0, "Hour"), 2.5, 225.00},
       {Charge("Unknown", 9, 90, 10, 0), 1, 0},
   };
-  for (const Case& c : cases)
-    EXPECT_DOUBLE_EQ(AccessorialCharge(c.record, c.value, shipment_), c.expected) << c.record.name;
+  for (const auto& [record, value, expected] : cases)
+    EXPECT_DOUBLE_EQ(AccessorialCharge(record, value, shipment_), expected) << record.name;
   EXPECT_EQ(UnitLabel(Charge("Detention", 6, 90, 0, 0, "Hour")), "$/Hour");
   EXPECT_EQ(InputLabel(Charge("Value", 1, 1, 0, 0)), "$ Value");
-}
-
-TEST_F(AccessorialsTest, NewYorkTwinAndCanadianDepartureRules) {
-  File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, 125, 0, 0),
-        Charge("CDSCustoms Clearance", 3, 65, 0, 0)});
-  NewYorkCity();
-  const std::vector<TickedAccessorial> both = {{1, 0}, {3, 0}};
-  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, shipment_), 95);
-  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, {"64120", "10001", 500, 0}), 125);
-  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, both, {"M5V3L9", "30303", 500, 0}), 160);
-  EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, {{7, 0}}, shipment_), 0);  // no record 7
 }
 
 TEST_F(AccessorialsTest, MissingShortAndTornFilesPriceNothing) {
@@ -86,11 +70,8 @@ TEST_F(AccessorialsTest, MissingShortAndTornFilesPriceNothing) {
 TEST(AccessorialFault, NumbersBeyondWhatTheTypeMeansAreDamage) {
   const double nan = std::nan("");
   const double inf = HUGE_VAL;
-  struct Case {
-    AccessorialRecord record;
-    const char* said;  // "" for a sound record
-  };
-  const Case cases[] = {
+  // What the fault says, "" for a sound record.
+  const std::pair<AccessorialRecord, const char*> cases[] = {
       {Charge("Insurance", 1, 100, 0, 0), ""},
       {Charge("Inside", 2, 9999.99, 999999.99, -999999.99), ""},
       {Charge("Liftgate", 3, 999999.99, 0, 0), ""},
@@ -106,40 +87,41 @@ TEST(AccessorialFault, NumbersBeyondWhatTheTypeMeansAreDamage) {
       {Charge("Liftgate", 0, 95, 95, 0), "type 0"},
       {Charge("Liftgate", 7, 95, 95, 0), "type 7"},
   };
-  for (const Case& c : cases) {
-    const std::string fault = AccessorialFault(c.record);
-    if (*c.said == '\0') {
-      EXPECT_EQ(fault, "") << c.record.name;
+  for (const auto& [record, said] : cases) {
+    const std::string fault = AccessorialFault(record);
+    if (*said == '\0') {
+      EXPECT_EQ(fault, "") << record.name;
     } else {
-      EXPECT_NE(fault.find(c.said), std::string::npos) << fault;
-      EXPECT_NE(fault.find(c.record.name), std::string::npos) << fault;
+      EXPECT_NE(fault.find(said), std::string::npos) << fault;
+      EXPECT_NE(fault.find(record.name), std::string::npos) << fault;
     }
   }
 }
 
-TEST_F(AccessorialsTest, ADamagedTickedChargeIsLeftOutAndSaid) {
-  File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, std::nan(""), 0, 0),
-        Charge("Notify", 3, 1e132, 0, 0)});
+// A ticked charge gives way to its New York twin for a New York City destination, Customs
+// Clearance counts for a Canadian origin only, and a damaged ticked charge is left out and said.
+TEST_F(AccessorialsTest, NewYorkTwinCanadianDepartureAndDamagedCharges) {
+  File({Charge("Liftgate", 3, 95, 0, 0), Charge("NYLiftgate", 3, 125, 0, 0),
+        Charge("CDSCustoms Clearance", 3, 65, 0, 0), Charge("Notify", 3, 1e132, 0, 0),
+        Charge("Inside", 3, 20, 0, 0), Charge("NYInside", 3, std::nan(""), 0, 0)});
   NewYorkCity();
-  struct Case {
-    std::vector<TickedAccessorial> ticked;
-    AccessorialShipment shipment;
-    double total;
-    const char* said;
-  };
-  const Case cases[] = {
-      {{{1, 0}}, shipment_, 95, ""},
-      {{{1, 0}, {3, 0}}, shipment_, 95, "\"Notify\" has the rate 1e+132"},
-      {{{1, 0}}, {"64120", "10001", 500, 0}, 0, "\"NYLiftgate\" has the rate nan"},
-      {{{1, 0}, {9, 0}}, shipment_, 95, "the ticked record 9 is no longer in it"},
-  };
-  for (const Case& c : cases) {
+  const AccessorialShipment newYork{"64120", "10001", 500, 0};
+  const std::tuple<std::vector<TickedAccessorial>, AccessorialShipment, double, const char*>
+      cases[] = {
+          {{{1, 0}, {3, 0}}, shipment_, 95, ""},
+          {{{1, 0}, {3, 0}}, newYork, 125, ""},
+          {{{1, 0}, {3, 0}}, {"M5V3L9", "30303", 500, 0}, 160, ""},
+          {{{1, 0}, {4, 0}}, shipment_, 95, "\"Notify\" has the rate 1e+132"},
+          {{{1, 0}, {5, 0}}, newYork, 125, "\"NYInside\" has the rate nan"},
+          {{{1, 0}, {9, 0}}, shipment_, 95, "the ticked record 9 is no longer in it"},
+      };
+  for (const auto& [ticked, shipment, total, said] : cases) {
     std::string fault;
-    EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, c.ticked, c.shipment, &fault), c.total);
-    if (*c.said == '\0') {
+    EXPECT_DOUBLE_EQ(TotalAccessorialCharges(programDir_, ticked, shipment, &fault), total);
+    if (*said == '\0') {
       EXPECT_EQ(fault, "");
     } else {
-      EXPECT_NE(fault.find(c.said), std::string::npos) << fault;
+      EXPECT_NE(fault.find(said), std::string::npos) << fault;
       EXPECT_NE(fault.find("ACCCHG.DAT"), std::string::npos) << fault;
     }
   }
@@ -229,7 +211,7 @@ TEST_F(AccessorialWindowTest, DamagedChargesAreNotOfferedAndSaidByName) {
 
 TEST_F(AccessorialWindowTest, RulesTariffOpensTheCarriersPage) {
   File({});
-  std::ofstream(dir_ / "webhost.dat") << "www.carrier.example\r\n";
+  Put("webhost.dat", "www.carrier.example\r\n");
   Open([&](forms::Driver& d) {
     d.Click(window_.cmdViewKRVLRulesTariff);
     desktop_.canOpen = false;

@@ -31,10 +31,7 @@ class DiscountSets : public testing::ProgramDirTest {
 
 TEST_F(DiscountSets, EachCountryListsItsOwnSets) {
   EXPECT_EQ(Fill("U", 1).items, Items{"00000"});  // an empty directory: the default set only
-  Put("d00000.ini", "");
-  Put("d000000.ini", "");
-  Put("d0000.ini", "");
-  Put("d64120.ini", "");
+  for (const char* name : {"d00000.ini", "d000000.ini", "d0000.ini", "d64120.ini"}) Put(name, "");
   EXPECT_EQ(Fill("U", 1).items, (Items{"00000", "64120"}));
   EXPECT_EQ(Fill("C", 1).items, Items{"000000"});
   EXPECT_EQ(Fill("C", 1).text, "000000");
@@ -45,13 +42,11 @@ TEST_F(DiscountSets, EachCountryListsItsOwnSets) {
 }
 
 TEST_F(DiscountSets, UsListTakesEverySetFileAndAddsTheDefaultLast) {
-  Put("d30301.ini", "");
-  Put("D07102.INI", "");
-  Put("d10001.bak.ini", "");  // key up to the first "."
-  Put("readme.ini", "");
-  Put("d64120.txt", "");
-  Put("d.ini", "");                             // names no key
-  Put("d1 2.ini", "");                          // a key that cannot be a set's file name
+  // The key ends at the first "."; "d.ini" names no key, "d1 2.ini" one that cannot be a set's
+  // file name.
+  for (const char* name : {"d30301.ini", "D07102.INI", "d10001.bak.ini", "readme.ini", "d64120.txt",
+                           "d.ini", "d1 2.ini"})
+    Put(name, "");
   fs::create_directories(dir_ / "d55555.ini");  // a folder, not a set
   EXPECT_EQ(Fill("U", 1).items, (Items{"07102", "10001", "30301", "00000"}));
 }

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <optional>
+#include <tuple>
 
 #include "base/files.h"
 #include "support/program_dir.h"
@@ -45,7 +46,7 @@ TEST_F(FakFile, MissingOrShortFileLeavesSubstitutionOff) {
   EXPECT_EQ(ReadFakTable(file_, classes_, state), FakReadStatus::Missing);
   EXPECT_EQ(state.FakInEffect, 'N');
   EXPECT_EQ(state.FakTable, classes_);
-  std::ofstream(file_, std::ios::binary) << std::string(20, '\x55');
+  Put("FAK.dat", std::string(20, '\x55'));
   EXPECT_EQ(ReadFakTable(file_, classes_, state), FakReadStatus::Short);
   EXPECT_EQ(state.FakInEffect, 'N');
 }
@@ -72,16 +73,14 @@ TEST(FakClassOf, FindsTheSubstituteAndNormalisesHalfClasses) {
   FakState state;
   state.FakTable = classes;
   state.FakTable[7] = 70;  // 92.5 rated as 70
-  std::string text = "92.5";
-  EXPECT_EQ(FakClassOf(text, classes, state), 70);
-  EXPECT_EQ(text, "92");
-  text = " 77.5";
-  EXPECT_EQ(FakClassOf(text, classes, state), 77);
-  EXPECT_EQ(text, "77");
-  text = "90";
-  EXPECT_EQ(FakClassOf(text, classes, state), std::nullopt);
-  text = "";
-  EXPECT_EQ(FakClassOf(text, classes, state), std::nullopt);
+  // The class typed, its substitute, and the text the box is left holding.
+  const std::tuple<const char*, std::optional<std::int16_t>, const char*> cases[] = {
+      {"92.5", 70, "92"}, {" 77.5", 77, "77"}, {"90", std::nullopt, "90"}, {"", std::nullopt, ""}};
+  for (const auto& [typed, substitute, shown] : cases) {
+    std::string text = typed;
+    EXPECT_EQ(FakClassOf(text, classes, state), substitute) << typed;
+    EXPECT_EQ(text, shown) << typed;
+  }
   EXPECT_EQ(ClassText(classes[5]), "77");
 }
 

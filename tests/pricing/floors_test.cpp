@@ -43,6 +43,12 @@ class Floors : public testing::ProgramDirTest {
                   bool useTables = true) const {
     return GetLaneFloor(base::ProgramDir(dir_), origin, destination, customer, useTables);
   }
+  // No floor, and a fault that names every one of `parts`.
+  static void ExpectFault(const LaneFloor& floor, std::initializer_list<const char*> parts) {
+    EXPECT_EQ(floor.amount, 0.0) << *parts.begin();
+    for (const char* part : parts)
+      EXPECT_NE(floor.fault.find(part), std::string::npos) << floor.fault;
+  }
   // Default 40.00 in record 32, cells A = 85.00, B = 120.50.
   const std::map<unsigned char, std::int16_t> cents_ = {{32, 4000}, {'A', 8500}, {'B', 12050}};
 };
@@ -63,11 +69,7 @@ TEST_F(Floors, CellOfTheLaneGivesItsAmount) {
          "AB"
          "B ",
          cents_);
-  struct Case {
-    const char* origin;
-    const char* destination;
-    double amount;
-  } cases[] = {
+  const std::tuple<const char*, const char*, double> cases[] = {
       {"M5V3L9", "64120", 85.0},   // Canadian origin: column by origin, row by destination
       {"64120", "M5V3L9", 85.0},   // Canadian destination: the same cell
       {"H2X1Y4", "64120", 120.5},  // column 2, row 1
@@ -76,13 +78,11 @@ TEST_F(Floors, CellOfTheLaneGivesItsAmount) {
       {"V6B1A1", "64120", 40.0},   // no column for Vancouver: the default
       {"M5V3L9", "99501", 40.0},   // no row for Anchorage: the default
   };
-  for (const auto& c : cases) {
-    const auto floor = Floor(c.origin, c.destination, 0.0);
+  for (const auto& [origin, destination, amount] : cases) {
+    const auto floor = Floor(origin, destination, 0.0);
     EXPECT_TRUE(floor.ok()) << floor.fault;
-    EXPECT_EQ(floor.amount, c.amount) << c.origin << " to " << c.destination;
+    EXPECT_EQ(floor.amount, amount) << origin << " to " << destination;
   }
-  // An empty or "." floor field arrives as 0 and consults the tables.
-  EXPECT_EQ(Floor("M5V3L9", "64120", 0.0).amount, 85.0);
 }
 
 TEST_F(Floors, BlankCellDoesNotEndTheSearch) {
@@ -127,24 +127,16 @@ TEST_F(Floors, EmptyRangeTablesAreReportedRatherThanLeavingEveryLaneAtTheDefault
   for (const bool emptyColumns : {true, false}) {
     Tables(emptyColumns ? Ranges{} : Ranges{{"M5A00", "M5Z99"}},
            emptyColumns ? Ranges{{"64000", "64999"}} : Ranges{}, "", cents_);
-    const auto floor = Floor("M5V3L9", "64120");
-    EXPECT_EQ(floor.amount, 0.0);
-    EXPECT_NE(floor.fault.find(emptyColumns ? "UniqCan.dat" : "UniqUS.dat"), std::string::npos)
-        << floor.fault;
-    EXPECT_NE(floor.fault.find("is empty"), std::string::npos) << floor.fault;
+    ExpectFault(Floor("M5V3L9", "64120"),
+                {emptyColumns ? "UniqCan.dat" : "UniqUS.dat", "is empty"});
   }
 }
 
 TEST_F(Floors, RangesAndAmountsThatAreNoFloorsAreReported) {
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "A", {{32, 4000}, {'A', -8500}});
-  auto floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("UniqFlor.dat"), std::string::npos) << floor.fault;
-  EXPECT_NE(floor.fault.find("-8500 cents"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"UniqFlor.dat", "-8500 cents"});
   Tables({{"M5A00", "M5Z99"}}, {{"64000", std::string("649\x01\x09", 5)}}, "A", cents_);
-  floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"UniqUS.dat"});
 }
 
 TEST_F(Floors, FileNamesAreFoundWithoutRegardToCase) {
@@ -158,41 +150,27 @@ TEST_F(Floors, MissingTableIsReportedByNameAndGivesNoFloor) {
   for (const char* name : {"UniqCan.dat", "UniqUS.dat", "Floor.dat", "UniqFlor.dat"}) {
     Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "A", cents_);
     std::filesystem::remove(dir_ / name);
-    const auto floor = Floor("M5V3L9", "64120");
-    EXPECT_EQ(floor.amount, 0.0) << name;
-    EXPECT_NE(floor.fault.find(name), std::string::npos) << floor.fault;
-    EXPECT_NE(floor.fault.find("missing"), std::string::npos) << floor.fault;
+    ExpectFault(Floor("M5V3L9", "64120"), {name, "missing"});
   }
 }
 
 TEST_F(Floors, ShortTablesAreReportedAndNeverReadPast) {
   // Amounts end before the default record 32.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, " ", cents_, 20);
-  auto floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("UniqFlor.dat"), std::string::npos) << floor.fault;
-  EXPECT_NE(floor.fault.find("record 32"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"UniqFlor.dat", "record 32"});
 
   // A matrix with fewer cells than its ranges need.
   Tables({{"M5A00", "M5Z99"}, {"H1A00", "H9Z99"}}, {{"64000", "64999"}, {"30000", "31999"}}, "AB ",
          cents_);
-  floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("Floor.dat"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"Floor.dat"});
 
   // A matrix with more cells than its ranges need: a range file has lost ranges.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "AB", cents_);
-  floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("Floor.dat\" holds 2 cells"), std::string::npos) << floor.fault;
-  EXPECT_NE(floor.fault.find("UniqCan.dat"), std::string::npos) << floor.fault;
-  EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"Floor.dat\" holds 2 cells", "UniqCan.dat", "UniqUS.dat"});
 
   // A corrupt code pointing past the amounts' last record.
   Tables({{"M5A00", "M5Z99"}}, {{"64000", "64999"}}, "\xff", cents_);
-  floor = Floor("M5V3L9", "64120");
-  EXPECT_EQ(floor.amount, 0.0);
-  EXPECT_NE(floor.fault.find("record 255"), std::string::npos) << floor.fault;
+  ExpectFault(Floor("M5V3L9", "64120"), {"record 255"});
 }
 
 TEST_F(Floors, APartialRangeRecordIsReportedWhereverItIs) {
@@ -201,10 +179,7 @@ TEST_F(Floors, APartialRangeRecordIsReportedWhereverItIs) {
     std::string rows = RangeBytes({{"30000", "31999"}, {"64000", "64999"}, {"70000", "70999"}});
     rows.resize(length, ' ');
     Put("UniqUS.dat", rows);
-    const auto floor = Floor("M5V3L9", "99501");
-    EXPECT_EQ(floor.amount, 0.0) << length;
-    EXPECT_NE(floor.fault.find("UniqUS.dat"), std::string::npos) << floor.fault;
-    EXPECT_NE(floor.fault.find("partial record"), std::string::npos) << floor.fault;
+    ExpectFault(Floor("M5V3L9", "99501"), {"UniqUS.dat", "partial record"});
   }
 }
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -59,8 +59,9 @@ class DiscountEditor : public testing::WindowTest {
                                &w.txtInboundFloor[s - first], &w.txtInboundLTL[s - first]};
     return *boxes[c];
   }
-  void TypeState(frmDiscounts& w, int s, int c, const std::string& text) {
-    driver_.Replace(StateBox(w, s, c), text);
+  // Types `text` over what the box holds and leaves it, as a user does.
+  void Enter(forms::Control& box, const std::string& text) {
+    driver_.Replace(box, text);
     driver_.Tab();
   }
 };
@@ -96,8 +97,7 @@ TEST_F(DiscountEditor, ANewKeyStartsFromTheScreenAndSavingCreatesItsFile) {
     EXPECT_TRUE(w.optState.value());
     EXPECT_TRUE(w.fraState.visible());
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "30303");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "30303");
     EXPECT_TRUE(w.optTraditional.value());
     EXPECT_TRUE(w.optCharges.value());
     EXPECT_TRUE(w.fraTraditional.visible());
@@ -216,25 +216,21 @@ TEST_F(DiscountEditor, DeletingAsksFirstAndTheDefaultSetIsRefused) {
 TEST_F(DiscountEditor, KeyAndDiscountBoxesRefuseWhatCannotBeMeant) {
   Open("U", [&](frmDiscounts& w) {
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "0");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "0");
     EXPECT_EQ(runtime_.ActiveControl(), &w.cboKeyZip);
     driver_.Replace(w.cboKeyZip, "641x20");  // the letter is refused as it is typed
     EXPECT_EQ(w.cboKeyZip.text(), "64120");
     forms::TextBox& ltl = w.Field("txtInboundInterstateDirectLTL");
-    driver_.Replace(ltl, "100");
-    driver_.Tab();
+    Enter(ltl, "100");
     EXPECT_EQ(runtime_.ActiveControl(), &ltl);
-    driver_.Replace(ltl, "99.99");
-    driver_.Tab();
+    Enter(ltl, "99.99");
     EXPECT_NE(runtime_.ActiveControl(), &ltl);
     // Floors have no upper bound.
     forms::TextBox& floor = w.Field("txtInboundInterstateDirectFloor");
-    driver_.Replace(floor, "150");
-    driver_.Tab();
+    Enter(floor, "150");
     EXPECT_NE(runtime_.ActiveControl(), &floor);
     driver_.Click(w.optState);
-    TypeState(w, 3, 3, "100");
+    Enter(StateBox(w, 3, 3), "100");
     EXPECT_EQ(runtime_.ActiveControl(), &w.txtInboundLTL[0]);
   });
   EXPECT_EQ(desktop_.Messages(),
@@ -255,13 +251,12 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
     };
     for (int round = 0; round < 3; ++round) {
       std::map<std::string, std::string> typed;
-      std::map<int, std::array<std::string, 4>> grid;
+      std::map<int, std::map<int, std::string>> grid;
       Open(
           "U",
           [&](frmDiscounts& w) {
             driver_.Click(w.cmdAdvancedOptions);
-            driver_.Replace(w.cboKeyZip, "64120");
-            driver_.Tab();
+            Enter(w.cboKeyZip, "64120");
             for (const auto* names : {&LaneTypeFieldNames(), &CrossBorderFieldNames()})
               for (const std::string& name : *names) {
                 typed[name] = number(IsLtlField(name));
@@ -271,8 +266,8 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
             driver_.Click(w.optState);
             for (int s = 0; s < 49; s += 7)
               for (int c = 0; c < 4; ++c) {
-                grid[s][static_cast<std::size_t>(c)] = number(c % 2 == 1);
-                TypeState(w, s, c, grid[s][static_cast<std::size_t>(c)]);
+                grid[s][c] = number(c % 2 == 1);
+                Enter(StateBox(w, s, c), grid[s][c]);
               }
             driver_.Click(w.cmdSave);
             driver_.Click(w.cmdClear);
@@ -283,8 +278,7 @@ TEST_F(DiscountEditor, SavedValuesComeBackOnRetrieve) {
             EXPECT_EQ(w.optRates.value(), round % 2 == 0 ? 1 : 0);
             EXPECT_TRUE(w.optState.value());
             for (int s = 0; s < 49; s += 7)
-              for (int c = 0; c < 4; ++c)
-                EXPECT_EQ(StateBox(w, s, c).text(), grid[s][static_cast<std::size_t>(c)]) << s;
+              for (int c = 0; c < 4; ++c) EXPECT_EQ(StateBox(w, s, c).text(), grid[s][c]) << s;
           },
           false, separator);
       ASSERT_TRUE(desktop_.Messages().empty()) << desktop_.Messages()[0];
@@ -298,8 +292,7 @@ TEST_F(DiscountEditor, ASetThatCannotBeWrittenIsNamedAndTheValuesStay) {
   fs::create_directories(dir_ / "d64120.ini");  // a folder where the set should go
   Open("U", [&](frmDiscounts& w) {
     driver_.Click(w.cmdAdvancedOptions);
-    driver_.Replace(w.cboKeyZip, "64120");
-    driver_.Tab();
+    Enter(w.cboKeyZip, "64120");
     driver_.Replace(w.Field("txtOutboundInterstateDirectLTL"), "55");
     driver_.Click(w.cmdSave);
     EXPECT_EQ(w.Field("txtOutboundInterstateDirectLTL").text(), "55");
@@ -375,12 +368,8 @@ TEST_F(DiscountEditor, TheSummaryPicksASetToEdit) {
 
 TEST(StateNames, FaultsNameTheFileAndTheLine) {
   testing::ScratchDir dir;
-  struct Case {
-    std::string text;
-    std::string fault;  // empty: read
-    std::size_t states;
-  };
-  const Case cases[] = {
+  // The list, what its fault says (empty: read), and how many states are read.
+  const std::tuple<std::string, std::string, std::size_t> cases[] = {
       {StateList(), "", 49},
       {StateList(52), "", 49},  // lines beyond the 49th are not used
       {"\r\n" + StateList(3) + "\r\n\r\n", "", 3},
@@ -389,17 +378,17 @@ TEST(StateNames, FaultsNameTheFileAndTheLine) {
       {StateList(2) + "Again                AA\r\n", "line 3 gives the code AA a second time", 0},
       {"Short\n", "line 1 has no two-letter", 0},
   };
-  for (const Case& c : cases) {
-    const auto file = dir.Put("stname.dat", c.text);
+  for (const auto& [text, fault, states] : cases) {
+    const auto file = dir.Put("stname.dat", text);
     const auto read = ReadStateNames(file);
-    if (c.fault.empty()) {
+    if (fault.empty()) {
       ASSERT_TRUE(read.ok()) << read.fault();
-      EXPECT_EQ(read.value().size(), c.states);
+      EXPECT_EQ(read.value().size(), states);
       EXPECT_EQ(read.value()[0].StateCode, "AA");
     } else {
       EXPECT_FALSE(read.ok());
       EXPECT_NE(read.fault().find(file.string()), std::string::npos) << read.fault();
-      EXPECT_NE(read.fault().find(c.fault), std::string::npos) << read.fault();
+      EXPECT_NE(read.fault().find(fault), std::string::npos) << read.fault();
     }
   }
   EXPECT_NE(ReadStateNames(dir / "none.dat").fault().find("missing"), std::string::npos);

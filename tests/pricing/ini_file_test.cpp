@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -18,60 +19,31 @@ using IniFile = testing::ProgramDirTest;
 // Cases of the classic private-profile reader as its documentation describes it: names
 // match without regard to case, values come back without surrounding blanks or enclosing
 // quotes, a missing key gives the default without its trailing blanks, and a value longer
-// than the buffer is cut to the buffer less its terminating NUL.
-struct ReadCase {
-  const char* what;
-  std::string file;
-  const char* section;
-  const char* key;
-  const char* defaultValue;
-  std::string expected;
-};
-
+// than the buffer is cut to the buffer less its terminating NUL. Every case reads Key of [Sec].
 TEST_F(IniFile, ReadsValuesAsTheClassicReaderDoes) {
-  const std::string longValue(300, 'x');
-  const ReadCase cases[] = {
-      {"plain value", "[Discounts]\r\noptRates=True\r\n", "Discounts", "optRates", "", "True"},
-      {"section name in another case", "[DISCOUNTS]\r\noptRates=True\r\n", "discounts", "optRates",
-       "", "True"},
-      {"key name in another case", "[Discounts]\r\nOPTRATES=True\r\n", "Discounts", "optrates", "",
-       "True"},
-      {"blanks around key and value", "[Discounts]\r\n  optRates  =   True  \r\n", "Discounts",
-       "optRates", "", "True"},
-      {"tabs around the value", "[Discounts]\r\noptRates=\tTrue\t\r\n", "Discounts", "optRates", "",
-       "True"},
-      {"value in double quotes", "[Discounts]\r\ntxtA=\" 12.50 \"\r\n", "Discounts", "txtA", "",
-       " 12.50 "},
-      {"value in single quotes", "[Discounts]\r\ntxtA='12.50'\r\n", "Discounts", "txtA", "",
-       "12.50"},
-      {"quote on one side only", "[Discounts]\r\ntxtA=\"12.50\r\n", "Discounts", "txtA", "",
-       "\"12.50"},
-      {"value holding '='", "[Discounts]\r\ntxtA=a=b\r\n", "Discounts", "txtA", "", "a=b"},
-      {"empty value is not the default", "[Discounts]\r\ntxtA=\r\n", "Discounts", "txtA", "dflt",
-       ""},
-      {"missing key gives the default", "[Discounts]\r\ntxtA=1\r\n", "Discounts", "txtB", "dflt",
-       "dflt"},
-      {"trailing blanks of the default stripped", "[Discounts]\r\n", "Discounts", "txtB", "dflt   ",
-       "dflt"},
-      {"missing section gives the default", "[Other]\r\ntxtA=1\r\n", "Discounts", "txtA", "d", "d"},
-      {"key of another section not taken", "[Other]\r\ntxtA=1\r\n[Discounts]\r\ntxtB=2\r\n",
-       "Discounts", "txtA", "", ""},
-      {"key before any section not taken", "txtA=1\r\n[Discounts]\r\n", "Discounts", "txtA", "",
-       ""},
-      {"section ends at the next header", "[Discounts]\r\n[CA]\r\ntxtA=1\r\n", "Discounts", "txtA",
-       "", ""},
-      {"LF line ends", "[CA]\nOutboundDirectLTL=12.5\n", "CA", "OutboundDirectLTL", "", "12.5"},
-      {"last line without line end", "[CA]\r\nOutboundDirectLTL=7", "CA", "OutboundDirectLTL", "",
-       "7"},
-      {"single-byte text kept byte for byte", "[Discounts]\r\ntxtName=Caf\xe9 \x93Q\x94\r\n",
-       "Discounts", "txtName", "", "Caf\xe9 \x93Q\x94"},
-      {"300 characters come back as 254", "[Discounts]\r\ntxtA=" + longValue + "\r\n", "Discounts",
-       "txtA", "", std::string(254, 'x')},
+  const std::pair<std::string, std::string> cases[] = {
+      {"[Sec]\r\nKey=True\r\n", "True"},
+      {"[SEC]\r\nKey=True\r\n", "True"},  // section name in another case
+      {"[Sec]\r\nKEY=True\r\n", "True"},  // key name in another case
+      {"[Sec]\r\n  Key  =   True  \r\n", "True"},
+      {"[Sec]\r\nKey=\tTrue\t\r\n", "True"},
+      {"[Sec]\r\nKey=\" 12.50 \"\r\n", " 12.50 "},
+      {"[Sec]\r\nKey='12.50'\r\n", "12.50"},
+      {"[Sec]\r\nKey=\"12.50\r\n", "\"12.50"},  // a quote on one side only stays
+      {"[Sec]\r\nKey=a=b\r\n", "a=b"},
+      {"[Sec]\r\nKey=\r\n", ""},         // an empty value is not the default
+      {"[Sec]\r\nOther=1\r\n", "dflt"},  // the default without its trailing blanks
+      {"[Other]\r\nKey=1\r\n", "dflt"},  // a missing section
+      {"[Other]\r\nKey=1\r\n[Sec]\r\n", "dflt"},
+      {"Key=1\r\n[Sec]\r\n", "dflt"},          // a key before any section
+      {"[Sec]\r\n[CA]\r\nKey=1\r\n", "dflt"},  // the section ends at the next header
+      {"[Sec]\nKey=12.5\n", "12.5"},
+      {"[Sec]\r\nKey=7", "7"},  // the last line without a line end
+      {"[Sec]\r\nKey=Caf\xe9 \x93Q\x94\r\n", "Caf\xe9 \x93Q\x94"},
+      {"[Sec]\r\nKey=" + std::string(300, 'x') + "\r\n", std::string(254, 'x')},
   };
-  for (const auto& c : cases) {
-    const auto file = Put("d12345.ini", c.file);
-    EXPECT_EQ(ReadIniValue(c.section, c.key, file, c.defaultValue), c.expected) << c.what;
-  }
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(ReadIniValue("Sec", "Key", Put("d12345.ini", text), "dflt  "), expected) << text;
 }
 
 TEST_F(IniFile, MissingFileGivesTheDefaultAndCreatesNothing) {
@@ -98,50 +70,49 @@ TEST(TrimAtNul, CutsAtTheFirstNulOrTrimsTheWholeText) {
 
 // Cases of the classic writer: a new file holds the section and the key, a new key joins the
 // end of its section, a new section the end of the file, an existing key is replaced where it
-// stands, and every other line is left exactly as it was.
-struct WriteCase {
-  const char* what;
-  std::string before;
-  const char* section;
-  const char* key;
-  const char* value;
-  std::string after;
-};
-
+// stands, and every other line is left exactly as it was. Without a key, the value is a whole
+// section's text, written where the section stands or else at the end.
 TEST_F(IniFile, WritesKeysWhereTheClassicWriterPutsThem) {
-  const WriteCase cases[] = {
-      {"new file", "", "Discounts", "optRates", "True", "[Discounts]\r\noptRates=True\r\n"},
-      {"new key at the end of its section", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "z", "3",
-       "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n"},
-      {"new key before the blank lines that end its section", "[A]\r\nx=1\r\n\r\n[B]\r\n", "A", "y",
-       "2", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\n"},
-      {"new key in a section that has none", "[A]\r\n[B]\r\ny=2\r\n", "a", "x", "1",
-       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
-      {"existing key replaced in place", "[A]\r\nx=1\r\ny=2\r\nz=3\r\n", "A", "y", "9",
-       "[A]\r\nx=1\r\ny=9\r\nz=3\r\n"},
-      {"existing key found without regard to case", "[Discounts]\r\n  OptRates = False\r\n",
-       "DISCOUNTS", "optrates", "True", "[Discounts]\r\nOptRates=True\r\n"},
-      {"new section at the end of the file", "[A]\r\nx=1\r\n", "B", "y", "2",
-       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
-      {"new section after an unterminated last line", "[A]\r\nx=1", "B", "y", "2",
-       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
-      {"new key after an unterminated last line", "[A]\r\nx=1", "A", "y", "2",
-       "[A]\r\nx=1\r\ny=2\r\n"},
-      {"new key after a last line ending in a bare CR", "[A]\r\nx=1\r", "A", "y", "2",
-       "[A]\r\nx=1\r\ny=2\r\n"},
-      {"new section after a last line ending in a bare CR", "[A]\r\nx=1\r", "B", "y", "2",
-       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
-      {"new key under a header ending in a bare CR", "[A]\r", "A", "x", "1", "[A]\r\nx=1\r\n"},
-      {"empty value", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"},
-      {"only the first of two equal sections is touched", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "x",
-       "5", "[A]\r\nx=5\r\n[a]\r\nx=2\r\n"},
+  const std::string head = "[Discounts]\r\noptState=True\r\n\r\n";
+  const std::string ny = "[NY]\r\nOutboundDirectFloor=1\r\n";
+  // The file before, the section, the key (none: a whole section), the value, the file after.
+  using Case = std::tuple<std::string, const char*, const char*, std::string, std::string>;
+  const Case cases[] = {
+      {"", "Discounts", "optRates", "True", "[Discounts]\r\noptRates=True\r\n"},
+      // A new key at the end of its section, before the blank lines that end it.
+      {"[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r\n\r\n[B]\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\n"},
+      {"[A]\r\n[B]\r\ny=2\r\n", "a", "x", "1", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      // An existing key replaced in place, found without regard to case.
+      {"[A]\r\nx=1\r\ny=2\r\nz=3\r\n", "A", "y", "9", "[A]\r\nx=1\r\ny=9\r\nz=3\r\n"},
+      {"[Discounts]\r\n  OptRates = False\r\n", "DISCOUNTS", "optrates", "True",
+       "[Discounts]\r\nOptRates=True\r\n"},
+      // A new section at the end, also after a last line unterminated or ending in a bare CR.
+      {"[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      {"[A]\r\nx=1", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      {"[A]\r\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      {"[A]\r", "A", "x", "1", "[A]\r\nx=1\r\n"},
+      {"[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"},
+      // Only the first of two equal sections is touched.
+      {"[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "x", "5", "[A]\r\nx=5\r\n[a]\r\nx=2\r\n"},
+      // Whole sections: into a new file, rewritten where they stand, or added at the end.
+      {"", "AZ", nullptr, "F=12.5\r\nL=40", "[AZ]\r\nF=12.5\r\nL=40\r\n"},
+      {head + "[ca]\r\nF=9\r\n; old\r\nStray=1\r\n\r\n" + ny, "CA", nullptr, "F=0\r\nL=0",
+       head + "[ca]\r\nF=0\r\nL=0\r\n\r\n" + ny},
+      {head, "TX", nullptr, std::string("A=1\0B=2\0\0", 9), head + "[TX]\r\nA=1\r\nB=2\r\n"},
+      {"[TX]\r\nL=40\r", "CA", nullptr, "L=35", "[TX]\r\nL=40\r\n[CA]\r\nL=35\r\n"},
+      {"[TX]\r", "TX", nullptr, "L=40", "[TX]\r\nL=40\r\n"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [before, section, key, value, after] : cases) {
     const auto file = dir_ / "d12345.ini";
     fs::remove(file);
-    if (!c.before.empty()) Put("d12345.ini", c.before);
-    ASSERT_TRUE(WriteIniValue(c.section, c.key, c.value, file)) << c.what;
-    EXPECT_EQ(base::FileToString(file), c.after) << c.what;
+    if (!before.empty()) Put("d12345.ini", before);
+    ASSERT_TRUE(key ? WriteIniValue(section, key, value, file)
+                    : WriteIniSection(section, value, file))
+        << before;
+    EXPECT_EQ(base::FileToString(file), after) << before << " + [" << section << "]";
   }
 }
 
@@ -166,47 +137,6 @@ TEST_F(IniFile, OtherLinesAndCommentsSurviveAWriteByteForByte) {
   EXPECT_EQ(base::FileToString(file),
             head + "optRates=True\r\n" + "txtNote=Caf\xe9\r\n" + "optCharges=False\r\n" +
                 "\r\n[CA]\nOutboundDirectFloor=0\nodd line without equals\r\n");
-}
-
-TEST_F(IniFile, SectionIsRewrittenWholeWhereItStands) {
-  const std::string discounts = "[Discounts]\r\noptState=True\r\n\r\n";
-  const std::string ny = "[NY]\r\nOutboundDirectFloor=1\r\n";
-  const auto file = Put(
-      "d12345.ini", discounts + "[ca]\r\nOutboundDirectFloor=9\r\n; old\r\nStray=1\r\n\r\n" + ny);
-  const std::string eight =
-      "OutboundDirectFloor=0\r\nOutboundDirectLTL=0\r\nOutboundInterlineFloor=0\r\n"
-      "OutboundInterlineLTL=0\r\nInboundDirectFloor=0\r\nInboundDirectLTL=0\r\n"
-      "InboundInterlineFloor=0\r\nInboundInterlineLTL=0";
-  ASSERT_TRUE(WriteIniSection("CA", eight, file));
-  EXPECT_EQ(base::FileToString(file), discounts + "[ca]\r\n" + eight + "\r\n\r\n" + ny);
-  EXPECT_EQ(ReadIniValue("CA", "InboundInterlineLTL", file, ""), "0");
-  EXPECT_EQ(ReadIniValue("CA", "Stray", file, ""), "");
-
-  // A section not yet in the file goes at its end; NUL-separated lines are taken as well.
-  ASSERT_TRUE(WriteIniSection("TX", std::string("A=1\0B=2\0\0", 9), file));
-  EXPECT_EQ(base::FileToString(file),
-            discounts + "[ca]\r\n" + eight + "\r\n\r\n" + ny + "[TX]\r\nA=1\r\nB=2\r\n");
-}
-
-TEST_F(IniFile, ALastLineEndingInABareCrKeepsItsValueAfterWrites) {
-  const auto file = Put("d12345.ini", "[Discounts]\r\noptRates=False\r");
-  ASSERT_TRUE(WriteIniValue("Discounts", "optCharges", "True", file));
-  EXPECT_EQ(ReadIniValue("Discounts", "optRates", file, ""), "False");
-  EXPECT_EQ(ReadIniValue("Discounts", "optCharges", file, ""), "True");
-  Put("d12345.ini", "[TX]\r\nOutboundDirectLTL=40\r");
-  ASSERT_TRUE(WriteIniSection("CA", "OutboundDirectLTL=35", file));
-  EXPECT_EQ(ReadIniValue("TX", "OutboundDirectLTL", file, ""), "40");
-  EXPECT_EQ(ReadIniValue("CA", "OutboundDirectLTL", file, ""), "35");
-  Put("d12345.ini", "[TX]\r");
-  ASSERT_TRUE(WriteIniSection("TX", "OutboundDirectLTL=40", file));
-  EXPECT_EQ(base::FileToString(file), "[TX]\r\nOutboundDirectLTL=40\r\n");
-}
-
-TEST_F(IniFile, SectionIntoAMissingFileCreatesIt) {
-  const auto file = dir_ / "d0000.ini";
-  ASSERT_TRUE(WriteIniSection("AZ", "OutboundDirectFloor=12.5\r\nOutboundDirectLTL=40", file));
-  EXPECT_EQ(base::FileToString(file),
-            "[AZ]\r\nOutboundDirectFloor=12.5\r\nOutboundDirectLTL=40\r\n");
 }
 
 TEST_F(IniFile, WritesThatWouldBreakTheFileAreRefusedAndChangeNothing) {

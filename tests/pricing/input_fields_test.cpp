@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "forms/driver.h"
 #include "support/scripted_desktop.h"
 
@@ -28,13 +30,8 @@ class InputFieldsTest : public ::testing::Test {
 };
 
 TEST_F(InputFieldsTest, FloorAndDiscountBoxes) {
-  struct Case {
-    const char* text;
-    char key;
-    int maxLength, decimals;
-    bool kept;
-  };
-  const Case cases[] = {
+  // The box's text, the key typed, the box's length and decimals, and whether the key is kept.
+  const std::tuple<const char*, char, int, int, bool> cases[] = {
       {"123", '4', 6, 2, true},      // four digits without a point
       {"1234", '5', 6, 2, false},    // a fifth digit
       {"123.4", '5', 6, 2, true},    // three digits, a point and two decimals
@@ -48,9 +45,8 @@ TEST_F(InputFieldsTest, FloorAndDiscountBoxes) {
       {"12", 'x', 5, 2, false},      // letters never
       {"12", '\b', 5, 2, true},      // backspace passes
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(Filter(c.text, c.key, c.maxLength, c.decimals) != 0, c.kept)
-        << c.text << " + " << c.key;
+  for (const auto& [text, key, maxLength, decimals, kept] : cases)
+    EXPECT_EQ(Filter(text, key, maxLength, decimals) != 0, kept) << text << " + " << key;
   EXPECT_TRUE(desktop.shown.empty());
 }
 
@@ -84,10 +80,7 @@ TEST(ClassCheckTest, HalfClassesAreHeldAsWholeOnes) {
   for (double c : {90.0, 0.0, 77.0 + 0.25}) EXPECT_FALSE(IsValidClass(c, classes)) << c;
 }
 
-TEST(SelectAllTest, SelectsTheWholeText) {
-  testing::ScriptedDesktop desktop;
-  forms::Runtime rt{desktop};
-  forms::Form form{rt, "frm"};
+TEST_F(InputFieldsTest, SelectAllSelectsTheWholeText) {
   forms::ControlArray<forms::TextBox> boxes{form, "txtWeight", 2};
   boxes[1].setText("1500");
   SelectAllTextInArray(boxes, 1);

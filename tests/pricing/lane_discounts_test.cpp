@@ -15,6 +15,16 @@ namespace {
 
 using Fields = std::array<std::optional<std::string>, 4>;
 
+LaneDiscountInputs Lane(const char* origin, const char* originState, const char* destination,
+                        const char* destinationState) {
+  LaneDiscountInputs lane;
+  lane.originPostalCode = origin;
+  lane.destinationPostalCode = destination;
+  lane.originState = lane.originStateCaption = originState;
+  lane.destinationState = lane.destinationStateCaption = destinationState;
+  return lane;
+}
+
 class LaneDiscountLookUp : public testing::ProgramDirTest {
  protected:
   void SetUp() override {
@@ -63,17 +73,6 @@ class LaneDiscountLookUp : public testing::ProgramDirTest {
         "OutboundDirectLTL=30\r\n");
   }
 
-  static LaneDiscountInputs Lane(const char* origin, const char* originState,
-                                 const char* destination, const char* destinationState) {
-    LaneDiscountInputs lane;
-    lane.originPostalCode = origin;
-    lane.destinationPostalCode = destination;
-    lane.originState = originState;
-    lane.destinationState = destinationState;
-    lane.originStateCaption = originState;
-    lane.destinationStateCaption = destinationState;
-    return lane;
-  }
   LaneDiscounts LookUp(const LaneDiscountInputs& lane) const {
     auto result = LookUpLaneDiscounts(base::ProgramDir(dir_), lane);
     EXPECT_TRUE(result.has_value());
@@ -174,36 +173,31 @@ TEST_F(LaneDiscountLookUp, NoCharacterOfAPostalCodeReachesAFileName) {
 }
 
 TEST_F(LaneDiscountLookUp, ValuesBeyondWhatTheirFieldsMeanAreSaidAndLeftEmpty) {
-  struct Case {
-    const char* floor;
-    const char* ltl;
-    Fields fields;
-    std::vector<std::string> said;
-  };
+  // The floor and LTL in the set, the two fields shown, and what the fault says.
+  using Case =
+      std::tuple<const char*, const char*, const char*, const char*, std::vector<std::string>>;
   const Case cases[] = {
-      {"85", "62.5", {"85.00", "62.50", std::nullopt, std::nullopt}, {}},
-      {"999999.99", "99.99", {"999999.99", "99.99", std::nullopt, std::nullopt}, {}},
-      {"85",
-       "100",
-       {"85.00", "", std::nullopt, std::nullopt},
-       {"LTL in [Discounts] holds \"100\""}},
-      {"85", "1e300", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"1e300\""}},
-      {"85", "nan", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"nan\""}},
-      {"85", "-5", {"85.00", "", std::nullopt, std::nullopt}, {"holds \"-5\""}},
-      {"1e300", "62.5", {"", "62.50", std::nullopt, std::nullopt}, {"Floor in [Discounts] holds"}},
-      {"-1", "inf", {"", "", std::nullopt, std::nullopt}, {"holds \"-1\"", "holds \"inf\""}},
-      {"1000000", "62.5", {"", "62.50", std::nullopt, std::nullopt}, {"a floor from 0"}},
+      {"85", "62.5", "85.00", "62.50", {}},
+      {"999999.99", "99.99", "999999.99", "99.99", {}},
+      {"85", "100", "85.00", "", {"LTL in [Discounts] holds \"100\""}},
+      {"85", "1e300", "85.00", "", {"holds \"1e300\""}},
+      {"85", "nan", "85.00", "", {"holds \"nan\""}},
+      {"85", "-5", "85.00", "", {"holds \"-5\""}},
+      {"1e300", "62.5", "", "62.50", {"Floor in [Discounts] holds"}},
+      {"-1", "inf", "", "", {"holds \"-1\"", "holds \"inf\""}},
+      {"1000000", "62.5", "", "62.50", {"a floor from 0"}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [floor, ltl, shownFloor, shownLtl, said] : cases) {
     Put("d64120.ini", std::string("[Discounts]\r\noptTraditional=True\r\noptState=False\r\n") +
-                          "txtOutboundInterstateDirectFloor=" + c.floor +
-                          "\r\ntxtOutboundInterstateDirectLTL=" + c.ltl + "\r\n");
+                          "txtOutboundInterstateDirectFloor=" + floor +
+                          "\r\ntxtOutboundInterstateDirectLTL=" + ltl + "\r\n");
     const auto result = LookUp(Lane("64120", "MO", "30301", "GA"));
-    EXPECT_EQ(result.txtDiscount, c.fields) << c.floor << " " << c.ltl;
-    if (c.said.empty()) {
+    EXPECT_EQ(result.txtDiscount, (Fields{shownFloor, shownLtl, std::nullopt, std::nullopt}))
+        << floor << " " << ltl;
+    if (said.empty()) {
       EXPECT_EQ(result.fault, "");
     }
-    for (const std::string& part : c.said) {
+    for (const std::string& part : said) {
       EXPECT_NE(result.fault.find(part), std::string::npos) << result.fault;
       EXPECT_NE(result.fault.find("d64120.ini"), std::string::npos) << result.fault;
     }
@@ -232,16 +226,15 @@ TEST_F(LaneDiscountLookUp, OptionPairsThatAreNotOneTrueAreSaid) {
 }
 
 TEST(DiscountFieldText, ShowsNumbersWithTwoDecimals) {
-  EXPECT_EQ(DiscountFieldText("85"), "85.00");
-  EXPECT_EQ(DiscountFieldText(" 62.5 "), "62.50");
-  EXPECT_EQ(DiscountFieldText("2.345"), "2.35");
-  EXPECT_EQ(DiscountFieldText("0"), "0.00");
-  EXPECT_EQ(DiscountFieldText(""), "");
-  EXPECT_EQ(DiscountFieldText("  "), "");
-  EXPECT_EQ(DiscountFieldText("n/a"), "n/a");
-  EXPECT_EQ(DiscountFieldText("12,5", ','), "12,50");
-  EXPECT_EQ(DiscountFieldText("62.5", ','), "62,50");  // the demo sets on a comma desktop
-  EXPECT_EQ(DiscountFieldText("12,5"), "12,5");
+  // "62.5" on a comma desktop: the demo sets there.
+  const std::tuple<const char*, char, const char*> cases[] = {
+      {"85", '.', "85.00"},   {" 62.5 ", '.', "62.50"},
+      {"2.345", '.', "2.35"}, {"0", '.', "0.00"},
+      {"", '.', ""},          {"  ", '.', ""},
+      {"n/a", '.', "n/a"},    {"12,5", ',', "12,50"},
+      {"62.5", ',', "62,50"}, {"12,5", '.', "12,5"}};
+  for (const auto& [text, separator, shown] : cases)
+    EXPECT_EQ(DiscountFieldText(text, separator), shown) << text;
 }
 
 // The demo carrier's sets as shipped in the program directory.
@@ -254,23 +247,17 @@ TEST(DemoDiscountSets, PriceTheDemoLanes) {
                                       "30303     State           Charges         ",
                                       "64108     Traditional     Rates           "}));
 
-  LaneDiscountInputs lane;
-  lane.originPostalCode = "64108";
-  lane.originState = lane.originStateCaption = "MO";
-  lane.destinationPostalCode = "30303";
-  lane.destinationState = lane.destinationStateCaption = "GA";
+  auto lane = Lane("64108", "MO", "30303", "GA");
   auto result = LookUpLaneDiscounts(dir, lane);
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->txtDiscount[0], "85.00");
-  EXPECT_EQ(result->txtDiscount[1], "62.50");
+  EXPECT_EQ(result->txtDiscount, (Fields{"85.00", "62.50", std::nullopt, std::nullopt}));
   EXPECT_FALSE(result->DiscountOnCharges);
 
   lane.inboundPricing = true;  // the Atlanta consignee's set, by the origin's state
   result = LookUpLaneDiscounts(dir, lane);
   ASSERT_TRUE(result);
   EXPECT_EQ(result->setKey, "30303");
-  EXPECT_EQ(result->txtDiscount[0], "82.50");
-  EXPECT_EQ(result->txtDiscount[1], "62.00");
+  EXPECT_EQ(result->txtDiscount, (Fields{"82.50", "62.00", std::nullopt, std::nullopt}));
   EXPECT_TRUE(result->DiscountOnCharges);
 
   lane.inboundPricing = false;
@@ -279,8 +266,7 @@ TEST(DemoDiscountSets, PriceTheDemoLanes) {
   lane.destinationState = lane.destinationStateCaption = "MX";
   result = LookUpLaneDiscounts(dir, lane);
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->txtDiscount,
-            (std::array<std::optional<std::string>, 4>{"110.00", "40.00", "65.00", "25.00"}));
+  EXPECT_EQ(result->txtDiscount, (Fields{"110.00", "40.00", "65.00", "25.00"}));
 }
 
 }  // namespace

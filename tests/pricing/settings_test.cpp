@@ -64,9 +64,6 @@ TEST_F(SettingsFile, RoundTripsEveryFieldAtItsOffset) {
   const auto back = ReadSettings(file_);
   ASSERT_TRUE(back.ok());
   EXPECT_EQ(back.record.CarrierName.size(), 50u);  // stored width, blank-padded
-  EXPECT_EQ(back.record.RateSheetHeaders[4].substr(0, 6), "Head 4");
-  EXPECT_DOUBLE_EQ(back.record.RateSheetDiscounts[4], 150);
-  EXPECT_DOUBLE_EQ(back.record.FuelSurchargeLTLMX, 21.75);
 }
 
 // Every field with a value of its own: a field written or read at another's place shows.
@@ -97,7 +94,8 @@ TEST_F(SettingsFile, EveryOneOfTheFieldsComesBackAsWritten) {
         break;
     }
     ASSERT_TRUE(SetFieldText(s, f, text)) << f.name << " " << text;
-    written.push_back(FieldText(s, f));
+    EXPECT_EQ(FieldText(s, f), text) << f.name;
+    written.push_back(text);
   }
   ASSERT_TRUE(WriteSettings(file_, s));
   const auto back = ReadSettings(file_);
@@ -133,13 +131,8 @@ TEST_F(SettingsFile, MissingOrTruncatedFileIsReportedNotRead) {
 }
 
 // Each number field with a value it cannot mean; the fault names the field.
-struct DamagedField {
-  const char* field;
-  void (*damage)(SettingsRecord&);
-};
-
 TEST_F(SettingsFile, NumbersBeyondWhatTheirFieldsMeanMakeTheRecordDamaged) {
-  const DamagedField cases[] = {
+  const std::pair<const char*, void (*)(SettingsRecord&)> cases[] = {
       {"FuelSurchargeLTL", [](SettingsRecord& s) { s.FuelSurchargeLTL = std::nan(""); }},
       {"FuelSurchargeLTL", [](SettingsRecord& s) { s.FuelSurchargeLTL = -0.5; }},
       {"FuelSurchargeTL", [](SettingsRecord& s) { s.FuelSurchargeTL = 1e300; }},
@@ -165,16 +158,16 @@ TEST_F(SettingsFile, NumbersBeyondWhatTheirFieldsMeanMakeTheRecordDamaged) {
       {"DefaultWeight", [](SettingsRecord& s) { s.DefaultWeight = 100000; }},
       {"MaxTotalWeight", [](SettingsRecord& s) { s.MaxTotalWeight = INT32_MIN; }},
   };
-  for (const auto& c : cases) {
+  for (const auto& [field, damage] : cases) {
     SettingsRecord s;
     s.FuelSurchargeLTL = 24.5;
     s.CanadianExchangeFactor = 38.5;
     s.MaxTotalWeight = 20000;
-    c.damage(s);
+    damage(s);
     ASSERT_TRUE(WriteSettings(file_, s));
     const auto read = ReadSettings(file_);
-    EXPECT_EQ(read.status, SettingsStatus::Damaged) << c.field;
-    EXPECT_NE(read.fault.find(c.field), std::string::npos) << read.fault;
+    EXPECT_EQ(read.status, SettingsStatus::Damaged) << field;
+    EXPECT_NE(read.fault.find(field), std::string::npos) << read.fault;
   }
   // The limits themselves are sound values, and a new record is sound.
   SettingsRecord edge;
@@ -189,20 +182,14 @@ TEST_F(SettingsFile, NumbersBeyondWhatTheirFieldsMeanMakeTheRecordDamaged) {
   EXPECT_EQ(SettingsFault(SettingsRecord{}), "");
 }
 
-TEST(SettingsText, FieldTextRoundTripsAndRefusesWhatDoesNotFit) {
+// Texts that fit every field are round-tripped above.
+TEST(SettingsText, FieldTextRefusesWhatDoesNotFitAndKeepsEmptyEntries) {
   SettingsRecord s;
   const auto& l = SettingsLayout();
-  EXPECT_TRUE(SetFieldText(s, l[0], "Kestrel"));
-  EXPECT_EQ(FieldText(s, l[0]), "Kestrel");
-  EXPECT_FALSE(SetFieldText(s, l[4], "MOX"));  // CarrierState is two characters
-  EXPECT_TRUE(SetFieldText(s, l[17], "-1"));
+  EXPECT_FALSE(SetFieldText(s, l[4], "MOX"));     // CarrierState is two characters
   EXPECT_FALSE(SetFieldText(s, l[17], "40000"));  // beyond an int16
   EXPECT_FALSE(SetFieldText(s, l[17], "yes"));
-  EXPECT_TRUE(SetFieldText(s, l[38], "24.5"));
-  EXPECT_EQ(FieldText(s, l[38]), "24.5");
   EXPECT_FALSE(SetFieldText(s, l[38], "24,5"));
-  EXPECT_TRUE(SetFieldText(s, l[48], "0,65,70,150"));
-  EXPECT_EQ(FieldText(s, l[48]), "0,65,70,150");
   EXPECT_FALSE(SetFieldText(s, l[48], "1,2,3"));
   EXPECT_TRUE(SetFieldText(s, l[52], "A|B||D"));
   EXPECT_EQ(FieldText(s, l[52]), "A|B||D");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace tarvex::speedsheet {
@@ -38,13 +39,8 @@ TEST(RateBlock, WeightHeadingsInHundredsAndThousands) {
 }
 
 TEST(RateBlock, RatesAndAlternationWeights) {
-  struct Case {
-    std::vector<std::int32_t> rates;
-    int column;
-    std::string rate;
-    std::string alternation;
-  };
-  const Case cases[] = {
+  // The rates of the two breaks, the column, and its rate and alternation weight.
+  const std::tuple<std::vector<std::int32_t>, int, const char*, const char*> cases[] = {
       // The minimum charge of 95.00 reaches 47.50 per hundred at 200 lb.
       {{4750, 3200}, 1, "47.50", "201"},
       // 32.00 from 500 lb costs what 40.00 does at 400 lb.
@@ -55,10 +51,10 @@ TEST(RateBlock, RatesAndAlternationWeights) {
       // A weight with a fraction rounds up to the next whole pound.
       {{3000, 2000}, 2, "20.00", "334"},
   };
-  for (const Case& c : cases) {
-    const EngineRecord r = Block({0, 500}, c.rates, 9500);
-    EXPECT_EQ(BlockCell(r, 1, c.column, BlockView::Rates, '.'), c.rate) << c.rates[0];
-    EXPECT_EQ(BlockCell(r, 1, c.column, BlockView::Alternation, '.'), c.alternation) << c.rates[0];
+  for (const auto& [rates, column, rate, alternation] : cases) {
+    const EngineRecord r = Block({0, 500}, rates, 9500);
+    EXPECT_EQ(BlockCell(r, 1, column, BlockView::Rates, '.'), rate) << rates[0];
+    EXPECT_EQ(BlockCell(r, 1, column, BlockView::Alternation, '.'), alternation) << rates[0];
   }
   EXPECT_EQ(BlockCell(Block({0, 500}, {4750}), 1, 1, BlockView::Rates, ','), "47,50");
 }
@@ -108,38 +104,21 @@ EngineRecord Entries(const std::vector<Entry>& entries) {
 }
 
 TEST(RateBlock, MinimumChargeListMarksSingleShipmentEntriesAndTheFloor) {
-  struct Case {
-    const char* what;
-    std::vector<Entry> entries;
-    bool discounted;
-    double floor;
-    std::vector<std::string> lines;
-  };
-  const Case cases[] = {
-      {"a single-shipment entry beside a normal one",
-       {{'1', 500, 11000}, {'0', 0, 14500}},
-       true,
-       0,
-       {"MC Discount = 65%", "", "    >499   110.00", "SS  >0     145.00"}},
-      {"entries of one kind are not marked",
-       {{'1', 500, 11000}, {'1', 1000, 12000}},
-       false,
-       0,
-       {"", "    >499   110.00", "    >999   120.00"}},
-      {"an entry without an amount is left out",
-       {{'1', 500, 0}, {'0', 12345678, 9000}},
-       false,
-       0,
-       {"", "SS  >12345 90.00"}},
-      {"an amount under the floor is listed as the floor",
-       {{'1', 500, 7500}, {'1', 1000, 9500}, {'1', 2000, 9600}},
-       false,
-       95.0,
-       {"", "    >499   95.00*", "    >999   95.00*", "    >1999  96.00", "", "* = MC Floor"}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(MinimumChargeLines(Entries(c.entries), c.discounted, c.floor, '.'), c.lines)
-        << c.what;
+  using Lines = std::vector<std::string>;
+  // A single-shipment entry beside a normal one.
+  EXPECT_EQ(MinimumChargeLines(Entries({{'1', 500, 11000}, {'0', 0, 14500}}), true, 0, '.'),
+            (Lines{"MC Discount = 65%", "", "    >499   110.00", "SS  >0     145.00"}));
+  // Entries of one kind are not marked.
+  EXPECT_EQ(MinimumChargeLines(Entries({{'1', 500, 11000}, {'1', 1000, 12000}}), false, 0, '.'),
+            (Lines{"", "    >499   110.00", "    >999   120.00"}));
+  // An entry without an amount is left out.
+  EXPECT_EQ(MinimumChargeLines(Entries({{'1', 500, 0}, {'0', 12345678, 9000}}), false, 0, '.'),
+            (Lines{"", "SS  >12345 90.00"}));
+  // An amount under the floor is listed as the floor.
+  EXPECT_EQ(MinimumChargeLines(Entries({{'1', 500, 7500}, {'1', 1000, 9500}, {'1', 2000, 9600}}),
+                               false, 95.0, '.'),
+            (Lines{"", "    >499   95.00*", "    >999   95.00*", "    >1999  96.00", "",
+                   "* = MC Floor"}));
 }
 
 }  // namespace

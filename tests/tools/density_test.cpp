@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "support/program_dir.h"
@@ -60,19 +59,6 @@ TEST(DensityTable, DamagedTablesAreRefusedNamingTheFile) {
     EXPECT_NE(read.fault().find("/p/dencls.dat"), std::string::npos) << read.fault();
     EXPECT_NE(read.fault().find(fault), std::string::npos) << read.fault();
   }
-}
-
-class DensityTableFile : public ProgramDirTest {};
-
-TEST_F(DensityTableFile, MissingFileIsNamedAndAWholeOneReadsBack) {
-  const auto missing = ReadDensityTable(dir_ / "dencls.dat");
-  ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.fault(),
-            "The density table " + (dir_ / "dencls.dat").string() + " could not be found.");
-  const auto read = ReadDensityTable(Put("dencls.dat", Table({{0, 1, 400}, {1, 2, 77.5}})));
-  ASSERT_TRUE(read.ok()) << read.fault();
-  ASSERT_EQ(read.value().size(), 2U);
-  EXPECT_EQ(read.value()[1].freightClass, 77.5);
 }
 
 // The kit's tables of the current scale, as the demo program directory has them.

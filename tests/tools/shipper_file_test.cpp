@@ -55,11 +55,7 @@ TEST_F(ShipperFile, WrittenAsEightQuotedLinesAndReadAsFarAsItGoes) {
   EXPECT_EQ(base::FileToString(dir_ / kShipperFileName),
             "\"\"\r\n\"Acme, Inc.\"\r\n\"12\"\" Dock Door\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
             "\"\"\r\n");
-  struct Case {
-    const char* text;
-    ShipperFields expected;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, ShipperFields> cases[] = {
       {"", {}},
       {"\"A1\"\r\n\"Acme\"\r\n", {"A1", "Acme"}},
       // Written by hand: unquoted fields end at a comma.
@@ -67,7 +63,7 @@ TEST_F(ShipperFile, WrittenAsEightQuotedLinesAndReadAsFarAsItGoes) {
       // An unclosed quote ends the reading there.
       {"\"A1\"\r\n\"Acme\r\n\"Main\"\r\n", {"A1"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParseShipperText(c.text), c.expected) << c.text;
+  for (const auto& [text, expected] : cases) EXPECT_EQ(ParseShipperText(text), expected) << text;
   EXPECT_EQ(ReadShipperFile(dir_ / "none.dat"), ShipperFields{});
 }
 
