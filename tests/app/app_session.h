@@ -48,6 +48,21 @@ struct Session {
   frmCorvane1 main;
   frmIntro intro;
   forms::Driver driver{runtime};
+
+  // Types a lane and tabs on to the first class box.
+  void Lane(const std::string& origin, const std::string& destination) {
+    driver.Type(main.txtOrigin, origin);
+    driver.Tab();
+    driver.Type(main.txtDestination, destination);
+    driver.Tab();
+  }
+  // Types a class and a weight into a line and tabs on, which rates the shipment.
+  void RateLine(int line, const std::string& cls, const std::string& weight) {
+    driver.Replace(main.cboClass[line], cls);
+    driver.Tab();
+    driver.Type(main.txtWeight[line], weight);
+    driver.Tab();
+  }
 };
 
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
@@ -92,7 +107,9 @@ class ProgramDirTest : public ::testing::Test {
     s.UseFloorTables = 0;
     return s;
   }
+  // Ends the running program first: one program directory runs one program at a time.
   Session& Start(char separator = '.') {
+    session.reset();
     session = std::make_unique<Session>(dir, separator);
     session->intro.Show();
     return *session;
