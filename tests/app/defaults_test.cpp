@@ -130,7 +130,6 @@ TEST_F(DefaultsTest, FactorsAndPercentagesOutOfRangeAreRefusedWithTheWindowOpen)
     s.desktop.shown.clear();
     Defaults(s, [&](frmDefaults& w) {
       forms::TextBox& box = w.*c.box;
-      s.driver.Focus(box);
       s.driver.Press(box, forms::keys::Backspace);
       s.driver.Type(box, c.typed);
       s.driver.Click(w.cmdSave);

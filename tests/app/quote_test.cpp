@@ -148,10 +148,9 @@ TEST_F(QuoteTest, SingleShipmentQuestionWhenAnEntryOnlyAppliesToSingleShipments)
       s.runtime.KeyOnForm(form, 'y');
     };
     s.Lane("64120", "30303");
-    const bool asked = c.asked;
     SCOPED_TRACE(std::string(c.t1) + " " + std::to_string(c.firstAmount));
-    EXPECT_EQ(s.program.engineRecord.text(engine::H23), asked ? "Y" : "N");
-    EXPECT_EQ(s.engine.count("RateShipment"), asked ? 3 : 2);  // miles, lane, once more
+    EXPECT_EQ(s.program.engineRecord.text(engine::H23), c.asked ? "Y" : "N");
+    EXPECT_EQ(s.engine.count("RateShipment"), c.asked ? 3 : 2);  // miles, lane, once more
   }
 }
 
@@ -202,7 +201,6 @@ TEST_F(QuoteTest, FilledLinesBecomeConsecutiveEngineLines) {
   for (const int line : {0, 2, 5}) {
     s.main.cboClass[line].setText(line == 2 ? "92.5" : "100");
     s.driver.Focus(s.main.cboClass[line]);
-    s.driver.Focus(s.main.txtWeight[line]);
     s.driver.Type(s.main.txtWeight[line], "500");
     s.driver.Focus(s.main.cboClass[line + 1]);
   }
@@ -302,7 +300,6 @@ TEST_F(QuoteTest, FuelSurchargeMinimumCanadianTotalAndItsPricePerUnit) {
   s.driver.Replace(s.main.txtPPU, "4");
   EXPECT_EQ(s.main.lblPPU.caption(), "56.70 ");
   // An edited destination takes the quote away, and its price per unit with it.
-  s.driver.Focus(s.main.txtDestination);
   s.driver.Press(s.main.txtDestination, forms::keys::Backspace);
   ASSERT_EQ(s.main.txtDestination.text(), "");
   EXPECT_EQ(s.main.lblTotalCanCharge.caption(), "");
@@ -421,13 +418,11 @@ TEST_F(QuoteTest, LeavingTheLastWeightForNewShipmentRatesButPrintDoesNot) {
   Session& s = QuoteLane("30303");
   s.engine.SetDefaultRating(Rated);
   s.driver.Replace(s.main.cboClass[7], "100");
-  s.driver.Focus(s.main.txtWeight[7]);
   s.driver.Type(s.main.txtWeight[7], "500");
   int before = s.engine.count("RateShipment");
   s.driver.Focus(s.main.cmdNewShipment);
   EXPECT_EQ(s.engine.count("RateShipment"), before + 1);
   s.driver.Replace(s.main.cboClass[6], "100");
-  s.driver.Focus(s.main.txtWeight[6]);
   s.driver.Type(s.main.txtWeight[6], "500");
   before = s.engine.count("RateShipment");
   s.driver.Click(s.main.cmdPrint);
@@ -515,7 +510,6 @@ TEST_F(QuoteTest, MexicanPortionRatesTheClassesOfThePackedLines) {
   for (const auto& [line, cls, weight] :
        {std::tuple{0, "100", "1200"}, std::tuple{1, "50", ""}, std::tuple{2, "300", "500"}}) {
     s.driver.Replace(s.main.cboClass[line], cls);
-    s.driver.Focus(s.main.txtWeight[line]);
     s.driver.Replace(s.main.txtWeight[line], weight);
     s.driver.Tab();
   }
@@ -556,7 +550,6 @@ TEST_F(QuoteTest, AfterNewShipmentAWeightUnderAnEmptyClassRatesNothing) {
   s.Lane("64120", "30303");
   s.engine.SetDefaultRating(Rated);
   const int ratings = s.engine.count("RateShipment");
-  s.driver.Focus(s.main.txtWeight[1]);
   s.driver.Type(s.main.txtWeight[1], "800");
   s.driver.Tab();
   EXPECT_EQ(s.engine.count("RateShipment"), ratings);
@@ -579,7 +572,6 @@ TEST_F(QuoteTest, AnOriginLeftForAButtonIsCheckedWithTheDestination) {
 TEST_F(QuoteTest, ARefusedLaneLeavesNothingOfTheLaneBeforeIt) {
   Session& s = QuoteLine();
   ASSERT_EQ(s.main.lblDestinationState.caption(), "GA");
-  s.driver.Focus(s.main.txtDestination);
   s.driver.Replace(s.main.txtDestination, "A0A");  // not a code
   s.driver.Tab();
   EXPECT_EQ(s.desktop.Messages(), (std::vector<std::string>{"Invalid ZIP/Postal Code"}));
@@ -666,7 +658,6 @@ TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag)
     EXPECT_EQ(s.program.ratingState, "Y");
     // Opened while a typed weight still has the focus: leaving the box for it rates nothing.
     s.driver.Replace(s.main.cboClass[0], "100");
-    s.driver.Focus(s.main.txtWeight[0]);
     s.driver.Replace(s.main.txtWeight[0], "500");
     const int before = s.engine.count("RateShipment");
     int inside = -1;

@@ -230,19 +230,16 @@ TEST_F(CliTest, QuotesBesideAnOpenWindowProgram) {
 
 TEST_F(CliTest, PrintedQuoteAsPdfWherePathsAreTheShells) {
   // Relative paths are taken from the shell's directory, not the program's.
-  const std::string command = "cd " + dir_.parent_path().string() + " && " +
-                              (dir_ / "tarvex-cli").string() + " --data " +
-                              dir_.filename().string() +
-                              " print-quote --origin 64120 --destination M5V3L9 --line 100:1200 "
-                              "--pdf " +
-                              dir_.filename().string() + "/quote.pdf > /dev/null";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  data_ = dir_.filename();
+  const std::string shell = "cd " + dir_.parent_path().string() + " &&";
+  EXPECT_EQ(Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " +
+                    (dir_.filename() / "quote.pdf").string(),
+                "/dev/null", shell),
+            0);
   EXPECT_EQ(base::FileToString(dir_ / "quote.pdf").substr(0, 4), "%PDF");
   EXPECT_EQ(Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
                     (dir_ / "no" / "such" / "dir.pdf").string(),
-                dir_ / "out.txt"),
+                dir_ / "out.txt", shell),
             4);
 }
 
