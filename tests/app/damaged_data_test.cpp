@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,43 +45,11 @@ class DamagedDataTest : public ProgramDirTest {
   pricing::SettingsRecord settings;
 };
 
-// The origin's state refused sends the user back to the origin, the destination's (30303)
+// A damaged state table or service guide refuses the lane by the file's name and never prices
+// it. The origin's state refused sends the user back to the origin, the destination's (30303)
 // keeps the user in the destination.
-TEST_F(DamagedDataTest, AStateTableThatCannotTellAStateRefusesThePointByName) {
-  const std::string whole = base::FileToString(dir / "state.dat");
-  struct Case {
-    const char* what;
-    std::string bytes;  // "" with `remove`: no file
-    bool remove;
-    const char* destination;
-  };
-  const Case cases[] = {
-      {"missing", "", true, "64130"},
-      {"empty", "", false, "64130"},
-      {"cut before prefix 641", whole.substr(0, 3 * 500), false, "64130"},
-      {"record 641 damaged", whole.substr(0, 3 * 640) + "M\x01 " + whole.substr(3 * 641), false,
-       "64130"},
-      {"record 303 damaged", whole.substr(0, 3 * 302) + "\xff\xff " + whole.substr(3 * 303), false,
-       "30303"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    if (c.remove)
-      fs::remove(dir / "state.dat");
-    else
-      WriteText(dir / "state.dat", c.bytes);
-    Session& s = Rate(c.destination);
-    EXPECT_EQ(s.main.lblTotalCharge.caption(), "");  // 64130: two points of one state when sound
-    EXPECT_NE(Naming(s, "state.dat"), "")
-        << (s.desktop.Messages().empty() ? "" : s.desktop.Messages()[0]);
-    EXPECT_EQ(s.runtime.ActiveControl(),
-              std::string(c.destination) == "30303" ? &s.main.txtDestination : &s.main.txtOrigin);
-    // Never priced, least of all as an intrastate lane.
-    EXPECT_EQ(s.engine.count("RateShipment"), 0);
-  }
-}
-
-TEST_F(DamagedDataTest, ADamagedServiceGuideRefusesTheLaneByName) {
+TEST_F(DamagedDataTest, ADamagedStateTableOrServiceGuideRefusesTheLaneByName) {
+  const std::string states = base::FileToString(dir / "state.dat");
   const std::string matrix = base::FileToString(dir / "ServMatx.dat");
   const std::string zips = base::FileToString(dir / "ServZipsA.dat");
   std::string longDays;
@@ -88,27 +57,40 @@ TEST_F(DamagedDataTest, ADamagedServiceGuideRefusesTheLaneByName) {
   struct Case {
     const char* what;
     const char* file;
-    std::string bytes;  // "": no file
+    std::optional<std::string> bytes;  // none: no file
+    const char* destination;           // 64130: two points of one state when sound
+    bool backToOrigin;
   };
   const Case cases[] = {
-      {"matrix days of 32767", "ServMatx.dat", longDays},
-      {"a matrix cut short", "ServMatx.dat", matrix.substr(0, matrix.size() - 2)},
-      {"a range file with a partial record", "ServZipsA.dat", zips.substr(0, zips.size() - 5)},
-      {"a missing range file", "ServZipsA.dat", ""},
+      {"no state table", "state.dat", std::nullopt, "64130", true},
+      {"an empty state table", "state.dat", "", "64130", true},
+      {"states cut before prefix 641", "state.dat", states.substr(0, 3 * 500), "64130", true},
+      {"state record 641 damaged", "state.dat",
+       states.substr(0, 3 * 640) + "M\x01 " + states.substr(3 * 641), "64130", true},
+      {"state record 303 damaged", "state.dat",
+       states.substr(0, 3 * 302) + "\xff\xff " + states.substr(3 * 303), "30303", false},
+      {"matrix days of 32767", "ServMatx.dat", longDays, "30303", true},
+      {"a matrix cut short", "ServMatx.dat", matrix.substr(0, matrix.size() - 2), "30303", true},
+      {"a range file with a partial record", "ServZipsA.dat", zips.substr(0, zips.size() - 5),
+       "30303", true},
+      {"no range file", "ServZipsA.dat", std::nullopt, "30303", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CopyDemoData();
-    if (c.bytes.empty())
-      fs::remove(dir / c.file);
+    if (c.bytes)
+      WriteText(dir / c.file, *c.bytes);
     else
-      WriteText(dir / c.file, c.bytes);
-    Session& s = Rate("30303");
+      fs::remove(dir / c.file);
+    Session& s = Rate(c.destination);
     EXPECT_EQ(s.main.lblTotalCharge.caption(), "");
     EXPECT_NE(Naming(s, c.file), "")
         << (s.desktop.Messages().empty() ? "no message" : s.desktop.Messages()[0]);
+    EXPECT_EQ(s.runtime.ActiveControl(),
+              c.backToOrigin ? &s.main.txtOrigin : &s.main.txtDestination);
     EXPECT_EQ(s.main.lblServiceDays.caption().find("32767"), std::string::npos);
-    EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
+    // Never priced, least of all as an intrastate lane; one engine call precedes the guide.
+    EXPECT_EQ(s.engine.count("RateShipment"), std::string(c.file) == "state.dat" ? 0 : 1);
   }
 }
 

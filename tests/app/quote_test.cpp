@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "app_session.h"
 #include "base/number_format.h"
@@ -636,11 +637,8 @@ TEST_F(QuoteTest, WindowsOpenedFromTheMenusRateNothingOnTheWayAndRestoreTheFlag)
   settings.MapOn = 1;
   Session& s = QuoteLane("30303");
   s.engine.SetDefaultRating(Rated);
-  struct Command {
-    const char* window;
-    std::function<void()> open;
-  };
-  const Command commands[] = {
+  // Each window by name, with the command that opens it.
+  const std::pair<const char*, std::function<void()>> commands[] = {
       {"frmMap", [&] { s.driver.Click(s.main.mnuViewMap); }},
       {"frmFAK", [&] { s.driver.Click(s.main.mnuEditFAK); }},
       {"frmAccessorialCharges", [&] { s.driver.Click(s.main.mnuEditAccessorialCharges); }},
