@@ -12,6 +12,7 @@
 #include "app/frm_intro.h"
 #include "app/program.h"
 #include "forms/driver.h"
+#include "support/program_dir.h"
 #include "support/scripted_desktop.h"
 #include "support/scripted_engine.h"
 
@@ -72,17 +73,6 @@ inline void WriteText(const std::filesystem::path& file, const std::string& text
 // A scratch program directory per test, removed afterwards.
 class ProgramDirTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = std::filesystem::temp_directory_path() /
-          (std::string("tarvex-") + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override {
-    session.reset();
-    std::filesystem::remove_all(dir);
-  }
   void Settings(const pricing::SettingsRecord& s) {
     ASSERT_TRUE(pricing::WriteSettings(dir / "variable.dat", s));
   }
@@ -127,8 +117,9 @@ class ProgramDirTest : public ::testing::Test {
     return StartQuoting(separator);
   }
 
-  std::filesystem::path dir;
-  std::unique_ptr<Session> session;
+  testing::ScratchDir scratch;
+  std::filesystem::path dir = scratch.path();
+  std::unique_ptr<Session> session;  // ended before its directory goes
 };
 
 }  // namespace tarvex::app

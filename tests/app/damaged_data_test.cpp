@@ -23,7 +23,6 @@ constexpr const char* kTotalWithoutFees = "373.50 ";
 class DamagedDataTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
     settings.FakOn = 0;

@@ -17,7 +17,6 @@ using engine::EngineRecord;
 class DefaultsTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoForQuoting();
     for (std::int16_t* lock :
          {&settings.OriginLocked, &settings.DestinationLocked, &settings.ClassLocked,

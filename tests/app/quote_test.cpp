@@ -19,7 +19,6 @@ using engine::EngineRecord;
 class QuoteTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     CopyDemoData();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
     WriteText(dir / "InternationalCustomerServiceMsg.dat", "Please call international service.");

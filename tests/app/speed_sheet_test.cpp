@@ -40,7 +40,6 @@ int Cell(int row, int column) {
 class SpeedSheetTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
     settings.EngineDiscountMode = 3;

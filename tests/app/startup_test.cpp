@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 class StartupTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoSettings();
     Settings(settings);
     WriteText(dir / "disclaimer.dat", "Rates are subject to change.");
