@@ -1,7 +1,6 @@
 // Damaged data files on the quote window: every one is said by name, and none prices a quote.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,7 +14,6 @@ namespace tarvex::app {
 namespace {
 
 namespace fs = std::filesystem;
-using engine::EngineRecord;
 
 // The total of a lane rated at 300.00 with the demo's 24.5 % fuel surcharge and no fee.
 constexpr const char* kTotalWithoutFees = "373.50 ";
