@@ -12,6 +12,7 @@
 #include "app/frm_intro.h"
 #include "app/program.h"
 #include "forms/driver.h"
+#include "support/program_dir.h"
 #include "support/scripted_desktop.h"
 #include "support/scripted_engine.h"
 
@@ -48,6 +49,21 @@ struct Session {
   frmCorvane1 main;
   frmIntro intro;
   forms::Driver driver{runtime};
+
+  // Types a lane and tabs on to the first class box.
+  void Lane(const std::string& origin, const std::string& destination) {
+    driver.Type(main.txtOrigin, origin);
+    driver.Tab();
+    driver.Type(main.txtDestination, destination);
+    driver.Tab();
+  }
+  // Types a class and a weight into a line and tabs on, which rates the shipment.
+  void RateLine(int line, const std::string& cls, const std::string& weight) {
+    driver.Replace(main.cboClass[line], cls);
+    driver.Tab();
+    driver.Type(main.txtWeight[line], weight);
+    driver.Tab();
+  }
 };
 
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
@@ -57,17 +73,6 @@ inline void WriteText(const std::filesystem::path& file, const std::string& text
 // A scratch program directory per test, removed afterwards.
 class ProgramDirTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = std::filesystem::temp_directory_path() /
-          (std::string("tarvex-") + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override {
-    session.reset();
-    std::filesystem::remove_all(dir);
-  }
   void Settings(const pricing::SettingsRecord& s) {
     ASSERT_TRUE(pricing::WriteSettings(dir / "variable.dat", s));
   }
@@ -92,7 +97,9 @@ class ProgramDirTest : public ::testing::Test {
     s.UseFloorTables = 0;
     return s;
   }
+  // Ends the running program first: one program directory runs one program at a time.
   Session& Start(char separator = '.') {
+    session.reset();
     session = std::make_unique<Session>(dir, separator);
     session->intro.Show();
     return *session;
@@ -110,8 +117,9 @@ class ProgramDirTest : public ::testing::Test {
     return StartQuoting(separator);
   }
 
-  std::filesystem::path dir;
-  std::unique_ptr<Session> session;
+  testing::ScratchDir scratch;
+  std::filesystem::path dir = scratch.path();
+  std::unique_ptr<Session> session;  // ended before its directory goes
 };
 
 }  // namespace tarvex::app

@@ -17,7 +17,6 @@ using engine::EngineRecord;
 class DefaultsTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoForQuoting();
     for (std::int16_t* lock :
          {&settings.OriginLocked, &settings.DestinationLocked, &settings.ClassLocked,
@@ -130,7 +129,6 @@ TEST_F(DefaultsTest, FactorsAndPercentagesOutOfRangeAreRefusedWithTheWindowOpen)
     s.desktop.shown.clear();
     Defaults(s, [&](frmDefaults& w) {
       forms::TextBox& box = w.*c.box;
-      s.driver.Focus(box);
       s.driver.Press(box, forms::keys::Backspace);
       s.driver.Type(box, c.typed);
       s.driver.Click(w.cmdSave);
@@ -167,15 +165,9 @@ TEST_F(DefaultsTest, SavedDefaultsRateTheQuoteAgainAndReshapeTheScreen) {
   settings.PromptPricePerUnit = 0;
   settings.FakOn = 0;
   Session& s = Quote(',');
-  s.driver.Type(s.main.txtOrigin, "64120");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtDestination, "30303");
-  s.driver.Tab();
+  s.Lane("64120", "30303");
   s.engine.SetDefaultRating(Rated);
-  s.driver.Replace(s.main.cboClass[0], "100");
-  s.driver.Tab();
-  s.driver.Type(s.main.txtWeight[0], "500");
-  s.driver.Tab();
+  s.RateLine(0, "100", "500");
   ASSERT_EQ(s.main.lblFuelSurcharge.caption(), "30,00 ");
   EXPECT_FALSE(s.main.fraPPU.visible());
   Defaults(s, [&](frmDefaults& w) {

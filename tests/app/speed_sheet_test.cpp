@@ -40,7 +40,6 @@ int Cell(int row, int column) {
 class SpeedSheetTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
     settings = DemoForQuoting();
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
     settings.EngineDiscountMode = 3;
@@ -51,10 +50,7 @@ class SpeedSheetTest : public ProgramDirTest {
   Session& Lane(const char* destination) {
     Session& s = StartQuoting(settings);
     s.engine.SetDefaultRating([](EngineRecord& r) { r.setText(engine::H2, ""); });
-    s.driver.Type(s.main.txtOrigin, "64120");
-    s.driver.Tab();
-    s.driver.Type(s.main.txtDestination, destination);
-    s.driver.Tab();
+    s.Lane("64120", destination);
     s.engine.SetDefaultRating(Block);
     s.desktop.shown.clear();
     return s;
@@ -69,7 +65,6 @@ class SpeedSheetTest : public ProgramDirTest {
 TEST_F(SpeedSheetTest, RatesAndAlternationOfTheLaneWithItsDiscounts) {
   Session& before = StartQuoting(settings);
   EXPECT_FALSE(before.main.mnuViewSpeedSheetAlternation.enabled());
-  session.reset();
   Session& s = Lane("30303");
   ASSERT_TRUE(s.main.mnuViewSpeedSheetAlternation.enabled());
   s.main.txtDiscount[0].setText("");

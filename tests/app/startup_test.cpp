@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 class StartupTest : public ProgramDirTest {
  protected:
   void SetUp() override {
-    ProgramDirTest::SetUp();
-    Settings(DemoSettings());
+    settings = DemoSettings();
+    Settings(settings);
     WriteText(dir / "disclaimer.dat", "Rates are subject to change.");
     WriteText(dir / "bordercrossingfee.dat", "35.00");
     WriteText(dir / "CustomerServiceMsg.dat", "Please call customer service.");
@@ -36,6 +36,12 @@ class StartupTest : public ProgramDirTest {
     s.ServiceGuideOn = 1;
     return s;
   }
+  // Writes `settings` and starts the program afresh.
+  Session& Restart() {
+    Settings(settings);
+    return Start();
+  }
+  pricing::SettingsRecord settings;
 };
 
 TEST_F(StartupTest, SplashThenMainWindowWithCarrierCaptions) {
@@ -57,7 +63,7 @@ TEST_F(StartupTest, SplashThenMainWindowWithCarrierCaptions) {
   EXPECT_DOUBLE_EQ(s.main.borderCrossingFee(), 35.0);
   EXPECT_EQ(s.main.customerServiceMessage(), "Please call customer service.");
 
-  forms::Driver(s.runtime).FireTimer(s.intro.Timer1);
+  s.driver.FireTimer(s.intro.Timer1);
   EXPECT_FALSE(s.intro.loaded());
   EXPECT_TRUE(s.main.visible());
   EXPECT_EQ(s.runtime.ActiveControl(), &s.main.txtOrigin);
@@ -68,13 +74,13 @@ TEST_F(StartupTest, AKeyOrClickOnTheSplashShowsTheMainWindowAtOnce) {
   s.runtime.KeyOnForm(s.intro, 'x');
   EXPECT_TRUE(s.main.visible());
   s.runtime.ClickForm(s.intro);  // the splash has gone; nothing happens twice
-  forms::Driver(s.runtime).FireTimer(s.intro.Timer1);
+  s.driver.FireTimer(s.intro.Timer1);
   EXPECT_TRUE(s.main.visible());
 }
 
 TEST_F(StartupTest, ClosingTheSplashWithItsCloseButtonShowsTheMainWindow) {
   Session& s = Start();
-  forms::Driver(s.runtime).Close(s.intro);
+  s.driver.Close(s.intro);
   EXPECT_FALSE(s.intro.loaded());
   EXPECT_TRUE(s.main.visible());
   EXPECT_FALSE(s.desktop.quit);
@@ -95,9 +101,8 @@ TEST_F(StartupTest, EngineCallsAtStartAndEnd) {
   EXPECT_EQ(s.program.engineRecord.text(engine::H6).substr(0, 4), "KRFL");
   EXPECT_EQ(fs::current_path(), dir);
 
-  forms::Driver driver(s.runtime);
-  driver.FireTimer(s.intro.Timer1);
-  driver.Click(s.main.cmdClose);
+  s.driver.FireTimer(s.intro.Timer1);
+  s.driver.Click(s.main.cmdClose);
   EXPECT_FALSE(s.main.loaded());
   EXPECT_TRUE(s.desktop.quit);
   EXPECT_EQ(s.engine.count("EndVorn"), 1);
@@ -162,8 +167,7 @@ TEST_F(StartupTest, MissingOrShortSettingsStopWithTheFileNamed) {
       fs::remove(dir / "variable.dat");
     else
       WriteText(dir / "variable.dat", std::string(400, ' '));
-    Session s(dir);
-    s.intro.Show();
+    Session& s = Start();
     ASSERT_EQ(s.desktop.Messages().size(), 1U);
     EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
     EXPECT_TRUE(s.desktop.quit);
@@ -185,11 +189,9 @@ TEST_F(StartupTest, SettingsOutOfTheirLimitsStopWithTheFileAndFieldNamed) {
        {Case{"FuelSurchargeLTL", &pricing::SettingsRecord::FuelSurchargeLTL, std::nan("")},
         Case{"RateAdjustmentFactor", &pricing::SettingsRecord::RateAdjustmentFactor, 1e300},
         Case{"CanadianExchangeFactor", &pricing::SettingsRecord::CanadianExchangeFactor, 1e132}}) {
-    pricing::SettingsRecord settings = DemoSettings();
+    settings = DemoSettings();
     settings.*c.member = c.value;
-    Settings(settings);
-    Session s(dir);
-    s.intro.Show();
+    Session& s = Restart();
     ASSERT_EQ(s.desktop.Messages().size(), 1U) << c.field;
     EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
     EXPECT_NE(s.desktop.Messages()[0].find(c.field), std::string::npos) << s.desktop.Messages()[0];
@@ -206,11 +208,8 @@ TEST_F(StartupTest, MexicoLayoutNeedsTheFullStopAfter571) {
   };
   for (const Case& c : {Case{"Version 4.2.571.3", true, 8995}, Case{"571.", true, 8995},
                         Case{"Version 4.2.571", false, 8280}, Case{"Version 5710", false, 8280}}) {
-    pricing::SettingsRecord settings = DemoSettings();
     settings.VersionText = c.version;
-    Settings(settings);
-    Session s(dir);
-    s.intro.Show();
+    Session& s = Restart();
     SCOPED_TRACE(c.version);
     EXPECT_EQ(s.program.Mexico571Mode, c.mexico);
     EXPECT_EQ(s.main.height(), c.height);
@@ -233,11 +232,8 @@ TEST_F(StartupTest, MexicoLayoutNeedsTheFullStopAfter571) {
 
 TEST_F(StartupTest, CarrierWith502HidesTheMexicanMenuAndDisclaimer) {
   for (const char* name : {"Carrier 502 Lines", "Kestrel Ridge Freight Lines"}) {
-    pricing::SettingsRecord settings = DemoSettings();
     settings.CarrierName = name;
-    Settings(settings);
-    Session s(dir);
-    s.intro.Show();
+    Session& s = Restart();
     const bool shown = std::string(name).find("502") == std::string::npos;
     EXPECT_EQ(s.main.mnuEditDiscountsMexican.visible(), shown) << name;
     EXPECT_EQ(s.main.lblDisclaimer.visible(), shown) << name;
@@ -246,14 +242,12 @@ TEST_F(StartupTest, CarrierWith502HidesTheMexicanMenuAndDisclaimer) {
 }
 
 TEST_F(StartupTest, SwitchesShapeTheScreen) {
-  pricing::SettingsRecord settings = DemoSettings();
   settings.PromptPricePerUnit = 0;  // units frame needs both switches
   settings.ServiceGuideOn = 1;
   settings.ShowMiles = 0;
   settings.FakOn = 0;
   settings.MapOn = 2;  // any non-zero value is on
-  Settings(settings);
-  Session& s = Start();
+  Session& s = Restart();
   s.main.txtPPU.setText("12");
   s.main.ConfigureScreen();
   EXPECT_FALSE(s.main.fraPPU.visible());
@@ -275,33 +269,26 @@ TEST_F(StartupTest, MissingMessageFilesGiveEmptyTextsAndNoFee) {
 }
 
 TEST_F(StartupTest, FakTableIsReadWhenFakIsOn) {
-  pricing::SettingsRecord settings = DemoSettings();
   settings.FakOn = 1;
-  Settings(settings);
-  {
-    Session s(dir);
-    s.intro.Show();
-    ASSERT_EQ(s.desktop.Messages().size(), 1U);  // missing table reported, start goes on
-    EXPECT_NE(s.desktop.Messages()[0].find("fak.dat"), std::string::npos);
-    EXPECT_EQ(s.program.fak.FakInEffect, 'N');
-    EXPECT_TRUE(s.main.loaded());
-  }
+  Session& without = Restart();
+  ASSERT_EQ(without.desktop.Messages().size(), 1U);  // missing table reported, start goes on
+  EXPECT_NE(without.desktop.Messages()[0].find("fak.dat"), std::string::npos);
+  EXPECT_EQ(without.program.fak.FakInEffect, 'N');
+  EXPECT_TRUE(without.main.loaded());
   pricing::FakState fak;
   fak.FakTable = pricing::StandardClassTable();
   fak.FakTable[17] = 250;
   ASSERT_TRUE(pricing::WriteFakTable(dir / "FAK.dat", pricing::StandardClassTable(), fak));
-  Session s(dir);
-  s.intro.Show();
+  Session& s = Start();
   EXPECT_TRUE(s.desktop.Messages().empty());
   EXPECT_EQ(s.program.fak.FakInEffect, 'Y');
 }
 
 TEST_F(StartupTest, CalculatorThatCannotStartIsReported) {
   Session& s = Start();
-  forms::Driver driver(s.runtime);
-  driver.FireTimer(s.intro.Timer1);
+  s.driver.FireTimer(s.intro.Timer1);
   s.desktop.canStart = false;
-  driver.Click(s.main.mnuFileCalculator);
+  s.driver.Click(s.main.mnuFileCalculator);
   ASSERT_EQ(s.desktop.shown.size(), 1U);
   EXPECT_EQ(s.desktop.shown[0].text, "Calculator not found");
   EXPECT_EQ(s.desktop.shown[0].title, "Error");

@@ -18,7 +18,6 @@
 #include "pricing/frm_discounts.h"
 #include "support/demo_program.h"
 #include "support/program_dir.h"
-#include "support/scripted_desktop.h"
 
 namespace tarvex::cli {
 namespace {
@@ -29,15 +28,15 @@ namespace fs = std::filesystem;
 class CliTest : public testing::ProgramDirTest {
  protected:
   CliTest() : ProgramDirTest(testing::ScratchDir::Contents::Demo) {}
-  int Run(const std::string& arguments, const fs::path& out) { return Run("", arguments, out); }
   // `before` goes ahead of the command in the shell: variables, ulimit, traps.
-  int Run(const std::string& before, const std::string& arguments, const fs::path& out) {
+  int Run(const std::string& arguments, const fs::path& out, const std::string& before = "") {
     const std::string command = before + " " + (dir_ / "tarvex-cli").string() + " --data " +
-                                dir_.string() + " " + arguments + " > " + out.string() + " 2> " +
+                                data_.string() + " " + arguments + " > " + out.string() + " 2> " +
                                 (dir_ / "stderr.txt").string();
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
+  fs::path data_ = dir_;  // the program directory the command line reads
 };
 
 TEST_F(CliTest, QuoteShowsWhatTheWindowShows) {
@@ -94,51 +93,39 @@ TEST_F(CliTest, TheCommandLinePrintsWhatTheHeadlessWindowShows) {
 // A customer's set typed in the discount editor, priced by state, prices the customer's lane
 // on the window as soon as the editor closes, and on the command line afterwards.
 TEST_F(CliTest, ASetTypedInTheDiscountEditorPricesTheCustomersLane) {
+  // The window program stays open on its directory while the command line reads it.
+  testing::DemoProgram window("window");
+  window.Start();
+  window.TypeQuote("64120", "30303", "85", "1200");
+  forms::Driver& driver = window.driver;
+  app::frmCorvane1& main = window.main;
+  ASSERT_TRUE(main.lblTotalCharge.visible());
+  const std::string before = main.lblNet.caption();
+  window.desktop.modalScripts["frmDiscounts"] = [&](forms::Form& form) {
+    auto& w = dynamic_cast<pricing::frmDiscounts&>(form);
+    driver.Click(w.cmdAdvancedOptions);
+    driver.Replace(w.cboKeyZip, "64120");
+    driver.Tab();
+    driver.Click(w.optState);
+    driver.Scroll(w.VScroll1, 9);
+    EXPECT_EQ(w.lblState[0].caption(), "Georgia");
+    driver.Replace(w.txtOutboundFloor[0], "321.5");
+    driver.Replace(w.txtOutboundLTL[0], "71.25");
+    driver.Tab();
+    driver.Click(w.cmdSave);
+    driver.Click(w.cmdClose);
+  };
+  driver.Click(main.mnuEditDiscountsUS);
+  EXPECT_EQ(window.desktop.Messages(), std::vector<std::string>{});
+  EXPECT_EQ(main.txtDiscount[0].text(), "321.50");
+  EXPECT_EQ(main.txtDiscount[1].text(), "71.25");
+  // Rated again with the set: the floor is the least the customer pays.
+  EXPECT_NE(main.lblNet.caption(), before);
+  EXPECT_GE(base::Val(main.lblNet.caption()), 321.5 - 0.005);
   std::map<std::string, std::string> shown;
-  {
-    testing::ScriptedDesktop desktop;
-    forms::Runtime runtime{desktop};
-    engine::VornLibrary vorn{base::ProgramDir(dir_)};
-    app::Program program(base::ProgramDir(dir_), runtime, vorn);
-    app::frmCorvane1 main(program);
-    app::frmIntro intro(program, main, '.');
-    forms::Driver driver(runtime);
-    intro.Show();
-    driver.FireTimer(intro.Timer1);
-    driver.Type(main.txtOrigin, "64120");
-    driver.Tab();
-    driver.Type(main.txtDestination, "30303");
-    driver.Tab();
-    driver.Replace(main.cboClass[0], "85");
-    driver.Tab();
-    driver.Type(main.txtWeight[0], "1200");
-    driver.Tab();
-    ASSERT_TRUE(main.lblTotalCharge.visible());
-    const std::string before = main.lblNet.caption();
-    desktop.modalScripts["frmDiscounts"] = [&](forms::Form& form) {
-      auto& w = dynamic_cast<pricing::frmDiscounts&>(form);
-      driver.Click(w.cmdAdvancedOptions);
-      driver.Replace(w.cboKeyZip, "64120");
-      driver.Tab();
-      driver.Click(w.optState);
-      driver.Scroll(w.VScroll1, 9);
-      EXPECT_EQ(w.lblState[0].caption(), "Georgia");
-      driver.Replace(w.txtOutboundFloor[0], "321.5");
-      driver.Replace(w.txtOutboundLTL[0], "71.25");
-      driver.Tab();
-      driver.Click(w.cmdSave);
-      driver.Click(w.cmdClose);
-    };
-    driver.Click(main.mnuEditDiscountsUS);
-    EXPECT_EQ(desktop.Messages(), std::vector<std::string>{});
-    EXPECT_EQ(main.txtDiscount[0].text(), "321.50");
-    EXPECT_EQ(main.txtDiscount[1].text(), "71.25");
-    // Rated again with the set: the floor is the least the customer pays.
-    EXPECT_NE(main.lblNet.caption(), before);
-    EXPECT_GE(base::Val(main.lblNet.caption()), 321.5 - 0.005);
-    for (const char* name : {"lblNet", "lblTotalCharge"})
-      shown[name] = base::Trim(main.Find(name)->caption());
-  }
+  for (const char* name : {"lblNet", "lblTotalCharge"})
+    shown[name] = base::Trim(main.Find(name)->caption());
+  data_ = window.scratch.path();
   ASSERT_EQ(
       Run("quote --origin 64120 --destination 30303 --line 85:1200 --json", dir_ / "out.json"), 0);
   const std::string json = base::FileToString(dir_ / "out.json");
@@ -178,8 +165,8 @@ TEST_F(CliTest, RefusalsAreMessagesAndSetTheStatus) {
 
 TEST_F(CliTest, ACommaLocaleGivesTheSameAmountsWithItsSeparator) {
   const std::string quote = "quote --origin 64120 --destination 30303 --line 85:1200";
-  ASSERT_EQ(Run("LC_ALL=C", quote, dir_ / "point.txt"), 0);
-  ASSERT_EQ(Run("LC_ALL=fr_CA.UTF-8", quote, dir_ / "comma.txt"), 0);
+  ASSERT_EQ(Run(quote, dir_ / "point.txt", "LC_ALL=C"), 0);
+  ASSERT_EQ(Run(quote, dir_ / "comma.txt", "LC_ALL=fr_CA.UTF-8"), 0);
   std::string point = base::FileToString(dir_ / "point.txt");
   const std::string comma = base::FileToString(dir_ / "comma.txt");
   ASSERT_NE(point.find("lblTotalCharge = "), std::string::npos);
@@ -220,9 +207,9 @@ TEST_F(CliTest, APdfThatCannotBeWrittenLeavesTheEarlierOneAndExitsFour) {
   // the write fails as on a full disk). A coverage build's counters go to the scratch
   // directory, where the limit cannot cut the shared ones short.
   EXPECT_EQ(
-      Run("trap '' XFSZ; ulimit -f 4; export GCOV_PREFIX=" + (dir_ / "gcov").string() + ";",
-          "print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " + pdf.string(),
-          dir_ / "out.txt"),
+      Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " + pdf.string(),
+          dir_ / "out.txt",
+          "trap '' XFSZ; ulimit -f 4; export GCOV_PREFIX=" + (dir_ / "gcov").string() + ";"),
       4);
   EXPECT_EQ(base::FileToString(pdf), "%PDF earlier");
   EXPECT_NE(base::FileToString(dir_ / "stderr.txt").find(pdf.string()), std::string::npos);
@@ -243,19 +230,16 @@ TEST_F(CliTest, QuotesBesideAnOpenWindowProgram) {
 
 TEST_F(CliTest, PrintedQuoteAsPdfWherePathsAreTheShells) {
   // Relative paths are taken from the shell's directory, not the program's.
-  const std::string command = "cd " + dir_.parent_path().string() + " && " +
-                              (dir_ / "tarvex-cli").string() + " --data " +
-                              dir_.filename().string() +
-                              " print-quote --origin 64120 --destination M5V3L9 --line 100:1200 "
-                              "--pdf " +
-                              dir_.filename().string() + "/quote.pdf > /dev/null";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  data_ = dir_.filename();
+  const std::string shell = "cd " + dir_.parent_path().string() + " &&";
+  EXPECT_EQ(Run("print-quote --origin 64120 --destination M5V3L9 --line 100:1200 --pdf " +
+                    (dir_.filename() / "quote.pdf").string(),
+                "/dev/null", shell),
+            0);
   EXPECT_EQ(base::FileToString(dir_ / "quote.pdf").substr(0, 4), "%PDF");
   EXPECT_EQ(Run("print-quote --origin 64120 --destination 30303 --line 100:500 --pdf " +
                     (dir_ / "no" / "such" / "dir.pdf").string(),
-                dir_ / "out.txt"),
+                dir_ / "out.txt", shell),
             4);
 }
 
