@@ -11,7 +11,6 @@
 #include "base/number_format.h"
 #include "support/demo_program.h"
 #include "ui/binder.h"
-#include "ui/qt_desktop.h"
 
 namespace tarvex::ui {
 namespace {
@@ -88,20 +87,12 @@ TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
 
 // The process locale really set to a decimal-comma locale, as Qt sets it from the
 // environment of a French-Canadian desktop.
-class CommaDesktop {
- public:
-  CommaDesktop() {
-    ::setenv("LC_ALL", "fr_CA.UTF-8", 1);
-    set_ = std::setlocale(LC_ALL, "fr_CA.UTF-8") != nullptr;
-  }
+struct CommaDesktop {
+  CommaDesktop() { ::setenv("LC_ALL", "fr_CA.UTF-8", 1); }
   ~CommaDesktop() {
     ::unsetenv("LC_ALL");
     std::setlocale(LC_ALL, "C");
   }
-  bool set() const { return set_; }
-
- private:
-  bool set_ = false;
 };
 
 TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator) {
@@ -109,8 +100,9 @@ TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator)
   TypeHeadless(point, "1200");
   ASSERT_TRUE(point.desktop.Messages().empty());
 
-  CommaDesktop comma;
-  ASSERT_TRUE(comma.set()) << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
+  const CommaDesktop comma;
+  ASSERT_NE(std::setlocale(LC_ALL, "fr_CA.UTF-8"), nullptr)
+      << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
   const char separator = base::LocaleDecimalSeparator();
   ASSERT_EQ(separator, ',');
   Quote qt("comma", separator);
