@@ -34,19 +34,13 @@ std::vector<std::string> Labels(const app::frmCorvane1& main) {
   return texts;
 }
 
-// The quote typed headless, as the window logic sees it without a desktop.
-void TypeHeadless(Quote& q, const char* weight) {
-  q.Start();
-  q.TypeQuote("64120", "30303", "85", weight);
-}
-
 // The real window of a program, with the keyboard's focus in it.
 struct Window {
   explicit Window(Quote& q) : binder(q.runtime) {
     q.runtime.SetObserver([this] { binder.Sync(); });
     q.Start();
-    widget = binder.WindowOf(q.main);
-    widget->activateWindow();
+    binder.WindowOf(q.main)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(binder.WindowOf(q.main)));
   }
   static void Keys(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
   static void Key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -64,17 +58,16 @@ struct Window {
     Key(Qt::Key_Return);
   }
   Binder binder;
-  QWidget* widget = nullptr;
 };
 
 TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
   Quote headless("headless");
-  TypeHeadless(headless, "900");
+  headless.Start();  // the quote typed headless, as the window logic sees it
+  headless.TypeQuote("64120", "30303", "85", "900");
   ASSERT_TRUE(headless.desktop.Messages().empty());
 
   Quote qt("qt");
   Window window(qt);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("900");
 
   EXPECT_TRUE(qt.desktop.Messages().empty());
@@ -97,7 +90,8 @@ struct CommaDesktop {
 
 TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator) {
   Quote point("point");
-  TypeHeadless(point, "1200");
+  point.Start();
+  point.TypeQuote("64120", "30303", "85", "1200");
   ASSERT_TRUE(point.desktop.Messages().empty());
 
   const CommaDesktop comma;
@@ -107,7 +101,6 @@ TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator)
   ASSERT_EQ(separator, ',');
   Quote qt("comma", separator);
   Window window(qt);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("1200");
   EXPECT_TRUE(qt.desktop.Messages().empty());
   std::vector<std::string> expected = Labels(point.main);
