@@ -67,11 +67,9 @@ class ScriptedEngine : public engine::RatingEngine {
   // The engine record as handed over by the last RateShipment call (a fresh record if none).
   engine::EngineRecord lastRated() const {
     engine::EngineRecord r;
-    for (auto it = calls_.rbegin(); it != calls_.rend(); ++it)
-      if (it->name == "RateShipment") {
-        std::copy(it->bytes.begin(), it->bytes.end(), r.data());
-        break;
-      }
+    const auto it = std::find_if(calls_.rbegin(), calls_.rend(),
+                                 [](const Call& c) { return c.name == "RateShipment"; });
+    if (it != calls_.rend()) std::copy(it->bytes.begin(), it->bytes.end(), r.data());
     return r;
   }
 
