@@ -40,6 +40,7 @@ class LineForm : public forms::Form {
     }
     txtOrigin.onKeyPress = [this](int& key) {
       if (key >= 'a' && key <= 'z') key -= 32;
+      if (key == '-') key = 0;
       if (key == forms::keys::Enter) {
         key = 0;
         rt_.PostTab();
@@ -146,12 +147,8 @@ TEST(BinderTest, EnterAndClicksGoThroughTheRuntime) {
 
 TEST(BinderTest, APasteOrACutPassesTheKeyRulesOfTyping) {
   Rig qt(true);
-  // The origin box takes upper-case letters from its key handler, at most six of them.
+  // The origin box takes upper-case letters and no dash from its key handler, at most six.
   qt.form.txtOrigin.setMaxLength(6);
-  qt.form.txtOrigin.onKeyPress = [](int& key) {
-    if (key >= 'a' && key <= 'z') key -= 32;
-    if (key == '-') key = 0;
-  };
   auto* edit = static_cast<QLineEdit*>(qt.Widget(qt.form.txtOrigin));
   QApplication::clipboard()->setText("k1a-2b3xyz");
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -202,14 +199,10 @@ TEST(BinderTest, ClassicPropertiesAndScrollBars) {
   forms::Label lblStatus{form, "lblStatus"};
   forms::ListBox lstRates{form, "lstRates"};
   forms::VScrollBar VScroll1{form, "VScroll1"};
-  lblAmount.move(120, 120, 1200, 240);
   lblAmount.setAlignment(forms::Alignment::Right);
-  lblStatus.move(120, 480, 1200, 240);
   lblStatus.setBorderStyle(forms::kBorderFixedSingle);
   lblStatus.setMousePointer(forms::kPointerHourglass);
-  lstRates.move(120, 840, 1200, 900);
   lstRates.setFontName("Courier New");
-  VScroll1.move(3000, 120, 255, 2000);
   VScroll1.setRange(0, 40);
   VScroll1.setLargeChange(9);
   int changes = 0;
@@ -253,7 +246,6 @@ TEST(BinderTest, AWindowDestroyedTakesItsWidgetsWithIt) {
     form->setWidth(3000);
     form->setHeight(2000);
     auto box = std::make_unique<forms::TextBox>(*form, "txtField");
-    box->move(120, 120, 1200, 300);
     form->Show();
     QWidget* widget = binder.WidgetOf(*box);
     ASSERT_NE(widget, nullptr);
