@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "base/program_dir.h"
 #include "support/program_dir.h"
@@ -14,15 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Files : public testing::ProgramDirTest {
- protected:
-  static void Write(const fs::path& p, const std::string& content) {
-    std::ofstream(p, std::ios::binary) << content;
-  }
-};
+using Files = testing::ProgramDirTest;
 
 TEST_F(Files, ReadsRecordsByNumberAndNeverPastTheEnd) {
-  Write(dir_ / "r.dat", "AAAA1111BBBB22");
+  Put("r.dat", "AAAA1111BBBB22");
   const auto first = ReadFixedRecord(dir_ / "r.dat", 8, 1);
   ASSERT_TRUE(first.ok());
   EXPECT_EQ(first.record.text(0, 8), "AAAA1111");
@@ -59,24 +53,21 @@ TEST_F(Files, ByteRecordFieldsAreLittleEndianAndStayInside) {
 }
 
 TEST_F(Files, FileToStringIsEmptyWhenUnreadable) {
-  Write(dir_ / "msg.dat", "Call us.\r\n");
+  Put("msg.dat", "Call us.\r\n");
   EXPECT_EQ(FileToString(dir_ / "msg.dat"), "Call us.\r\n");
   EXPECT_EQ(FileToString(dir_ / "missing.dat"), "");
   EXPECT_EQ(FileToString(dir_), "");
 }
 
 TEST_F(Files, AtomicWriteReplacesWholeOrNotAtAll) {
-  const fs::path target = dir_ / "fak.dat";
-  Write(target, "old content");
+  const fs::path target = Put("fak.dat", "old content");
   std::string error;
   ASSERT_TRUE(WriteFileAtomic(target, "new", &error)) << error;
   EXPECT_EQ(FileToString(target), "new");
   EXPECT_FALSE(fs::exists(dir_ / "fak.dat.tmp~"));
 
   // A folder that cannot be written: the old file stays whole and the failure is said.
-  const fs::path locked = dir_ / "locked";
-  fs::create_directories(locked);
-  Write(locked / "fak.dat", "keep me");
+  const fs::path locked = Put("locked/fak.dat", "keep me").parent_path();
   ::chmod(locked.c_str(), 0500);
   if (::geteuid() != 0) {  // root writes anywhere
     EXPECT_FALSE(WriteFileAtomic(locked / "fak.dat", "lost?", &error));
@@ -90,13 +81,9 @@ TEST_F(Files, AtomicWriteReplacesWholeOrNotAtAll) {
 TEST_F(Files, AtomicWriteNeverFollowsALinkPlantedAtTheTemporaryName) {
   // Another user plants links where the temporary would go, one to a file outside the
   // program directory and one pointing nowhere; the save must write neither target.
-  const fs::path outside = dir_ / "outside";
-  fs::create_directories(outside);
-  Write(outside / "passwd", "precious");
-  const fs::path program = dir_ / "program";
-  fs::create_directories(program);
-  const fs::path target = program / "variable.dat";
-  Write(target, "old settings");
+  const fs::path outside = Put("outside/passwd", "precious").parent_path();
+  const fs::path target = Put("program/variable.dat", "old settings");
+  const fs::path program = target.parent_path();
   fs::create_symlink(outside / "passwd", program / "variable.dat.tmp~");
   fs::create_symlink(outside / "created-by-us", program / "fak.dat.tmp~");
 
@@ -110,14 +97,12 @@ TEST_F(Files, AtomicWriteNeverFollowsALinkPlantedAtTheTemporaryName) {
   EXPECT_EQ(FileToString(program / "fak.dat"), "fak");
   // The planted links are left alone, and no temporary of ours is left behind.
   EXPECT_TRUE(fs::is_symlink(program / "variable.dat.tmp~"));
-  std::size_t entries = 0;
-  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(program)) ++entries;
-  EXPECT_EQ(entries, 4u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 4);
 }
 
 TEST_F(Files, AtomicWriteTakesAnotherTemporaryWhenTheUsualOneIsTaken) {
   const fs::path target = dir_ / "d00000.ini";
-  Write(dir_ / "d00000.ini.tmp~", "left by a crash");
+  Put("d00000.ini.tmp~", "left by a crash");
   std::string error;
   ASSERT_TRUE(WriteFileAtomic(target, "[Discounts]\r\n", &error)) << error;
   EXPECT_EQ(FileToString(target), "[Discounts]\r\n");
@@ -125,8 +110,7 @@ TEST_F(Files, AtomicWriteTakesAnotherTemporaryWhenTheUsualOneIsTaken) {
 }
 
 TEST_F(Files, WriteFixedRecordExtendsAShortFileAndKeepsTheRest) {
-  const fs::path file = dir_ / "variable.dat";
-  Write(file, std::string(10, 'x'));
+  const fs::path file = Put("variable.dat", std::string(10, 'x'));
   ByteRecord rec(8, 'R');
   ASSERT_TRUE(WriteFixedRecord(file, 8, 2, rec));
   EXPECT_EQ(FileToString(file), "xxxxxxxxRRRRRRRR");
@@ -136,9 +120,8 @@ TEST_F(Files, WriteFixedRecordExtendsAShortFileAndKeepsTheRest) {
 }
 
 TEST_F(Files, ProgramDirFindsNamesWithoutRegardToCase) {
-  Write(dir_ / "FAK.dat", "1");
-  fs::create_directories(dir_ / "Sub");
-  Write(dir_ / "Sub" / "Map.BMP", "2");
+  Put("FAK.dat", "1");
+  Put("Sub/Map.BMP", "2");
   const ProgramDir pd(dir_);
   EXPECT_EQ(pd.resolve("fak.dat"), dir_ / "FAK.dat");
   EXPECT_EQ(pd.resolve("\\FAK.DAT"), dir_ / "FAK.dat");

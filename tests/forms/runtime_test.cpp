@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "forms/driver.h"
-#include "support/window_test.h"
+#include "support/scripted_desktop.h"
 
 namespace tarvex::forms {
 namespace {
@@ -42,7 +42,9 @@ class QuoteLike : public Form {
 
 class Modal : public Form {
  public:
-  explicit Modal(Runtime& rt, Log& log) : Form(rt, "frmModal"), log_(log) {}
+  explicit Modal(Runtime& rt, Log& log) : Form(rt, "frmModal"), log_(log) {
+    cmdOK.onClick = [this] { Hide(); };
+  }
   void Form_Load() override { log_.push_back("frmModal Load"); }
   void Form_Activate() override { log_.push_back("frmModal Activate"); }
   TextBox txtFirst{*this, "txtFirst"};
@@ -68,13 +70,6 @@ class RuntimeTest : public ::testing::Test {
   Driver driver{rt};
   Log log;
 };
-
-TEST_F(RuntimeTest, TabValidatesThenLosesThenGains) {
-  EXPECT_EQ(rt.ActiveControl(), &form.txtOrigin);
-  driver.Tab();
-  EXPECT_EQ(log, (Log{"txtOrigin Validate(next txtOrigin)",
-                      "txtOrigin LostFocus(next txtDestination)", "txtDestination GotFocus"}));
-}
 
 TEST_F(RuntimeTest, FocusBounceConsumesTheRatingFlag) {
   // The class box refuses its value and takes the focus back; the weight box, which
@@ -135,7 +130,6 @@ TEST_F(RuntimeTest, AClickIsLostWhenValidationRefusesTheMoveUnlessTheButtonCance
 TEST_F(RuntimeTest, ModalWindowTakesTheFocusAndGivesItBack) {
   Modal modal{rt, log};
   Watch(modal.txtFirst, log, rt);
-  modal.cmdOK.onClick = [&] { modal.Hide(); };
   desktop.modalScripts["frmModal"] = [&](Form&) {
     log.push_back("user works in frmModal");
     Driver(rt).Click(modal.cmdOK);
@@ -156,7 +150,6 @@ TEST_F(RuntimeTest, ModalWindowTakesTheFocusAndGivesItBack) {
 TEST_F(RuntimeTest, ModalOpenedWhileLeavingAFieldLetsTheMoveFinish) {
   // The lane check asks its question in a modal window from the destination's LostFocus.
   Modal modal{rt, log};
-  modal.cmdOK.onClick = [&] { modal.Hide(); };
   desktop.modalScripts["frmModal"] = [&](Form&) { Driver(rt).Click(modal.cmdOK); };
   form.txtDestination.onLostFocus = [&] {
     log.push_back("txtDestination LostFocus");
@@ -251,9 +244,7 @@ TEST_F(RuntimeTest, MessagesRaiseNoFocusEventsAndCarryTheTitle) {
   EXPECT_EQ(desktop.shown[0].title, "Tarvex");
 }
 
-TEST(ControlTest, OptionButtonsOfOneFrameExcludeEachOther) {
-  testing::Desk desk;
-  Form form{desk.runtime, "frm"};
+TEST_F(RuntimeTest, OptionButtonsOfOneFrameExcludeEachOther) {
   Frame fraPricing{form, "fraPricing"};
   OptionButton optOut{form, "optApplyOutboundPricing"};
   OptionButton optIn{form, "optApplyInboundPricing"};
@@ -271,10 +262,8 @@ TEST(ControlTest, OptionButtonsOfOneFrameExcludeEachOther) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST(ControlTest, ListIndexShowsTheItemAndRaisesClick) {
-  testing::Desk desk;
-  Form form{desk.runtime, "frm"};
-  ComboBox cbo{form, "cboClass", 0};
+TEST_F(RuntimeTest, ListIndexShowsTheItemAndRaisesClick) {
+  ComboBox& cbo = form.cboClass[0];
   for (const char* c : {"50", "55", "60"}) cbo.addItem(c);
   int clicks = 0;
   int changes = 0;
@@ -288,29 +277,24 @@ TEST(ControlTest, ListIndexShowsTheItemAndRaisesClick) {
   EXPECT_EQ(changes, 0);
 }
 
-TEST(ControlTest, ScrollBarStaysInItsRangeAndRaisesChangeWhenItMoves) {
-  testing::Desk desk;
-  Form form(desk.runtime, "frmGrid");
+TEST_F(RuntimeTest, ScrollBarStaysInItsRangeAndRaisesChangeWhenItMoves) {
   VScrollBar bar{form, "VScroll1"};
   int changes = 0;
   bar.onChange = [&] { ++changes; };
   bar.setRange(0, 40);
   bar.setLargeChange(9);
-  form.Show();
-  desk.driver.Scroll(bar, 12);
+  driver.Scroll(bar, 12);
   EXPECT_EQ(bar.value(), 12);
-  desk.driver.Scroll(bar, 99);  // past Max: held at Max
+  driver.Scroll(bar, 99);  // past Max: held at Max
   EXPECT_EQ(bar.value(), 40);
-  desk.driver.Scroll(bar, 40);  // no move, no Change
+  driver.Scroll(bar, 40);  // no move, no Change
   EXPECT_EQ(changes, 2);
   bar.setRange(0, 20);  // a shorter range pulls the value in, as a move
   EXPECT_EQ(bar.value(), 20);
   EXPECT_EQ(changes, 3);
 }
 
-TEST(ControlTest, FixedPitchIsACourierFace) {
-  testing::Desk desk;
-  Form form(desk.runtime, "frmList");
+TEST_F(RuntimeTest, FixedPitchIsACourierFace) {
   ListBox list{form, "lstMinimums"};
   EXPECT_FALSE(list.fixedPitch());
   list.setFontName("Courier New");

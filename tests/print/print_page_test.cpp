@@ -3,7 +3,6 @@
 #include "print/print_page.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "base/files.h"
+#include "support/program_dir.h"
 
 namespace tarvex::print {
 namespace {
@@ -21,12 +21,6 @@ namespace fs = std::filesystem;
 
 class PrintPageTest : public ::testing::Test {
  protected:
-  PrintPageTest()
-      : dir_(fs::temp_directory_path() / ("tarvex_print_" + std::to_string(::getpid()))) {
-    fs::create_directories(dir_);
-  }
-  ~PrintPageTest() override { fs::remove_all(dir_); }
-
   static forms::PrintDocument Pages(int count) {
     forms::PrintDocument document{"Quote", {}};
     for (int p = 0; p < count; ++p) {
@@ -38,7 +32,8 @@ class PrintPageTest : public ::testing::Test {
     return document;
   }
 
-  fs::path dir_;
+  testing::ScratchDir scratch_;
+  const fs::path dir_ = scratch_.path();
 };
 
 TEST_F(PrintPageTest, NinetySixColumnsOfTheTenPointFixedFaceFitThePaper) {

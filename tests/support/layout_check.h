@@ -28,6 +28,7 @@ struct TwipsRect {
   bool Contains(const TwipsRect& r) const {
     return r.left >= left && r.top >= top && r.right <= right && r.bottom <= bottom;
   }
+  TwipsRect Moved(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   bool Overlaps(const TwipsRect& r) const {
     return r.left < right && left < r.right && r.top < bottom && top < r.bottom;
   }
@@ -62,12 +63,8 @@ inline TwipsRect OwnRect(const forms::Control& c) {
 // Where a control is on the client area: a frame's children move with it.
 inline TwipsRect OnWindow(const forms::Control& c) {
   TwipsRect r = OwnRect(c);
-  for (const forms::Control* f = FrameOf(c); f != nullptr; f = FrameOf(*f)) {
-    r.left += f->left();
-    r.right += f->left();
-    r.top += f->top();
-    r.bottom += f->top();
-  }
+  for (const forms::Control* f = FrameOf(c); f != nullptr; f = FrameOf(*f))
+    r = r.Moved(f->left(), f->top());
   return r;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -85,11 +86,7 @@ class ScratchDir {
     std::error_code ec;
     const auto root = std::filesystem::weakly_canonical(path_, ec);
     const auto here = std::filesystem::weakly_canonical(p, ec);
-    auto r = root.begin();
-    auto h = here.begin();
-    for (; r != root.end(); ++r, ++h)
-      if (h == here.end() || *r != *h) return false;
-    return true;
+    return std::mismatch(root.begin(), root.end(), here.begin(), here.end()).first == root.end();
   }
 
   std::filesystem::path path_;

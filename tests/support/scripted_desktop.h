@@ -81,7 +81,7 @@ class ScriptedDesktop : public forms::Desktop {
     fileAnswers.pop_front();
     return answer;
   }
-  void SetWaitCursor(bool wait) override { waitCursor = wait; }
+  void SetWaitCursor(bool) override {}
   // What the user does while long work lets events through.
   void DoEvents() override {
     ++doEvents;
@@ -111,7 +111,6 @@ class ScriptedDesktop : public forms::Desktop {
   forms::OpenResult openResult = forms::OpenResult::Opened;
   bool canStart = true;
   forms::PrintResult printResult = forms::PrintResult::Printed;
-  bool waitCursor = false;
   int doEvents = 0;
   std::function<void()> onDoEvents;
   bool quit = false;

@@ -61,18 +61,15 @@ class ScriptedEngine : public engine::RatingEngine {
     return names;
   }
   int count(std::string_view name) const {
-    int n = 0;
-    for (const auto& c : calls_) n += c.name == name ? 1 : 0;
-    return n;
+    return static_cast<int>(
+        std::count_if(calls_.begin(), calls_.end(), [&](const Call& c) { return c.name == name; }));
   }
   // The engine record as handed over by the last RateShipment call (a fresh record if none).
   engine::EngineRecord lastRated() const {
     engine::EngineRecord r;
-    for (auto it = calls_.rbegin(); it != calls_.rend(); ++it)
-      if (it->name == "RateShipment") {
-        std::copy(it->bytes.begin(), it->bytes.end(), r.data());
-        break;
-      }
+    const auto it = std::find_if(calls_.rbegin(), calls_.rend(),
+                                 [](const Call& c) { return c.name == "RateShipment"; });
+    if (it != calls_.rend()) std::copy(it->bytes.begin(), it->bytes.end(), r.data());
     return r;
   }
 

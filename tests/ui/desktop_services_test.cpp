@@ -71,12 +71,9 @@ class Sheet : public forms::Form {
     setCaption("Speed Sheet");
     setWidth(6000);
     setHeight(4500);
-    lblTitle.move(120, 120, 3000, 300);
-    lblTitle.setCaption("Speed Sheet");
     cmdPrint.move(120, 600, 1200, 400);
     cmdPrint.setCaption("Print");
   }
-  forms::Label lblTitle{*this, "lblTitle"};
   forms::CommandButton cmdPrint{*this, "cmdPrint"};
 };
 

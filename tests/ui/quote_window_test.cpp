@@ -11,7 +11,6 @@
 #include "base/number_format.h"
 #include "support/demo_program.h"
 #include "ui/binder.h"
-#include "ui/qt_desktop.h"
 
 namespace tarvex::ui {
 namespace {
@@ -35,19 +34,13 @@ std::vector<std::string> Labels(const app::frmCorvane1& main) {
   return texts;
 }
 
-// The quote typed headless, as the window logic sees it without a desktop.
-void TypeHeadless(Quote& q, const char* weight) {
-  q.Start();
-  q.TypeQuote("64120", "30303", "85", weight);
-}
-
 // The real window of a program, with the keyboard's focus in it.
 struct Window {
   explicit Window(Quote& q) : binder(q.runtime) {
     q.runtime.SetObserver([this] { binder.Sync(); });
     q.Start();
-    widget = binder.WindowOf(q.main);
-    widget->activateWindow();
+    binder.WindowOf(q.main)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(binder.WindowOf(q.main)));
   }
   static void Keys(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
   static void Key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -65,17 +58,16 @@ struct Window {
     Key(Qt::Key_Return);
   }
   Binder binder;
-  QWidget* widget = nullptr;
 };
 
 TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
   Quote headless("headless");
-  TypeHeadless(headless, "900");
+  headless.Start();  // the quote typed headless, as the window logic sees it
+  headless.TypeQuote("64120", "30303", "85", "900");
   ASSERT_TRUE(headless.desktop.Messages().empty());
 
   Quote qt("qt");
   Window window(qt);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("900");
 
   EXPECT_TRUE(qt.desktop.Messages().empty());
@@ -88,34 +80,27 @@ TEST(QuoteWindowTest, KeyboardAloneGivesTheHeadlessQuote) {
 
 // The process locale really set to a decimal-comma locale, as Qt sets it from the
 // environment of a French-Canadian desktop.
-class CommaDesktop {
- public:
-  CommaDesktop() {
-    ::setenv("LC_ALL", "fr_CA.UTF-8", 1);
-    set_ = std::setlocale(LC_ALL, "fr_CA.UTF-8") != nullptr;
-  }
+struct CommaDesktop {
+  CommaDesktop() { ::setenv("LC_ALL", "fr_CA.UTF-8", 1); }
   ~CommaDesktop() {
     ::unsetenv("LC_ALL");
     std::setlocale(LC_ALL, "C");
   }
-  bool set() const { return set_; }
-
- private:
-  bool set_ = false;
 };
 
 TEST(QuoteWindowTest, ACommaDesktopShowsTheAmountsOfThePointOneWithItsSeparator) {
   Quote point("point");
-  TypeHeadless(point, "1200");
+  point.Start();
+  point.TypeQuote("64120", "30303", "85", "1200");
   ASSERT_TRUE(point.desktop.Messages().empty());
 
-  CommaDesktop comma;
-  ASSERT_TRUE(comma.set()) << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
+  const CommaDesktop comma;
+  ASSERT_NE(std::setlocale(LC_ALL, "fr_CA.UTF-8"), nullptr)
+      << "the fr_CA.UTF-8 locale is missing: scripts/setup-deps.sh makes it";
   const char separator = base::LocaleDecimalSeparator();
   ASSERT_EQ(separator, ',');
   Quote qt("comma", separator);
   Window window(qt);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.widget));
   window.TypeQuote("1200");
   EXPECT_TRUE(qt.desktop.Messages().empty());
   std::vector<std::string> expected = Labels(point.main);
