@@ -1,6 +1,7 @@
 // Tariff selection against small tariff lists written for each case.
 #include "engine/tariffs.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -12,6 +13,8 @@ namespace tarvex::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class TariffsTest : public testing::ProgramDirTest {
  protected:
@@ -107,8 +110,7 @@ TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
     std::ofstream(dir_ / "taripntr.dat") << "\r\n" << line << "\r\n";
     const TariffSelection s = Select("30303", "64120", "GA", "MO");
     EXPECT_FALSE(s.ok) << line;
-    EXPECT_NE(s.error.find("taripntr.dat"), std::string::npos) << s.error;
-    EXPECT_NE(s.error.find("line 2"), std::string::npos) << s.error;
+    EXPECT_THAT(s.error, AllOf(HasSubstr("taripntr.dat"), HasSubstr("line 2")));
     EXPECT_TRUE(record_.blank(H4));
   }
   // An empty pointer file overrides nothing, like a missing one.
@@ -134,8 +136,7 @@ TEST_F(TariffsTest, MissingShortOddAndEmptyListsRefuseTheLaneByName) {
       fs::remove(dir_ / "tariffs.dat");
     const TariffSelection s = Select("64120", "30303", "MO", "GA");
     EXPECT_FALSE(s.ok) << said;
-    EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos) << s.error;
-    EXPECT_NE(s.error.find(said), std::string::npos) << s.error;
+    EXPECT_THAT(s.error, AllOf(HasSubstr("tariffs.dat"), HasSubstr(said)));
     EXPECT_TRUE(record_.blank(H4));
   }
   // Blank lines and lines of other kinds around sound ones are no damage.

@@ -108,7 +108,7 @@ TEST(ComposeChargesTest, AmountsWithTheDecimalComma) {
 
 TEST(ComposeChargesTest, TotalWeightIsTheBilledWeightOrTheActualOnTheMexicoPanel) {
   const EngineRecord r = Answer("300.00", "0");
-  EXPECT_EQ(TotalWeightText(r, false), "1500");
+  // The billed weight otherwise is on the golden printed pages.
   EXPECT_EQ(TotalWeightText(r, true), "1200");
   EXPECT_FALSE(TotalWeightText(Answer("300.00", "0", "50.00", "0", ""), false));
 }
@@ -174,33 +174,29 @@ TEST(SurchargesTest, BothPanelsCarryTheirCurrencies) {
   EXPECT_EQ(t.charges.net.caption, "Net Charge");
 }
 
+// Without an exchange factor there is no Canadian total.
 TEST(SurchargesTest, CanadianLanesCarryTheBorderFeeTheExchangeAndTheSufferanceNotice) {
-  using Case = std::tuple<const char*, const char*, const char*, bool, bool, bool>;
-  for (const auto& [origin, destination, province, border, exchange, notice] :
-       {Case{"64120", "30303", "GA", false, false, false},
-        Case{"64120", "M5V3L9", "ON", true, true, true},
-        Case{"64120", "M5V", "PQ", true, true, true},
-        Case{"64120", "A0A1A0", "XX", true, true, false},
-        Case{"M5V3L9", "30303", "GA", true, true, false}}) {
+  using Case = std::tuple<const char*, const char*, const char*, double, bool, bool, bool>;
+  for (const auto& [origin, destination, province, factor, border, exchange, notice] :
+       {Case{"64120", "30303", "GA", 40, false, false, false},
+        Case{"64120", "M5V3L9", "ON", 40, true, true, true},
+        Case{"64120", "M5V", "PQ", 40, true, true, true},
+        Case{"64120", "A0A1A0", "XX", 40, true, true, false},
+        Case{"M5V3L9", "30303", "GA", 40, true, true, false},
+        Case{"64120", "M5V3L9", "ON", 0, true, false, true}}) {
     SurchargeInput in = UsLane();
     in.origin = in.originCode = origin;
     in.destination = in.destinationCode = destination;
     in.destinationState = province;
+    in.canadianExchangeFactor = factor;
     const QuoteTotals t = SurchargesAndTotals(Panel(125), std::nullopt, in);
-    SCOPED_TRACE(std::string(origin) + " " + destination);
+    SCOPED_TRACE(std::string(origin) + " " + destination + " " + std::to_string(factor));
     EXPECT_EQ(t.crossBorderCharge.has_value(), border);
     EXPECT_EQ(t.canadianExchange.has_value(), exchange);
+    EXPECT_EQ(t.totalCanadianCharge.has_value(), exchange);
     EXPECT_EQ(t.total.caption, exchange ? "Total US Charge" : "Total Charge");
     EXPECT_EQ(t.sufferanceNotice, notice);
   }
-  // No factor, no Canadian total.
-  SurchargeInput in = UsLane();
-  in.destination = in.destinationCode = "M5V3L9";
-  in.canadianExchangeFactor = 0;
-  const QuoteTotals t = SurchargesAndTotals(Panel(125), std::nullopt, in);
-  EXPECT_FALSE(t.canadianExchange);
-  EXPECT_FALSE(t.totalCanadianCharge);
-  EXPECT_EQ(t.total.caption, "Total Charge");
 }
 
 TEST(SurchargesTest, OptionalRowsOnlyWhenThereIsAnAmount) {
