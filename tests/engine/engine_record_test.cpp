@@ -192,8 +192,6 @@ TEST(EngineFields, FreshRecordsHaveBlankTextsAndZeroNumbers) {
   const EngineRecord r;
   EXPECT_EQ(r.text(H38), std::string(22, ' '));
   EXPECT_EQ(r.line(20).text(L1), "  ");
-  EXPECT_EQ(r.value(X2, 0), 0);
-  EXPECT_EQ(r.value(T6), 0);
   const TableRecord t;
   EXPECT_EQ(t.text(K6), std::string(10, ' '));
   EXPECT_EQ(t.value(K3), 0);

@@ -233,13 +233,13 @@ TEST(SurchargesTest, TheTotalIsTheSumOfTheShownRowsToTheCent) {
     in.mexicanLane = in.mexico571Mode = mexico.has_value();
     const QuoteTotals t = SurchargesAndTotals(Panel(Cents(amount(random))), mexico, in);
 
-    auto shown = [](double v) { return base::Val(base::FormatMask(v, "0.00")); };
-    double cents = std::round(shown(t.charges.net.amount) * 100) +
-                   std::round(shown(t.fuelSurcharge.amount) * 100);
-    if (t.mexico) cents += std::round(shown(t.mexico->net.amount) * 100);
+    // The cents an amount shows.
+    auto shown = [](double v) { return std::round(base::Val(base::FormatMask(v, "0.00")) * 100); };
+    double cents = shown(t.charges.net.amount) + shown(t.fuelSurcharge.amount);
+    if (t.mexico) cents += shown(t.mexico->net.amount);
     for (const auto& row :
          {t.accessorialCharge, t.crossBorderCharge, t.highCostFee, t.californiaSurcharge})
-      if (row) cents += std::round(shown(*row) * 100);
+      if (row) cents += shown(*row);
     ASSERT_EQ(std::round(t.total.amount * 100), cents) << i;
     if (t.canadianExchange) {
       ASSERT_EQ(std::round(*t.totalCanadianCharge * 100),

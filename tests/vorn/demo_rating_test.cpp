@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -75,15 +76,10 @@ class DemoRatingTest : public ::testing::Test {
   static std::int64_t Cents(const EngineRecord& r, TextField<InEngineRecord> field) {
     return Cents(r.trimmed(field));
   }
-  // The net charge as the quote composes it from the engine's answer: below the minimum
-  // charge the minimum with its discount, else the charge with its discount, and the net
-  // is the first amount less the discount.
-  static std::int64_t Net(const EngineRecord& r) {
-    const bool minimum = Cents(r, H20) < Cents(r, H16);
-    const std::int64_t first =
-        minimum ? Cents(r, H16) + Cents(r, H36) : Cents(r, H20) + Cents(r, H35);
-    return first - (minimum ? Cents(r, H36) : Cents(r, H35));
-  }
+  // The net charge as the quote composes it from the engine's answer: the minimum charge
+  // with its discount below the minimum, else the charge with its discount, less that
+  // discount; which leaves the greater of the minimum and the charge.
+  static std::int64_t Net(const EngineRecord& r) { return std::max(Cents(r, H20), Cents(r, H16)); }
   // Rates the request at the weight and returns the answer, in the same record.
   static const EngineRecord& Rate(EngineRecord& r, int weight) {
     r.line(1).setText(L3, std::to_string(weight));
