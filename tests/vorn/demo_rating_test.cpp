@@ -95,22 +95,17 @@ class DemoRatingTest : public ::testing::Test {
 std::unique_ptr<testing::ScratchDir> DemoRatingTest::built_;
 const fs::path* DemoRatingTest::dir_ = nullptr;
 
-struct SweptLane {
-  const char* name;
-  const char* tariff;
-  const char* origin;
-  const char* destination;
-  const char* portion;
-  const char* basis;  // the customer's 65.5 % on rates or on charges
-};
+// Name, tariff, origin, destination, portion, and the customer's 65.5 % on rates or on charges.
+using SweptLane =
+    std::tuple<const char*, const char*, const char*, const char*, const char*, const char*>;
 
 class NetSweepTest : public DemoRatingTest, public ::testing::WithParamInterface<SweptLane> {};
 
 // Every pound from 1 to 45,000 lb (the tariffs' own limit; the program's limit off).
 TEST_P(NetSweepTest, TheNetNeverFallsAsTheWeightRises) {
-  const SweptLane& lane = GetParam();
-  EngineRecord r = Request(lane.tariff, lane.origin, lane.destination, lane.basis, 6550);
-  r.setText(H3, lane.portion);
+  const auto& [name, tariff, origin, destination, portion, basis] = GetParam();
+  EngineRecord r = Request(tariff, origin, destination, basis, 6550);
+  r.setText(H3, portion);
   std::int64_t previous = 0;
   int failures = 0;
   for (int weight = 1; weight <= 45000 && failures < 5; ++weight) {
@@ -137,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         SweptLane{"CanadianOnCharges", "KRCD2026", "64120", "M5V3L9", " ME1", "C"},
         SweptLane{"MexicanOnRates", "KRMX2026", "64120", "64000M", "   P", "R"},
         SweptLane{"MexicanOnCharges", "KRMX2026", "64120", "64000M", "   P", "C"}),
-    [](const ::testing::TestParamInfo<SweptLane>& lane) { return std::string(lane.param.name); });
+    [](const ::testing::TestParamInfo<SweptLane>& lane) {
+      return std::string(std::get<0>(lane.param));
+    });
 
 TEST_F(DemoRatingTest, OnePoundMoreCostsLessThanADollarMore) {
   // Kansas City to Atlanta, class 100, the demo customer's 50 % on rates. 15,484 lb used to
