@@ -1,9 +1,11 @@
 // Tariff selection against small tariff lists written for each case.
 #include "engine/tariffs.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "support/program_dir.h"
 
@@ -11,6 +13,8 @@ namespace tarvex::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class TariffsTest : public testing::ProgramDirTest {
  protected:
@@ -21,15 +25,14 @@ class TariffsTest : public testing::ProgramDirTest {
   }
   void List(const std::string& text) { std::ofstream(dir_ / "tariffs.dat") << text; }
   TariffSelection Select(const std::string& h7, const std::string& h9, const std::string& os,
-                         const std::string& ds, std::vector<bool> answers = {}) {
+                         const std::string& ds, bool answer = false) {
     record_.setText(H7, h7);
     record_.setText(H9, h9);
+    asked_.clear();
     TariffRequest request{os, ds, false, nullptr, nullptr};
-    request.ask = [this, answers](const std::string& q) mutable {
+    request.ask = [this, answer](const std::string& q) {
       asked_.push_back(q);
-      const bool yes = !answers.empty() && answers.front();
-      if (!answers.empty()) answers.erase(answers.begin());
-      return yes;
+      return answer;
     };
     return SelectTariff(programDir_, record_, request);
   }
@@ -37,57 +40,43 @@ class TariffsTest : public testing::ProgramDirTest {
   std::vector<std::string> asked_;
 };
 
-TEST_F(TariffsTest, LaneKindsAndTheLastApplicableLine) {
-  EXPECT_TRUE(Select("64120", "30303", "MO", "GA").ok);
-  EXPECT_EQ(record_.trimmed(H4), "TARUS001");
-  EXPECT_EQ(record_.text(H5), "N");
-  Select("64120", "M5V0A0", "MO", "ON");
-  EXPECT_EQ(record_.trimmed(H4), "TARCD001");
-  Select("12345M", "64120", "MX", "MO");
-  EXPECT_EQ(record_.trimmed(H4), "TARMX001");  // "UM" comes after "US" and wins
-  Select("", "", "", "");
-  EXPECT_EQ(record_.trimmed(H4), "TARUS001");  // a blank lane takes the first line
-  List("USFIRST001 \r\nUSSECOND01 \r\n");
-  Select("64120", "30303", "MO", "GA");
-  EXPECT_EQ(record_.trimmed(H4), "SECOND01");
-}
-
-TEST_F(TariffsTest, CanadaMexicoLanesTakeTheCmLine) {
+TEST_F(TariffsTest, EachLaneTakesTheLastLineOfItsKind) {
   // The "CD" line also applies to a lane with a Canadian end; the later "CM" line wins it.
   List(
       "USTARUS001 Interstate\r\nCDTARCD001 Transborder\r\nUMTARMX001 Mexico\r\n"
       "CMTARCM001 Canada and Mexico\r\n");
-  struct Case {
-    const char* origin;
-    const char* destination;
-    const char* tariff;
-  };
+  using Case = std::tuple<const char*, const char*, const char*>;
   const Case cases[] = {
+      {"64120", "30303", "TARUS001"},
+      {"64120", "M5V0A0", "TARCD001"},
+      {"12345M", "64120", "TARMX001"},   // "UM" comes after "US" and wins
+      {"", "", "TARUS001"},              // a blank lane takes the first line
       {"M5V3L9", "64000M", "TARCM001"},  // Toronto to Monterrey
       {"06600M", "H3B1A1", "TARCM001"},  // Mexico City to Montreal
       {"M5V3L9", "64120", "TARCD001"},   // Toronto to Kansas City: not Mexican
       {"64120", "64000M", "TARMX001"},   // Kansas City to Monterrey: not Canadian
       {"M5V3L9", "H3B1A1", "TARCD001"},  // both Canadian
   };
-  for (const Case& c : cases) {
-    EXPECT_TRUE(Select(c.origin, c.destination, "", "").ok);
-    EXPECT_EQ(record_.trimmed(H4), c.tariff) << c.origin << " to " << c.destination;
+  for (const auto& [origin, destination, tariff] : cases) {
+    EXPECT_TRUE(Select(origin, destination, "", "").ok);
+    EXPECT_EQ(record_.trimmed(H4), tariff) << origin << " to " << destination;
     EXPECT_EQ(record_.text(H5), "N");
   }
+  List("USFIRST001 \r\nUSSECOND01 \r\n");
+  Select("64120", "30303", "MO", "GA");
+  EXPECT_EQ(record_.trimmed(H4), "SECOND01");
 }
 
 TEST_F(TariffsTest, IntrastateQuestionAndCaption) {
-  TariffSelection s = Select("64120", "63101", "MO", "MO", {false});
+  TariffSelection s = Select("64120", "63101", "MO", "MO", false);
   EXPECT_EQ(asked_, (std::vector<std::string>{"Use MO Intrastate Tariff?"}));
   EXPECT_EQ(record_.trimmed(H4), "TARUS001");  // No keeps the interstate tariff
   EXPECT_TRUE(s.intrastateCaption.empty());
-  asked_.clear();
-  s = Select("75201", "77002", "TX", "TX", {true});
+  s = Select("75201", "77002", "TX", "TX", true);
   EXPECT_EQ(asked_, (std::vector<std::string>{"Use Texas Intrastate Tariff?"}));
   EXPECT_EQ(s.intrastateCaption, "Texas Intrastate Tariff");
   EXPECT_EQ(record_.trimmed(H4), "TARTX001");
   EXPECT_EQ(record_.text(H5), "Y");
-  asked_.clear();
   Select("60601", "62701", "IL", "IL");  // not flagged: taken without a question
   EXPECT_TRUE(asked_.empty());
   EXPECT_EQ(record_.trimmed(H4), "TARIL001");
@@ -121,8 +110,7 @@ TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
     std::ofstream(dir_ / "taripntr.dat") << "\r\n" << line << "\r\n";
     const TariffSelection s = Select("30303", "64120", "GA", "MO");
     EXPECT_FALSE(s.ok) << line;
-    EXPECT_NE(s.error.find("taripntr.dat"), std::string::npos) << s.error;
-    EXPECT_NE(s.error.find("line 2"), std::string::npos) << s.error;
+    EXPECT_THAT(s.error, AllOf(HasSubstr("taripntr.dat"), HasSubstr("line 2")));
     EXPECT_TRUE(record_.blank(H4));
   }
   // An empty pointer file overrides nothing, like a missing one.
@@ -132,10 +120,7 @@ TEST_F(TariffsTest, APointerLineCutBeforeItsTariffRefusesTheLaneByName) {
 }
 
 TEST_F(TariffsTest, MissingShortOddAndEmptyListsRefuseTheLaneByName) {
-  struct Case {
-    const char* list;
-    const char* said;
-  };
+  using Case = std::tuple<const char*, const char*>;
   const Case cases[] = {
       {"U\r\n\r\nUS\r\nUSX", "line 1 is not a kind and a tariff name"},
       {"USTARUS001 Interstate\r\nUS\r\n", "line 2 is not a kind and a tariff name"},
@@ -144,15 +129,14 @@ TEST_F(TariffsTest, MissingShortOddAndEmptyListsRefuseTheLaneByName) {
       {"\r\n   \r\n", "is empty"},
       {nullptr, "tariffs.dat"},  // missing
   };
-  for (const auto& c : cases) {
-    if (c.list)
-      List(c.list);
+  for (const auto& [list, said] : cases) {
+    if (list)
+      List(list);
     else
       fs::remove(dir_ / "tariffs.dat");
     const TariffSelection s = Select("64120", "30303", "MO", "GA");
-    EXPECT_FALSE(s.ok) << c.said;
-    EXPECT_NE(s.error.find("tariffs.dat"), std::string::npos) << s.error;
-    EXPECT_NE(s.error.find(c.said), std::string::npos) << s.error;
+    EXPECT_FALSE(s.ok) << said;
+    EXPECT_THAT(s.error, AllOf(HasSubstr("tariffs.dat"), HasSubstr(said)));
     EXPECT_TRUE(record_.blank(H4));
   }
   // Blank lines and lines of other kinds around sound ones are no damage.

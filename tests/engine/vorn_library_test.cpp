@@ -1,5 +1,6 @@
 #include "engine/vorn_library.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,14 +15,12 @@ namespace tarvex::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr;
 
 class VornLibraryTest : public testing::ProgramDirTest {
  protected:
   void Install(const char* built, const std::string& name) {
     fs::copy_file(built, dir_ / name, fs::copy_options::overwrite_existing);
-  }
-  void WriteFile(const std::string& name, const std::string& content) {
-    std::ofstream(dir_ / name, std::ios::binary) << content;
   }
 };
 
@@ -50,8 +49,7 @@ TEST_F(VornLibraryTest, LibraryWithoutAnEntryPointIsNotUsed) {
   Install(TARVEX_FAKE_VORN_PARTIAL, "libvorn.so");
   VornLibrary engine{base::ProgramDir(dir_)};
   EXPECT_FALSE(engine.loaded());
-  EXPECT_NE(engine.error().find("lacks the entry point Vorn_GetTables."), std::string::npos)
-      << engine.error();
+  EXPECT_THAT(engine.error(), HasSubstr("lacks the entry point Vorn_GetTables."));
   EXPECT_EQ(engine.InitializeVorn("/x/"), kStatusEngineMissing);
   EngineRecord r;
   engine.RateShipment(r);
@@ -60,40 +58,28 @@ TEST_F(VornLibraryTest, LibraryWithoutAnEntryPointIsNotUsed) {
 
 // Damaged or foreign files in the engine's place are reported, never loaded or crashed on.
 TEST_F(VornLibraryTest, FileThatIsNoLibraryIsReported) {
-  struct Case {
-    const char* what;
-    std::string content;
-  };
-  for (const Case& c : {Case{"empty", ""}, Case{"text", "not a library\n"},
-                        Case{"truncated", std::string("\x7f"
-                                                      "ELF\x02\x01\x01",
-                                                      7)}}) {
-    WriteFile("libvorn.so", c.content);
+  // Empty, text, and an ELF header cut short.
+  for (const char* content : {"", "not a library\n", "\177ELF\x02\x01\x01"}) {
+    std::ofstream(dir_ / "libvorn.so", std::ios::binary) << content;
     VornLibrary engine{base::ProgramDir(dir_)};
-    EXPECT_FALSE(engine.loaded()) << c.what;
-    EXPECT_EQ(engine.error().rfind("The rating engine ", 0), 0u) << c.what;
-    EXPECT_NE(engine.error().find("could not be loaded"), std::string::npos) << engine.error();
+    EXPECT_FALSE(engine.loaded()) << content;
+    EXPECT_EQ(engine.error().rfind("The rating engine ", 0), 0u) << content;
+    EXPECT_THAT(engine.error(), HasSubstr("could not be loaded"));
   }
   fs::remove(dir_ / "libvorn.so");
   fs::create_directory(dir_ / "libvorn.so");
   VornLibrary engine{base::ProgramDir(dir_)};
   EXPECT_FALSE(engine.loaded());
-  EXPECT_NE(engine.error().find("was not found"), std::string::npos);
+  EXPECT_THAT(engine.error(), HasSubstr("was not found"));
 }
 
 // The carrier's files come from a platform where names have no case.
-TEST_F(VornLibraryTest, LibraryIsFoundWhateverTheCaseOfItsName) {
+TEST_F(VornLibraryTest, ALibraryOfAnyCaseIsLoadedAndCallsReachItWithTheRecordsInPlace) {
   Install(TARVEX_FAKE_VORN_ECHO, "LibVorn.SO");
   VornLibrary engine{base::ProgramDir(dir_)};
   ASSERT_TRUE(engine.loaded()) << engine.error();
   EXPECT_EQ(engine.error(), "");
   EXPECT_EQ(engine.path().filename(), "LibVorn.SO");
-}
-
-TEST_F(VornLibraryTest, CallsReachTheLibraryWithTheRecordsInPlace) {
-  Install(TARVEX_FAKE_VORN_ECHO, "libvorn.so");
-  VornLibrary engine{base::ProgramDir(dir_)};
-  ASSERT_TRUE(engine.loaded()) << engine.error();
 
   const std::string path = EnginePath(base::ProgramDir(dir_));
   ASSERT_EQ(path.back(), '/');

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvex::quote {
 namespace {
 
@@ -19,35 +21,29 @@ TEST(EngineDiscountsTest, LtlPercentageFillsTheFirstSixBracketsAndTheMinimum) {
   const double floor = SetUpEngineDiscounts({"65", "150"}, {true, true, '.'}, r);
   EXPECT_EQ(r.text(engine::H26), "Y");
   EXPECT_EQ(r.discount(1).trimmed(engine::D1), "D%");
-  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "6500");
   EXPECT_EQ(D2(r), (std::vector<std::string>{"6500 ", " 6500", " 6500", " 6500", " 6500", " 6500",
                                              " 6500", " 0000", " 0000", " 0000"}));
   EXPECT_EQ(r.text(engine::H33), "C");
   EXPECT_DOUBLE_EQ(floor, 150);
 }
 
-TEST(EngineDiscountsTest, EmptyOrDotBoxesSendNoDiscountAndNoFloor) {
-  for (const char* box : {"", ".", "   "}) {
+// Empty or dot boxes send no discount, and without engine discounts the boxes are ignored:
+// either way every field is zero, whatever was sent before, and there is no floor.
+TEST(EngineDiscountsTest, EmptyBoxesOrNoEngineDiscountsSendZerosAndNoFloor) {
+  using Case = std::tuple<const char*, bool, bool, const char*, const char*>;
+  for (const auto& [box, engineDiscounts, onCharges, h26, h33] :
+       {Case{"", true, false, "Y", "R"}, Case{".", true, false, "Y", "R"},
+        Case{"   ", true, false, "Y", "R"}, Case{"65", false, true, "N", "C"}}) {
     EngineRecord r;
-    const double floor = SetUpEngineDiscounts({box, box}, {true, false, '.'}, r);
-    EXPECT_EQ(r.text(engine::H26), "Y") << box;
+    SetUpEngineDiscounts({"65", "150"}, {true, false, '.'}, r);
+    const double floor = SetUpEngineDiscounts({box, box}, {engineDiscounts, onCharges, '.'}, r);
+    EXPECT_EQ(r.text(engine::H26), h26) << box;
     EXPECT_EQ(D2(r), (std::vector<std::string>{"0000 ", " 0000", " 0000", " 0000", " 0000", " 0000",
                                                " 0000", " 0000", " 0000", " 0000"}))
         << box;
-    EXPECT_EQ(r.text(engine::H33), "R");
+    EXPECT_EQ(r.text(engine::H33), h33) << box;
     EXPECT_EQ(floor, 0) << box;
   }
-}
-
-TEST(EngineDiscountsTest, WithoutEngineDiscountsEveryFieldIsZeroAndTheFloorIgnored) {
-  EngineRecord r;
-  SetUpEngineDiscounts({"65", "150"}, {true, false, '.'}, r);
-  const double floor = SetUpEngineDiscounts({"65", "150"}, {false, true, '.'}, r);
-  EXPECT_EQ(r.text(engine::H26), "N");
-  for (int i = 1; i <= 9; ++i) EXPECT_EQ(r.discount(1).text(engine::D2, i).substr(0, 5), " 0000");
-  EXPECT_EQ(r.discount(1).trimmed(engine::D2, 0), "0000");
-  EXPECT_EQ(r.text(engine::H33), "C");
-  EXPECT_EQ(floor, 0);
 }
 
 TEST(EngineDiscountsTest, BoxesAreReadWithTheProgramsSeparator) {

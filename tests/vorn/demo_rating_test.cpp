@@ -1,12 +1,15 @@
 // The engine on the demo carrier's own tariffs, built by the data kit: what a customer pays
 // never falls as the shipment gets heavier, Mexican lanes cross at the nearest border
 // crossing, and Canada-Mexico lanes are rated.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -61,15 +64,11 @@ class DemoRatingTest : public ::testing::Test {
     r.setText(H26, "Y");
     r.setText(H33, basis);
     r.discount(1).setText(D1, "D%");
-    r.discount(1).setText(D2, 0, fmt(percentTimes100, 4));
-    for (int i = 1; i <= 6; ++i)
-      r.discount(1).setText(D2, i, " " + std::to_string(percentTimes100));
+    const std::string percent = std::to_string(percentTimes100);  // four digits at most
+    r.discount(1).setText(D2, 0, std::string(4 - percent.size(), '0') + percent);
+    for (int i = 1; i <= 6; ++i) r.discount(1).setText(D2, i, " " + percent);
     for (int i = 7; i <= 9; ++i) r.discount(1).setText(D2, i, " 0000");
     return r;
-  }
-  static std::string fmt(int value, std::size_t digits) {
-    std::string text = std::to_string(value);
-    return std::string(digits > text.size() ? digits - text.size() : 0, '0') + text;
   }
   static std::int64_t Cents(const std::string& amount) {
     return std::llround(base::Val(amount) * 100);
@@ -77,18 +76,15 @@ class DemoRatingTest : public ::testing::Test {
   static std::int64_t Cents(const EngineRecord& r, TextField<InEngineRecord> field) {
     return Cents(r.trimmed(field));
   }
-  // The net charge as the quote composes it from the engine's answer: below the minimum
-  // charge the minimum with its discount, else the charge with its discount, and the net
-  // is the first amount less the discount.
-  static std::int64_t Net(const EngineRecord& r) {
-    const bool minimum = Cents(r, H20) < Cents(r, H16);
-    const std::int64_t first =
-        minimum ? Cents(r, H16) + Cents(r, H36) : Cents(r, H20) + Cents(r, H35);
-    return first - (minimum ? Cents(r, H36) : Cents(r, H35));
-  }
-  static void Rate(EngineRecord& r, int weight) {
+  // The net charge as the quote composes it from the engine's answer: the minimum charge
+  // with its discount below the minimum, else the charge with its discount, less that
+  // discount; which leaves the greater of the minimum and the charge.
+  static std::int64_t Net(const EngineRecord& r) { return std::max(Cents(r, H20), Cents(r, H16)); }
+  // Rates the request at the weight and returns the answer, in the same record.
+  static const EngineRecord& Rate(EngineRecord& r, int weight) {
     r.line(1).setText(L3, std::to_string(weight));
     Vorn_RateShipment(r.data());
+    return r;
   }
 
   static std::unique_ptr<testing::ScratchDir> built_;
@@ -99,40 +95,29 @@ class DemoRatingTest : public ::testing::Test {
 std::unique_ptr<testing::ScratchDir> DemoRatingTest::built_;
 const fs::path* DemoRatingTest::dir_ = nullptr;
 
-struct SweptLane {
-  const char* name;
-  const char* tariff;
-  const char* origin;
-  const char* destination;
-  const char* portion;
-  const char* basis;  // the customer's 65.5 % on rates or on charges
-};
+// Name, tariff, origin, destination, portion, and the customer's 65.5 % on rates or on charges.
+using SweptLane =
+    std::tuple<const char*, const char*, const char*, const char*, const char*, const char*>;
 
 class NetSweepTest : public DemoRatingTest, public ::testing::WithParamInterface<SweptLane> {};
 
 // Every pound from 1 to 45,000 lb (the tariffs' own limit; the program's limit off).
 TEST_P(NetSweepTest, TheNetNeverFallsAsTheWeightRises) {
-  const SweptLane& lane = GetParam();
-  EngineRecord r = Request(lane.tariff, lane.origin, lane.destination, lane.basis, 6550);
-  r.setText(H3, lane.portion);
+  const auto& [name, tariff, origin, destination, portion, basis] = GetParam();
+  EngineRecord r = Request(tariff, origin, destination, basis, 6550);
+  r.setText(H3, portion);
   std::int64_t previous = 0;
   int failures = 0;
   for (int weight = 1; weight <= 45000 && failures < 5; ++weight) {
-    Rate(r, weight);
-    ASSERT_TRUE(r.blank(H2)) << weight << " lb: " << r.text(H2);
+    ASSERT_TRUE(Rate(r, weight).blank(H2)) << weight << " lb: " << r.text(H2);
     const std::int64_t net = Net(r);
-    if (net < previous) {
-      ++failures;
-      ADD_FAILURE() << weight << " lb nets " << net << " cents, " << weight - 1 << " lb "
-                    << previous;
-    }
+    EXPECT_GE(net, previous) << "cents net at " << weight << " lb against " << weight - 1;
     // The shown line and deficit charges add up to the billed amount.
     const std::int64_t billed = Cents(r, H20) + Cents(r, H35);
-    if (Cents(r.line(1).trimmed(L5)) + Cents(r, H19) != billed) {
-      ++failures;
-      ADD_FAILURE() << weight << " lb: line " << r.line(1).trimmed(L5) << " and deficit "
-                    << r.trimmed(H19) << " against " << billed << " cents";
-    }
+    const std::int64_t shown = Cents(r.line(1).trimmed(L5)) + Cents(r, H19);
+    EXPECT_EQ(shown, billed) << weight << " lb: line " << r.line(1).trimmed(L5) << " and deficit "
+                             << r.trimmed(H19);
+    if (net < previous || shown != billed) ++failures;
     previous = net;
   }
 }
@@ -147,28 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
         SweptLane{"CanadianOnCharges", "KRCD2026", "64120", "M5V3L9", " ME1", "C"},
         SweptLane{"MexicanOnRates", "KRMX2026", "64120", "64000M", "   P", "R"},
         SweptLane{"MexicanOnCharges", "KRMX2026", "64120", "64000M", "   P", "C"}),
-    [](const ::testing::TestParamInfo<SweptLane>& lane) { return std::string(lane.param.name); });
+    [](const ::testing::TestParamInfo<SweptLane>& lane) {
+      return std::string(std::get<0>(lane.param));
+    });
 
 TEST_F(DemoRatingTest, OnePoundMoreCostsLessThanADollarMore) {
   // Kansas City to Atlanta, class 100, the demo customer's 50 % on rates. 15,484 lb used to
   // be billed as 20,000 lb, where the customer has no discount: 1,823.90 became 3,648.00.
   // 425 and 426 lb are both billed as 500 lb (60.04 less 50 %), rounded once.
-  struct Case {
-    int lighter;
-    const char* lighterNet;
-    const char* heavierNet;
-  };
+  using Case = std::tuple<int, const char*, const char*>;
   const Case cases[] = {{15483, "1823.90", "1824.02"}, {425, "150.10", "150.10"}};
-  for (const Case& c : cases) {
+  for (const auto& [weight, lighterNet, heavierNet] : cases) {
     EngineRecord r = Request("KRUS2026", "64120", "30303", "R", 5000);
-    Rate(r, c.lighter);
-    ASSERT_TRUE(r.blank(H2));
+    ASSERT_TRUE(Rate(r, weight).blank(H2));
     const std::int64_t lighter = Net(r);
-    EXPECT_EQ(r.trimmed(H20), c.lighterNet) << c.lighter;
-    Rate(r, c.lighter + 1);
-    EXPECT_EQ(r.trimmed(H20), c.heavierNet) << c.lighter + 1;
+    EXPECT_EQ(r.trimmed(H20), lighterNet) << weight;
+    EXPECT_EQ(Rate(r, weight + 1).trimmed(H20), heavierNet) << weight + 1;
     EXPECT_GE(Net(r), lighter);
-    EXPECT_LT(Net(r) - lighter, 100) << c.lighter;
+    EXPECT_LT(Net(r) - lighter, 100) << weight;
   }
 }
 
@@ -177,10 +158,7 @@ TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
   ASSERT_TRUE(tariff);
   const auto points = PointTable::Parse(base::FileToString(*dir_ / "vornpts.vtf"));
   ASSERT_TRUE(points);
-  struct Case {
-    const char* mexican;
-    const char* crossing;
-  };
+  using Case = std::tuple<const char*, const char*>;
   const Case cases[] = {
       {"22000M", "Tijuana"},        // Baja California
       {"83000M", "Nogales"},        // Sonora
@@ -188,11 +166,10 @@ TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
       {"88000M", "Reynosa"},        // Tamaulipas
       {"27000M", "Nuevo Laredo"},   // Coahuila
   };
-  for (const Case& c : cases) {
-    const BorderCrossing* crossing = tariff->NearestCrossing(*points->Find(c.mexican));
+  for (const auto& [mexican, name] : cases) {
+    const BorderCrossing* crossing = tariff->NearestCrossing(*points->Find(mexican));
     ASSERT_NE(crossing, nullptr);
-    EXPECT_NE(crossing->name.find(c.crossing), std::string::npos)
-        << c.mexican << ": " << crossing->name;
+    EXPECT_THAT(crossing->name, ::testing::HasSubstr(name)) << mexican;
   }
   // Tijuana to San Diego: about 20 road miles on either side of San Ysidro, so both portions
   // fall in the first band, where crossing at Laredo made the US portion 1,250 miles.
@@ -203,14 +180,10 @@ TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
   for (const char* portion : {"   P", "   S"}) {
     EngineRecord r = Request("KRMX2026", "22000M", "92101", "R", 0);
     r.setText(H3, portion);
-    Rate(r, 1000);
-    ASSERT_TRUE(r.blank(H2)) << portion;
+    ASSERT_TRUE(Rate(r, 1000).blank(H2)) << portion;
     EXPECT_EQ(r.trimmed(H13), "KR0100") << portion;
   }
-  EngineRecord miles;
-  miles.setText(H4, "MILE0001");
-  miles.setText(H7, "22000M");
-  miles.setText(H9, "92101");
+  EngineRecord miles = Request("MILE0001", "22000M", "92101", "R", 0);
   miles.setText(H11, "00");
   Vorn_RateShipment(miles.data());
   EXPECT_LT(base::Val(miles.trimmed(H13)), 40);
@@ -227,8 +200,7 @@ TEST_F(DemoRatingTest, ACanadaMexicoLaneTakesTheCmTariffLineAndIsRated) {
     std::vector<std::string> rbns;
     for (const char* portion : {" ME1", "   P", "   S"}) {
       r.setText(H3, portion);
-      Rate(r, 2500);
-      ASSERT_TRUE(r.blank(H2)) << origin << portion << r.text(H2);
+      ASSERT_TRUE(Rate(r, 2500).blank(H2)) << origin << portion << r.text(H2);
       rbns.push_back(r.trimmed(H13));
       EXPECT_EQ(r.trimmed(H14), "2500");
       EXPECT_GT(Net(r), 0);
