@@ -11,26 +11,14 @@ TEST(RateSheetCodes, ZipFormsAndSidelineCodes) {
     bool zipForm;
     bool sideline;
   };
-  for (const Case c : {
-           Case{"", false, true},
-           Case{"300", true, true},
-           Case{"64120", true, false},
-           Case{"009", true, false},
-           Case{"010", true, true},
-           Case{"994", true, true},
-           Case{"995", true, false},
-           Case{"K1A", true, true},
-           Case{"Z9Z", true, false},
-           Case{"K1A0A", true, false},
-           Case{"K1", false, false},
-           Case{"1K1", false, false},
-           Case{"064M", true, true},
-           Case{"000M", false, true},
-           Case{"06600M", true, false},
-           Case{"12M", false, false},
-           Case{"30", false, false},
-           Case{"3000", false, false},
-       }) {
+  const Case cases[] = {
+      {"", false, true},    {"300", true, true},    {"64120", true, false},  {"009", true, false},
+      {"010", true, true},  {"994", true, true},    {"995", true, false},    {"K1A", true, true},
+      {"Z9Z", true, false}, {"K1A0A", true, false}, {"K1", false, false},    {"1K1", false, false},
+      {"064M", true, true}, {"000M", false, true},  {"06600M", true, false}, {"12M", false, false},
+      {"30", false, false}, {"3000", false, false},
+  };
+  for (const Case& c : cases) {
     EXPECT_EQ(IsValidZipForm(c.code), c.zipForm) << c.code;
     EXPECT_EQ(IsValidSidelineCode(c.code), c.sideline) << c.code;
   }

@@ -9,13 +9,12 @@ namespace tarvex::ratesheet {
 namespace {
 
 TEST(NextSidelineCode, StepsEveryKindOfCode) {
-  const std::pair<const char*, const char*> cases[] = {{"300", "301"},     {"099", "100"},
-                                                       {"999", "000"},     {"A0A", "A0B"},
-                                                       {"A0Z", "A1A"},     {"A9Z", "B0A"},
-                                                       {"123M", "124M"},   {"999M", "000M"},
-                                                       {"99999", "00000"}, {"30012", "30013"},
-                                                       {"K1A0Z", "K1A1A"}, {"K1A9Z", "K1B0A"},
-                                                       {"30A", "30A"},     {"", ""}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"300", "301"},     {"099", "100"},     {"999", "000"},     {"A0A", "A0B"},
+      {"A0Z", "A1A"},     {"A9Z", "B0A"},     {"123M", "124M"},   {"999M", "000M"},
+      {"99999", "00000"}, {"30012", "30013"}, {"K1A0Z", "K1A1A"}, {"K1A9Z", "K1B0A"},
+      {"30A", "30A"},     {"", ""},
+  };
   for (const auto& [code, next] : cases) EXPECT_EQ(NextSidelineCode(code), next) << code;
 }
 
