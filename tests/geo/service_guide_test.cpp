@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,15 @@ void WriteTerminals(const ScratchDir& tmp, int count) {
   }
 }
 
-// Every value of the matrix names its own cell: origin × 100 + destination.
-void WriteMatrix(const ScratchDir& tmp, int n) {
+// A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`; without
+// `days`, every value names its own cell: origin × 100 + destination.
+void WriteMatrix(const ScratchDir& tmp, int n, std::optional<int> days = {}, int longest = 0) {
   tmp.Put(kServiceMatrixFileName, "");
   for (int o = 1; o <= n; ++o)
     for (int d = 1; d <= n; ++d) {
       base::ByteRecord r(kServiceMatrixRecordLength);
-      r.setInt16(0, static_cast<std::int16_t>(o * 100 + d));
+      const int value = !days ? o * 100 + d : (o == 3 && d == 7 ? longest : *days);
+      r.setInt16(0, static_cast<std::int16_t>(value));
       tmp.Append(kServiceMatrixFileName, r);
     }
 }
@@ -149,11 +152,9 @@ class TerminalFiles : public ::testing::Test {
 
 TEST_F(TerminalFiles, TerminalCodeAsStored) {
   EXPECT_EQ(TerminalCount(tmp_.dir()), 10);
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 3), "T3   ");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 10), "T10  ");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 0), "");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 11), "");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), -1), "");
+  for (const auto& [terminal, code] : std::vector<std::pair<int, const char*>>{
+           {3, "T3   "}, {10, "T10  "}, {0, ""}, {11, ""}, {-1, ""}})
+    EXPECT_EQ(GetTerminalCode(tmp_.dir(), terminal), code) << terminal;
   ASSERT_TRUE(ReadTerminal(tmp_.dir(), 7).has_value());
   EXPECT_EQ(ReadTerminal(tmp_.dir(), 7)->name.substr(0, 11), "Terminal 7 ");
 }
@@ -196,12 +197,7 @@ TEST(TerminalRecords, MissingEmptyAndShortFilesHaveNoTerminals) {
 TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
   ScratchDir tmp;
   WriteTerminals(tmp, 10);
-  tmp.Put(kServiceMatrixFileName, "");
-  for (int i = 0; i < 100; ++i) {
-    base::ByteRecord r(kServiceMatrixRecordLength);
-    r.setInt16(0, 2);
-    tmp.Append(kServiceMatrixFileName, r);
-  }
+  WriteMatrix(tmp, 10, 2, 2);
   struct Case {
     LaneService lane;
     const char* days;
@@ -226,22 +222,12 @@ TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
   }
 }
 
-// A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`.
-void WriteFlatMatrix(const ScratchDir& tmp, int n, int days, int longest) {
-  tmp.Put(kServiceMatrixFileName, "");
-  for (int record = 1; record <= n * n; ++record) {
-    base::ByteRecord r(kServiceMatrixRecordLength);
-    r.setInt16(0, static_cast<std::int16_t>(record == 2 * n + 7 ? longest : days));
-    tmp.Append(kServiceMatrixFileName, r);
-  }
-}
-
 // A sound guide of 10 terminals and the lane 3 -> 7; each case damages one thing.
 class DamagedGuide : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteTerminals(tmp_, 10);
-    WriteFlatMatrix(tmp_, 10, 3, 60);
+    WriteMatrix(tmp_, 10, 3, 60);
     WriteRanges(tmp_, kRanges);
     lane_.originTerminal = 3;
     lane_.destinationTerminal = 7;
@@ -253,13 +239,10 @@ class DamagedGuide : public ::testing::Test {
   LaneService lane_;
 };
 
-TEST_F(DamagedGuide, ValuesAtTheirLimitsAreSound) {
+TEST_F(DamagedGuide, LaneValuesAtTheirLimitsAreSoundAndBeyondTheirMeaningNameTheFile) {
   EXPECT_EQ(ServiceGuideFault(tmp_.dir(), lane_), "");
   LaneService none;  // a point outside every range is no damage: the lane has no service
   EXPECT_EQ(ServiceGuideFault(tmp_.dir(), none), "");
-}
-
-TEST_F(DamagedGuide, LaneValuesBeyondTheirMeaningNameTheFile) {
   struct Case {
     const char* what;
     void (*damage)(LaneService&);
@@ -281,10 +264,10 @@ TEST_F(DamagedGuide, LaneValuesBeyondTheirMeaningNameTheFile) {
     EXPECT_NE(fault.find(kServiceZipFileName), std::string::npos) << c.what << ": " << fault;
     EXPECT_NE(fault.find(c.said), std::string::npos) << c.what << ": " << fault;
   }
-  WriteFlatMatrix(tmp_, 10, 3, 61);
+  WriteMatrix(tmp_, 10, 3, 61);
   EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find("are 61, not from 0 to 60"),
             std::string::npos);
-  WriteFlatMatrix(tmp_, 10, 3, -1);
+  WriteMatrix(tmp_, 10, 3, -1);
   EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find(kServiceMatrixFileName), std::string::npos);
 }
 

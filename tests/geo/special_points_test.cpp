@@ -54,15 +54,6 @@ TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCaseAndNoMexicanOne) {
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
 }
 
-TEST(IsRuralPoint, MissingAndEmptyListsFindNothingAndSayNothing) {
-  ScratchDir tmp;
-  std::string fault;
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
-  tmp.Put(kRuralFileName, "");
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
-  EXPECT_EQ(fault, "");
-}
-
 TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
   struct Case {
     const char* what;
@@ -96,24 +87,17 @@ TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
   struct Case {
     const char* origin;
     const char* destination;
-    std::string message;  // empty: no message
+    std::optional<std::string> message;
   };
   const std::vector<Case> cases = {
       {"30303", "64105", "'30303' is a RURAL Zip/Postal Code" + kSentence},
       {"64105", "30303", "'30303' is a RURAL ZIP/Postal Code" + kSentence},
       {"30303", "31000", "'30303' and '31000' are RURAL ZIP/Postal Codes" + kSentence},
       {" 30303 ", "64105  ", "'30303' is a RURAL Zip/Postal Code" + kSentence},
-      {"64105", "60606", ""},
+      {"64105", "60606", std::nullopt},
   };
-  for (const auto& c : cases) {
-    const auto m = CheckRuralPoints(tmp.dir(), c.origin, c.destination);
-    if (c.message.empty()) {
-      EXPECT_FALSE(m.has_value()) << *m;
-    } else {
-      ASSERT_TRUE(m.has_value()) << c.origin << " " << c.destination;
-      EXPECT_EQ(*m, c.message);
-    }
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(CheckRuralPoints(tmp.dir(), c.origin, c.destination), c.message) << c.origin;
 }
 
 TEST(HighCostAmount, TheDollarRule) {
@@ -121,20 +105,11 @@ TEST(HighCostAmount, TheDollarRule) {
     const char* text;
     std::optional<double> amount;
   };
+  const std::optional<double> none;
   const std::vector<Case> cases = {
-      {"$75.00", 75.0},
-      {"$ 75", 75.0},
-      {"US$12.5", 12.5},
-      {"12.5", 12.5},
-      {"", 0.0},
-      {"5", 50.0},
-      {"0", 0.0},
-      {"2.50", 2.5},
-      {"$", std::nullopt},
-      {"abc", std::nullopt},
-      {"$7.5x", std::nullopt},
-      {"$$5", std::nullopt},
-      {"1.2.3", std::nullopt},
+      {"$75.00", 75.0}, {"$ 75", 75.0}, {"US$12.5", 12.5}, {"12.5", 12.5}, {"", 0.0},
+      {"5", 50.0},      {"0", 0.0},     {"2.50", 2.5},     {"$", none},    {"abc", none},
+      {"$7.5x", none},  {"$$5", none},  {"1.2.3", none},
   };
   for (const auto& c : cases) EXPECT_EQ(HighCostAmount(c.text), c.amount) << c.text;
 }
@@ -176,12 +151,9 @@ class HighCostTest : public ::testing::Test {
 TEST_F(HighCostTest, MinimumRateAndMaximumOrAFlatFee) {
   tmp_.Put(kHighCostFileName,
            "59001,59999,Montana,B,$75.00,$2.50,$150.00\n82001,82999,Wyoming,O,$30.00,$0,$0\n");
-  struct Case {
-    double weight;
-    double fee;
-  };
-  for (const auto& c : std::vector<Case>{{1000, 75.0}, {4000, 100.0}, {8000, 150.0}, {0, 75.0}})
-    EXPECT_DOUBLE_EQ(fee("59101", "64105", c.weight), c.fee) << c.weight;
+  for (const auto& [weight, expected] :
+       std::vector<std::pair<double, double>>{{1000, 75}, {4000, 100}, {8000, 150}, {0, 75}})
+    EXPECT_DOUBLE_EQ(fee("59101", "64105", weight), expected) << weight;
   // Direction B: either point, and counted once when both lie in the area.
   EXPECT_DOUBLE_EQ(fee("64105", "59101", 4000), 100.0);
   EXPECT_DOUBLE_EQ(fee("59101", "59901", 4000), 100.0);
@@ -201,19 +173,7 @@ TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
   EXPECT_DOUBLE_EQ(fee("A1B2C3", "64105", 5000), 0.0);
 }
 
-TEST_F(HighCostTest, AmountsWithoutADollarAndDamagedEntriesOfOtherAreas) {
-  // A bare "5" reads 50. A damaged entry is said only for a lane whose points it could
-  // hold; the other lanes are charged as usual.
-  tmp_.Put(kHighCostFileName,
-           "20001,20099,B,O,5,0,0\n"
-           "30001,30099,C,O,ten dollars,$1.00,$0\n"
-           "40001,40099,D,O,$20,$x,$0\n");
-  EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
-  EXPECT_NE(fault("30001", "64105", 2000).find("minimum \"ten dollars\""), std::string::npos);
-  EXPECT_NE(fault("64105", "40001", 2000).find("rate \"$x\""), std::string::npos);
-}
-
-TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
+TEST_F(HighCostTest, DamagedAmountsAreReportedNotChargedAndOtherAreasChargedAsUsual) {
   struct Case {
     const char* entry;
     const char* said;
@@ -226,20 +186,24 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
       {"99501,99950,Alaska,B,$95.00,$-4.75,$450.00", "rate \"$-4.75\"", false},
       {"99501,99950,Alaska,B,$95.00,$4.75,$1000000", "maximum \"$1000000\"", false},
       {"99501,99950,Alaska,X,$95.00,$4.75,$450.00", "direction \"X\"", false},
+      {"99501,99950,Alaska,B,ten dollars,$1.00,$0", "minimum \"ten dollars\"", false},
+      {"99501,99950,Alaska,O,$20,$x,$0", "rate \"$x\"", false},
       {"nan,nan,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
       {"99501,1e308,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
       {"99501,99999999,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
   };
   for (const auto& c : cases) {
-    tmp_.Put(kHighCostFileName, std::string(c.entry) + "\n");
+    // With a sound entry of another area, whose bare "5" reads 50.
+    tmp_.Put(kHighCostFileName, std::string(c.entry) + "\n20001,20099,B,O,5,0,0\n");
     const std::string said = fault("64105", "99501", 4000);
     EXPECT_NE(said.find(c.said), std::string::npos) << said;
     EXPECT_NE(said.find("HighCost.dat"), std::string::npos) << said;
-    // A lane outside a damaged area is charged nothing and told nothing.
+    EXPECT_NE(fault("99501", "64105", 4000).find(c.said), std::string::npos) << c.entry;
+    // A lane outside a damaged area is charged as usual and told nothing.
     if (!c.everyLane) {
-      EXPECT_DOUBLE_EQ(fee("64105", "30303", 4000), 0.0);
+      EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
     } else {
-      EXPECT_NE(fault("64105", "30303", 4000), "");
+      EXPECT_NE(fault("20001", "64105", 100), "");
     }
   }
   // Amounts just inside the limits are charged.
@@ -247,10 +211,7 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
   EXPECT_DOUBLE_EQ(fee("64105", "99501", 100), 999999.99);
 }
 
-TEST_F(HighCostTest, MissingAndEmptyFilesGiveNoFeeShortAndCorruptOnesAreReported) {
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.Put(kHighCostFileName, "");
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+TEST_F(HighCostTest, ShortAndCorruptFilesAreReported) {
   tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
   EXPECT_NE(fault("64105", "30303", 4000).find("incomplete entry"), std::string::npos);
   tmp_.Put(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
@@ -306,19 +267,22 @@ TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
   }
 }
 
-TEST(ZipRangeLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
+TEST(SpecialPointLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
   ScratchDir tmp;
   for (const bool created : {false, true}) {
-    if (created) {
-      tmp.Put(kNewYorkCityFileName, "");
-      tmp.Put(kCaliforniaFileName, "");
-    }
+    if (created)
+      for (const char* name :
+           {kRuralFileName, kNewYorkCityFileName, kCaliforniaFileName, kHighCostFileName})
+        tmp.Put(name, "");
     std::string fault;
+    EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
     EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
     EXPECT_EQ(fault, "");
-    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "90001");
-    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0);
-    EXPECT_TRUE(surcharge.ok());
+    for (const ListAmount& amount : {GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"),
+                                     GetHighCostFee(tmp.dir(), "59101", "64105", 4000)}) {
+      EXPECT_DOUBLE_EQ(amount.amount, 0.0);
+      EXPECT_EQ(amount.fault, "");
+    }
   }
 }
 
