@@ -2,35 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "datakit/part_test.h"
 #include "support/program_dir.h"
 
 namespace tarvex::datakit {
 namespace {
-
-namespace fs = std::filesystem;
 
 class DiscountSetsPartTest : public testing::ProgramDirTest {
  protected:
   std::string Faults() {
     Report report;
     DiscountSetsPart().check(dir_, report);
-    std::string all;
-    for (const auto& f : report.faults()) all += f + "\n";
-    return all;
+    return datakit::Faults(report);
   }
 };
-
-TEST_F(DiscountSetsPartTest, DemoSetsPassTheCheck) {
-  for (const auto& entry : fs::directory_iterator(fs::path(TARVEX_SOURCE_DIR) / "data/demo/files"))
-    if (entry.path().extension() == ".ini")
-      fs::copy_file(entry.path(), dir_ / entry.path().filename());
-  ASSERT_TRUE(fs::exists(dir_ / "d00000.ini"));
-  EXPECT_EQ(Faults(), "");
-}
 
 TEST_F(DiscountSetsPartTest, FindsSetsTheQuoteWindowWouldRefuseOrNeverPick) {
   const std::string good =
