@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/files.h"
@@ -71,9 +72,7 @@ void ExpectGolden(const std::string& name, const std::string& text) {
 struct Sheet {
   Sheet() {
     request.HeadlineCode = "64120";
-    request.RateSheetClassCodes[0] = " 50";
-    request.RateSheetClassCodes[1] = "100";
-    request.RateSheetClassCodes[2] = "500";
+    request.RateSheetClassCodes = {" 50", "100", "500"};
     request.ClassSelected = {true, true, true};
     request.WeightSelected = {true, true, true, false};
     texts.headers = {"", "Kestrel Ridge Freight Lines", "LTL Rate Sheet", "", ""};
@@ -179,23 +178,19 @@ TEST(Production, PagesBreakBeforeSeventyLinesWithAFooterEach) {
 TEST(Production, StopsWhereItIsTold) {
   PointRating refused;
   refused.returnCode = "216";
-  struct Case {
-    const char* name;
-    const char* tariffError;
-    PointRating answer;
-    Production::Outcome outcome;
-    std::size_t rated;
-  };
-  const Case cases[] = {
-      {"cancel before the third code", "", Rating(1, 1), Production::Outcome::Cancelled, 2},
-      {"headline refused outbound", "", refused, Production::Outcome::HeadlineRefused, 1},
-      {"tariff list unusable", "The tariff list x is missing.", Rating(1, 1),
-       Production::Outcome::Failed, 0},
-  };
-  for (const Case& c : cases) {
+  // What happens, the tariff list's fault, the rating of every code, the outcome and how many
+  // codes were rated.
+  const std::tuple<const char*, const char*, PointRating, Production::Outcome, std::size_t>
+      cases[] = {
+          {"cancel before the third code", "", Rating(1, 1), Production::Outcome::Cancelled, 2},
+          {"headline refused outbound", "", refused, Production::Outcome::HeadlineRefused, 1},
+          {"tariff list unusable", "The tariff list x is missing.", Rating(1, 1),
+           Production::Outcome::Failed, 0},
+      };
+  for (const auto& [name, tariffError, answer, outcome, rated] : cases) {
     Sheet s;
-    s.source.tariffError = c.tariffError;
-    s.source.rate = [&](const std::string&, const std::string&) { return c.answer; };
+    s.source.tariffError = tariffError;
+    s.source.rate = [&](const std::string&, const std::string&) { return answer; };
     s.request.SidelineLow[0] = "300";
     s.request.SidelineHigh[0] = "303";
     s.production.emplace(s.request, s.texts, s.outputs, s.source);
@@ -203,8 +198,8 @@ TEST(Production, StopsWhereItIsTold) {
       EXPECT_EQ(p.total, 4);
       return p.done < 2;
     };
-    EXPECT_EQ(s.production->Run(), c.outcome) << c.name;
-    EXPECT_EQ(s.source.rated.size(), c.rated) << c.name;
+    EXPECT_EQ(s.production->Run(), outcome) << name;
+    EXPECT_EQ(s.source.rated.size(), rated) << name;
   }
 }
 
