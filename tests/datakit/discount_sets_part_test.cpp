@@ -10,14 +10,7 @@
 namespace tarvex::datakit {
 namespace {
 
-class DiscountSetsPartTest : public testing::ProgramDirTest {
- protected:
-  std::string Faults() {
-    Report report;
-    DiscountSetsPart().check(dir_, report);
-    return datakit::Faults(report);
-  }
-};
+class DiscountSetsPartTest : public testing::ProgramDirTest {};
 
 TEST_F(DiscountSetsPartTest, FindsSetsTheQuoteWindowWouldRefuseOrNeverPick) {
   const std::string good =
@@ -30,7 +23,9 @@ TEST_F(DiscountSetsPartTest, FindsSetsTheQuoteWindowWouldRefuseOrNeverPick) {
       "txtInboundDirectFloorMX=ten\r\n[MO]\r\nOutboundDirectLTL=-1\r\n");
   Put("d641.ini", good);
   Put("d30303.ini", "[GA]\r\nOutboundDirectLTL=50\r\n");
-  const std::string faults = Faults();
+  Report report;
+  DiscountSetsPart().check(dir_, report);
+  const std::string faults = Faults(report);
   for (const char* expected :
        {"d64108.ini: cboKeyZip = 64109 in the file of set 64108",
         "d64108.ini: exactly one of optTraditional and optState must be True",

@@ -14,13 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FakPartTest : public PartTest {
- protected:
-  void Source(const std::string& text) { scratch_.Put("src/fak.txt", text); }
-};
+class FakPartTest : public PartTest {};
 
 TEST_F(FakPartTest, SubstitutionsBuildTheTableAndDumpBack) {
-  Source("# demo\n50 = 65\n77.5 = 85\n");
+  scratch_.Put("src/fak.txt", "# demo\n50 = 65\n77.5 = 85\n");
   Report report;
   FakPart().build(src_, out_, report);
   EXPECT_TRUE(report.ok());
@@ -37,7 +34,7 @@ TEST_F(FakPartTest, SubstitutionsBuildTheTableAndDumpBack) {
 }
 
 TEST_F(FakPartTest, FaultsNameTheLine) {
-  Source("50 = 65\n50 = 70\n45 = 50\nnonsense\n");
+  scratch_.Put("src/fak.txt", "50 = 65\n50 = 70\n45 = 50\nnonsense\n");
   Report report;
   FakPart().build(src_, out_, report);
   ASSERT_EQ(report.faults().size(), 3U);

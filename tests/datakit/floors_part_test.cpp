@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "datakit/part_test.h"
 #include "pricing/floors.h"
@@ -14,22 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FloorsPartTest : public PartTest {
- protected:
-  void Source(const char* name, const std::string& text) {
-    scratch_.Put(std::string("src/floors/") + name, text);
-  }
-};
+class FloorsPartTest : public PartTest {};
 
 // The demo directory's build and check of every part are
 // DemoDirectory.BuildsAndPassesTheWholeCheck.
 TEST_F(DemoDirectory, FloorTablesGiveTheFloorsOfTheirSourcesAndDumpAsText) {
   // Figures read off columns.csv, rows.csv, matrix.csv and amounts.csv by hand.
-  struct Case {
-    const char* origin;
-    const char* destination;
-    double floor;
-  } cases[] = {
+  const std::tuple<const char*, const char*, double> cases[] = {
       {"M5V3L9", "64120", 75.00},   // Ontario, Central: B
       {"64120", "M5V3L9", 75.00},   // the same cell inbound
       {"H2X1Y4", "10001", 85.00},   // Quebec, Northeast: C
@@ -40,10 +32,10 @@ TEST_F(DemoDirectory, FloorTablesGiveTheFloorsOfTheirSourcesAndDumpAsText) {
       {"64120", "80202", 80.00},    // home region, West: blank cell, the default
       {"60601", "30303", 80.00},    // no column for either end: the default
   };
-  for (const auto& c : cases) {
-    const auto floor = pricing::GetLaneFloor(dir(), c.origin, c.destination, 0.0, true);
+  for (const auto& [origin, destination, amount] : cases) {
+    const auto floor = pricing::GetLaneFloor(dir(), origin, destination, 0.0, true);
     EXPECT_TRUE(floor.ok()) << floor.fault;
-    EXPECT_DOUBLE_EQ(floor.amount, c.floor) << c.origin << " to " << c.destination;
+    EXPECT_DOUBLE_EQ(floor.amount, amount) << origin << " to " << destination;
   }
   // Each table dumps as text.
   Report report;
@@ -60,10 +52,11 @@ TEST_F(DemoDirectory, FloorTablesGiveTheFloorsOfTheirSourcesAndDumpAsText) {
 }
 
 TEST_F(FloorsPartTest, ReportsEveryFaultOfASupplierSourceAndWritesNothing) {
-  Source("columns.csv", "K0A00,P9Z99,Ontario\nG0A,J9Z99,short bound\nV9Z99,V0A00,reversed\n");
-  Source("rows.csv", "00000,49999\n50000,99999\n");
-  Source("matrix.csv", "r1,A,B,C\nr2,A,Q\n");
-  Source("amounts.csv", "A,65\nB,75\nC,999\nA,70\n");
+  scratch_.Put("src/floors/columns.csv",
+               "K0A00,P9Z99,Ontario\nG0A,J9Z99,short bound\nV9Z99,V0A00,reversed\n");
+  scratch_.Put("src/floors/rows.csv", "00000,49999\n50000,99999\n");
+  scratch_.Put("src/floors/matrix.csv", "r1,A,B,C\nr2,A,Q\n");
+  scratch_.Put("src/floors/amounts.csv", "A,65\nB,75\nC,999\nA,70\n");
   Report report;
   FloorsPart().build(src_, out_, report);
   const std::string faults = Faults(report);

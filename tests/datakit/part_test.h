@@ -43,14 +43,12 @@ class DemoDirectory : public ::testing::Test {
   static void SetUpTestSuite() {
     built_ = std::make_unique<testing::ScratchDir>();
     Report report;
-    for (const Part& part : Parts()) part.build(Source(), built_->path(), report);
+    const auto source = std::filesystem::path(TARVEX_SOURCE_DIR) / "data" / "demo";
+    for (const Part& part : Parts()) part.build(source, built_->path(), report);
     buildFaults_ = report.faults();
   }
   static void TearDownTestSuite() { built_.reset(); }
 
-  static std::filesystem::path Source() {
-    return std::filesystem::path(TARVEX_SOURCE_DIR) / "data" / "demo";
-  }
   static base::ProgramDir dir() { return built_->dir(); }
   static std::string TerminalOf(const std::string& code) {
     std::string indicator;
