@@ -54,8 +54,10 @@ class TerminalInformation : public testing::WindowTest {
     scratch_.Append(kTerminalFileName, Kansas().ToBytes());
     scratch_.Append(kTerminalFileName, Toronto().ToBytes());
   }
-  // Opens the window as the quote window's menu does and reads it while it is open.
+  // Opens the window as the quote window's menu does, after closing the one open before, and
+  // reads it while it is open.
   void Open(const LaneService& lane, const char* days, const char* type) {
+    if (window_) runtime_.Unload(*window_);
     quote_.lblServiceDays.setCaption(days);
     quote_.lblServiceType.setCaption(type);
     window_ = std::make_unique<frmTerminalInformation>(
@@ -111,19 +113,16 @@ TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
   Open(LaneService{}, "", "");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_EQ(window_->lblServiceType.caption(), "");
-  runtime_.Unload(*window_);
 
   // A terminal the list does not hold leaves its side empty.
   Open(LaneService{3, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
-  runtime_.Unload(*window_);
 
   Put(kTerminalFileName, std::string(433 + 100, 'x'));  // the second record cut off
   Open(LaneService{2, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
-  runtime_.Unload(*window_);
 
   std::filesystem::remove(dir_ / kTerminalFileName);
   Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "none at all");

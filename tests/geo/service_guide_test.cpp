@@ -168,9 +168,9 @@ TEST_F(TerminalFiles, TheMatrixIsReadRowByRow) {
 }
 
 TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 0, 7, 0));
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 11, 0));  // would read row 4 otherwise
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 11, 1, 0));
+  // Terminal 11 of 10 would read row 4 otherwise.
+  for (const auto& [origin, destination] : {std::pair{0, 7}, std::pair{3, 11}, std::pair{11, 1}})
+    EXPECT_FALSE(GetServiceDays(tmp_.dir(), origin, destination, 0)) << origin << destination;
   tmp_.Put(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
   EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 6, 1), 1);
