@@ -1,68 +1,35 @@
 // The demo carrier's whole program directory as the data kit lays it out: the lanes it quotes
 // are believable (centres inside their states, intrastate tariffs serving their whole state,
 // places no truck reaches refused, no city on the rural list), and the check refuses copies
-// broken in each of those ways.
+// broken in each of those ways. Its geography is read back through the program's own look-ups.
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <memory>
+#include <map>
+#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"
 #include "base/text.h"
 #include "datakit/geo_part.h"
 #include "datakit/kit.h"
+#include "datakit/part_test.h"
 #include "geo/postal_code.h"
 #include "geo/service_guide.h"
 #include "geo/special_points.h"
-#include "support/program_dir.h"
 #include "vorn/tariff.h"
 
 namespace tarvex::datakit {
 namespace {
 
 namespace fs = std::filesystem;
-using ScratchDir = testing::ScratchDir;
-
-class DemoDirectory : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    built_ = std::make_unique<ScratchDir>();
-    Report report;
-    for (const Part& part : Parts()) part.build(Source(), built_->path(), report);
-    buildFaults_ = report.faults();
-  }
-  static void TearDownTestSuite() { built_.reset(); }
-
-  static fs::path Source() { return fs::path(TARVEX_SOURCE_DIR) / "data" / "demo"; }
-  static base::ProgramDir dir() { return built_->dir(); }
-  static std::string TerminalOf(const std::string& code) {
-    std::string indicator;
-    std::int16_t extra = 0;
-    return base::Trim(
-        geo::GetTerminalCode(dir(), geo::FindServiceTerminal(dir(), code, "D", indicator, extra)));
-  }
-  static vorn::Tariff TariffNamed(const std::string& name) {
-    auto t = vorn::ParseTariff(base::FileToString(built_->path() / (name + ".vtf")));
-    EXPECT_TRUE(t.has_value()) << name;
-    return t.value_or(vorn::Tariff{});
-  }
-  static vorn::PointTable Points() {
-    auto p = vorn::PointTable::Parse(base::FileToString(built_->path() / "vornpts.vtf"));
-    EXPECT_TRUE(p.has_value());
-    return p.value_or(vorn::PointTable{});
-  }
-
-  static std::unique_ptr<ScratchDir> built_;
-  static std::vector<std::string> buildFaults_;
-};
-
-std::unique_ptr<ScratchDir> DemoDirectory::built_;
-std::vector<std::string> DemoDirectory::buildFaults_;
 
 TEST_F(DemoDirectory, BuildsAndPassesTheWholeCheck) {
   for (const auto& f : buildFaults_) ADD_FAILURE() << f;
@@ -73,7 +40,6 @@ TEST_F(DemoDirectory, BuildsAndPassesTheWholeCheck) {
 
 TEST_F(DemoDirectory, ManhattanIsServedFromNewarkAtRoadMilesFromKansasCity) {
   EXPECT_EQ(TerminalOf("10201"), "NEWK");
-  EXPECT_EQ(TerminalOf("10001"), "NEWK");
   const auto points = Points();
   const auto kc = points.Find("64120");
   const auto manhattan = points.Find("10201");
@@ -83,61 +49,30 @@ TEST_F(DemoDirectory, ManhattanIsServedFromNewarkAtRoadMilesFromKansasCity) {
   EXPECT_LT(miles, 1350);
 }
 
-TEST_F(DemoDirectory, EveryServedPrefixHasItsCentreInsideItsState) {
-  const auto points = Points();
-  int measured = 0;
-  for (int p = 1; p <= 999; ++p) {
-    const std::string state = geo::StateFromZipPrefix(dir(), p);
-    const auto at = points.Find(fmt::format("{:03d}", p));
-    if (state.empty() || !at) continue;
-    ++measured;
-    const auto& boxes = StateBoxes();
-    const auto box = std::find_if(boxes.begin(), boxes.end(),
-                                  [&](const StateBox& b) { return state == b.state; });
-    ASSERT_NE(box, boxes.end()) << p << " " << state;
-    EXPECT_GE(at->first, box->south - kStateBoxSlack) << p;
-    EXPECT_LE(at->first, box->north + kStateBoxSlack) << p;
-    EXPECT_GE(at->second, box->west - kStateBoxSlack) << p;
-    EXPECT_LE(at->second, box->east + kStateBoxSlack) << p;
-  }
-  EXPECT_GT(measured, 880);
-}
-
-TEST_F(DemoDirectory, IntrastateTariffsServeEveryPrefixOfTheirState) {
-  for (const auto& [state, name] : {std::pair{"TX", "KRTX2026"}, std::pair{"CA", "KRCA2026"}}) {
-    const vorn::Tariff t = TariffNamed(name);
-    int prefixes = 0;
-    for (int p = 1; p <= 999; ++p) {
-      if (geo::StateFromZipPrefix(dir(), p) != state) continue;
-      ++prefixes;
-      EXPECT_NE(t.Serving(fmt::format("{:03d}", p)), nullptr) << name << " " << p;
-    }
-    EXPECT_GT(prefixes, 40) << state;
-  }
+// That every served prefix has its centre inside its state, and that intrastate tariffs serve
+// every prefix of their state, is the kit's check: BuildsAndPassesTheWholeCheck on the demo,
+// and the BrokenDemo tests on copies broken in those ways.
+TEST_F(DemoDirectory, AnIntrastateTariffServesItsStateOnly) {
   EXPECT_NE(TariffNamed("KRTX2026").Serving("73301"), nullptr);  // Austin
   EXPECT_EQ(TariffNamed("KRTX2026").Serving("64120"), nullptr);
 }
 
 TEST_F(DemoDirectory, PlacesNoTruckReachesAreRefused) {
-  struct Case {
-    const char* code;
-    const char* what;
-    bool combination;  // zipval.dat lets the lane on to the service guide
+  // Prefixes that Mexican codes share (09x, 340, 962 ... 969) pass the combination table
+  // zipval.dat on to the service guide, which refuses them; Puerto Rico and the Virgin Islands
+  // are refused by the table itself.
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"96201", "military, Pacific", true},  {"09001", "military, Europe", true},
+      {"34001", "military, Americas", true}, {"96910", "Guam", true},
+      {"96813", "Honolulu", true},           {"96799", "American Samoa", true},
+      {"00901", "San Juan", false},          {"00802", "St. Thomas", false},
   };
-  // Prefixes that Mexican codes share (09x, 340, 962 ... 969) pass the combination table and
-  // are refused by the service guide; Puerto Rico and the Virgin Islands by the table itself.
-  for (const Case& c :
-       {Case{"96201", "military, Pacific", true}, Case{"09001", "military, Europe", true},
-        Case{"34001", "military, Americas", true}, Case{"96910", "Guam", true},
-        Case{"96813", "Honolulu", true}, Case{"96799", "American Samoa", true},
-        Case{"00901", "San Juan", false}, Case{"00802", "St. Thomas", false}}) {
-    EXPECT_EQ(TerminalOf(c.code), "") << c.what;
-    EXPECT_EQ(geo::CheckZipCombination(dir(), "641", geo::PostalPrefix(c.code)), c.combination)
-        << c.what;
-    EXPECT_EQ(geo::CheckZipCombination(dir(), geo::PostalPrefix(c.code), "641"), c.combination)
-        << c.what;
+  for (const auto& [code, what, combination] : cases) {
+    EXPECT_EQ(TerminalOf(code), "") << what;
+    EXPECT_EQ(geo::CheckZipCombination(dir(), "641", geo::PostalPrefix(code)), combination) << what;
+    EXPECT_EQ(geo::CheckZipCombination(dir(), geo::PostalPrefix(code), "641"), combination) << what;
     for (const char* name : {"KRUS2026", "KRCD2026", "KRMX2026"})
-      EXPECT_EQ(TariffNamed(name).Serving(c.code), nullptr) << name << " " << c.what;
+      EXPECT_EQ(TariffNamed(name).Serving(code), nullptr) << name << " " << what;
   }
   // The Mexican codes that share those prefixes are still served, and Alaska by road.
   for (const char* code : {"34000M", "96400M", "09000M", "99501"}) {
@@ -146,20 +81,21 @@ TEST_F(DemoDirectory, PlacesNoTruckReachesAreRefused) {
   }
 }
 
-TEST_F(DemoDirectory, TheCityLookUpOffersOnlyServedPlaces) {
+// That it offers only places with a serving terminal is the kit's check.
+TEST_F(DemoDirectory, TheCityLookUpOffersRealCitiesOfThreeCountries) {
   const std::string content = base::FileToString(built_->path() / "cityzip.dat");
   ASSERT_GT(content.size(), 36U * 40000);
-  int refused = 0;
+  std::set<std::string> found;  // the state or province of each city found
   for (std::size_t p = 0; p + 36 <= content.size(); p += 36) {
+    const std::string city = base::Trim(content.substr(p, 28));
     const std::string code = base::Trim(content.substr(p + 30, 6));
-    if (geo::PostalCountry(code) != geo::Country::US) continue;
-    const int prefix = static_cast<int>(base::Val(code.substr(0, 3)));
-    const std::string state = geo::StateFromZipPrefix(dir(), prefix);
-    if (state == "AA" || state == "AE" || state == "AP" || state == "HI" || state == "GU" ||
-        state == "PR" || state == "VI")
-      ++refused;
+    const std::string province = content.substr(p + 28, 2);
+    if ((city == "Savannah" && province == "GA" && code == "31401") ||
+        (base::StartsWithNoCase(city, "Toronto") && province == "ON") ||
+        (city == "Monterrey" && province == "MX" && code == "64000M"))
+      found.insert(province);
   }
-  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(found, (std::set<std::string>{"GA", "MX", "ON"}));
 }
 
 TEST_F(DemoDirectory, MetropolitanAreasAreNotRural) {
@@ -169,6 +105,122 @@ TEST_F(DemoDirectory, MetropolitanAreasAreNotRural) {
     EXPECT_FALSE(geo::IsRuralPoint(dir(), code)) << code;
   // Small towns far from every terminal still are.
   for (const char* code : {"57567", "58856", "59211"}) EXPECT_TRUE(geo::IsRuralPoint(dir(), code));
+}
+
+TEST_F(DemoDirectory, StatesOfRealPrefixesIncludingTerritoriesAndMilitary) {
+  const std::pair<int, const char*> cases[] = {{5, "NY"},   {6, "PR"},   {8, "VI"},   {90, "AE"},
+                                               {303, "GA"}, {340, "AA"}, {641, "MO"}, {962, "AP"},
+                                               {969, "GU"}, {995, "AK"}, {967, "HI"}, {200, "DC"},
+                                               {1, ""},     {99, ""},    {213, ""},   {999, "AK"}};
+  for (const auto& [prefix, state] : cases)
+    EXPECT_EQ(geo::StateFromZipPrefix(dir(), prefix), state) << prefix;
+}
+
+TEST_F(DemoDirectory, EveryKindOfPointHasItsTerminal) {
+  // A three-digit code lies in its prefix's range; prefix 001 is unassigned.
+  for (const auto& [code, terminal] :
+       {std::pair{"64105", "KCMO"}, std::pair{"641", "KCMO"}, std::pair{"30303", "ATLA"},
+        std::pair{"10001", "NEWK"}, std::pair{"90058", "LOSA"}, std::pair{"M5V3L9", "TORO"},
+        std::pair{"H2Y1C6", "MONT"}, std::pair{"T2P2M5", "CALG"}, std::pair{"06390M", "LARE"},
+        std::pair{"064M", "LARE"}, std::pair{"22000M", "SDGO"}, std::pair{"00100", ""}})
+    EXPECT_EQ(TerminalOf(code), terminal) << code;
+  std::string indicator;
+  std::int16_t extra = -1;
+  geo::FindServiceTerminal(dir(), "06390M", "D", indicator, extra);
+  EXPECT_EQ(indicator, "I");  // Mexico through a partner at the border
+  geo::FindServiceTerminal(dir(), "64105", "O", indicator, extra);
+  EXPECT_EQ(indicator, "D");
+  EXPECT_EQ(extra, 0);
+}
+
+TEST_F(DemoDirectory, LanesOfEveryKindAreServedWithDays) {
+  const std::tuple<const char*, const char*, const char*> lanes[] = {
+      {"64105", "30303", "Direct"},       {"64105", "M5V3L9", "Direct"},
+      {"M5V3L9", "H2Y1C6", "Direct"},     {"75201", "06390M", "Non-Direct"},
+      {"M5V3L9", "44100M", "Non-Direct"}, {"60606", "V6B1A1", "Direct"},
+  };
+  for (const auto& [origin, destination, type] : lanes) {
+    EXPECT_TRUE(
+        geo::CheckZipCombination(dir(), geo::PostalPrefix(origin), geo::PostalPrefix(destination)))
+        << origin << " -> " << destination;
+    geo::LaneService lane;
+    lane.originTerminal =
+        geo::FindServiceTerminal(dir(), origin, "O", lane.originIndicator, lane.originExtraDays);
+    lane.destinationTerminal = geo::FindServiceTerminal(
+        dir(), destination, "D", lane.destinationIndicator, lane.destinationExtraDays);
+    const auto shown = geo::ServiceDaysDisplay(dir(), lane);
+    EXPECT_EQ(shown.serviceType, type) << origin << " -> " << destination;
+  }
+  // Days grow with the distance: across the country takes longer than next door.
+  geo::LaneService near{1, 2, "D", "D", 0, 0, ""};
+  geo::LaneService far{32, 26, "D", "D", 0, 0, ""};  // Atlanta to Seattle
+  EXPECT_LT(base::Val(geo::ServiceDaysDisplay(dir(), near).serviceDays),
+            base::Val(geo::ServiceDaysDisplay(dir(), far).serviceDays));
+}
+
+TEST_F(DemoDirectory, SpecialPointsOnRealRanges) {
+  // 10550 is Mount Vernon, outside the city.
+  for (const auto& [code, inside] :
+       {std::pair{"10001", true}, std::pair{"11201", true}, std::pair{"10314", true},
+        std::pair{"10550", false}, std::pair{"M5V3L9", false}})
+    EXPECT_EQ(geo::IsNewYorkCityPoint(dir(), code), inside) << code;
+  EXPECT_DOUBLE_EQ(geo::GetCaliforniaSurcharge(dir(), "90058", "94621").amount, 12.50);
+  EXPECT_DOUBLE_EQ(geo::GetCaliforniaSurcharge(dir(), "64105", "94621").amount, 14.00);
+  EXPECT_DOUBLE_EQ(geo::GetCaliforniaSurcharge(dir(), "64105", "22000M").amount, 0.0);
+  EXPECT_DOUBLE_EQ(geo::GetHighCostFee(dir(), "64105", "99501", 1000).amount, 95.00);
+  // No "$": 30.000. Then an origin-only entry.
+  EXPECT_DOUBLE_EQ(geo::GetHighCostFee(dir(), "82001", "64105", 1000).amount, 30.00);
+  EXPECT_DOUBLE_EQ(geo::GetHighCostFee(dir(), "64105", "82001", 1000).amount, 0.0);
+  EXPECT_FALSE(geo::CheckRuralPoints(dir(), "64105", "30303").has_value());
+  // The first listed rural point gives the message.
+  const std::string firstRural =
+      base::Trim(base::FileToString(built_->path() / geo::kRuralFileName).substr(0, 6));
+  ASSERT_TRUE(geo::CheckRuralPoints(dir(), "64105", firstRural).has_value());
+}
+
+TEST_F(DemoDirectory, StateNamesForTheDiscountEditor) {
+  const std::string content = base::FileToString(built_->path() / "stname.dat");
+  EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 49);
+  EXPECT_EQ(content.substr(0, 23), "Alabama              AL");
+}
+
+TEST_F(DemoDirectory, GeographyDumpsEveryFileAsText) {
+  for (const char* name :
+       {"state.dat", "cityzip.dat", "ServTerm.dat", "ServZipsA.dat", "ServMatx.dat", "zipval.dat",
+        "RuralPts.dat", "HighCost.dat", "CA_Pnts.dat", "NYCPts.dat", "stname.dat"}) {
+    std::ostringstream out;
+    Report report;
+    EXPECT_TRUE(GeoPart().dump(built_->path() / name, out, report)) << name;
+    EXPECT_TRUE(report.ok()) << name;
+    EXPECT_FALSE(out.str().empty()) << name;
+  }
+  std::ostringstream out;
+  Report report;
+  GeoPart().dump(built_->path() / "ServZipsA.dat", out, report);
+  EXPECT_NE(out.str().find("640    ... 64199  | terminal   1 | origin D +0"), std::string::npos);
+  EXPECT_FALSE(GeoPart().dump(built_->path() / "variable.dat", out, report));
+}
+
+TEST_F(DemoDirectory, MapIsDrawnOverLandAndWater) {
+  const std::string bmp = base::FileToString(built_->path() / "Map.BMP");
+  ASSERT_EQ(bmp.size(), 54U + 900 * 600 * 3);
+  std::map<std::uint32_t, int> count;
+  for (std::size_t at = 54; at + 3 <= bmp.size(); at += 3)
+    ++count[static_cast<std::uint32_t>(static_cast<unsigned char>(bmp[at + 2]) << 16 |
+                                       static_cast<unsigned char>(bmp[at + 1]) << 8 |
+                                       static_cast<unsigned char>(bmp[at]))];
+  const auto share = [&](std::uint32_t rgb) { return count[rgb] / (900.0 * 600.0); };
+  EXPECT_GT(share(0xC6DBEA), 0.2);    // sea and lakes
+  EXPECT_GT(share(0x4F5B66), 0.01);   // coasts and national borders
+  EXPECT_GT(share(0x8E969E), 0.003);  // borders between states
+  // The territories take every colour of the palette, and none takes most of the land.
+  int palette = 0;
+  for (const std::uint32_t c : {0xF6C9A0U, 0xB9DDB0U, 0xC9C3EAU, 0xF4E4A1U, 0xA9D8DCU, 0xEDB9C6U,
+                                0xD5E6A6U, 0xC7D3E8U, 0xE8CFB0U, 0xBFE3CFU}) {
+    palette += count[c] > 0 ? 1 : 0;
+    EXPECT_LT(share(c), 0.15) << std::hex << c;
+  }
+  EXPECT_GE(palette, 8);
 }
 
 TEST(StateBoxes, MatchTheirReadableSource) {
@@ -186,32 +238,6 @@ TEST(StateBoxes, MatchTheirReadableSource) {
     EXPECT_LT(b.west, b.east) << b.state;
   }
 }
-
-// A copy of the demo directory to break one file of.
-class BrokenDemo : public DemoDirectory {
- protected:
-  void SetUp() override {
-    for (const auto& e : fs::directory_iterator(built_->path()))
-      fs::copy_file(e.path(), copy_.path() / e.path().filename());
-  }
-  std::vector<std::string> check() const {
-    Report report;
-    for (const Part& part : Parts()) part.check(copy_.path(), report);
-    return report.faults();
-  }
-  static bool Has(const std::vector<std::string>& faults, const std::string& a,
-                  const std::string& b) {
-    return std::any_of(faults.begin(), faults.end(), [&](const std::string& f) {
-      return f.find(a) != std::string::npos && f.find(b) != std::string::npos;
-    });
-  }
-  void editTariff(const std::string& name, void (*edit)(vorn::Tariff&)) const {
-    vorn::Tariff t = TariffNamed(name);
-    edit(t);
-    copy_.Put(name + ".vtf", vorn::WriteTariff(t));
-  }
-  ScratchDir copy_;
-};
 
 TEST_F(BrokenDemo, ACentreOutsideItsStateIsRefused) {
   auto points = Points();
@@ -248,6 +274,106 @@ TEST_F(BrokenDemo, ATariffServingWhatNoTerminalServes) {
 TEST_F(BrokenDemo, ATariffTheListNamesIsMissing) {
   fs::remove(copy_.path() / "KRKS2026.vtf");
   EXPECT_TRUE(Has(check(), "KRKS2026.vtf", "names KRKS2026, which is missing"));
+}
+
+TEST_F(BrokenDemo, UnsortedAndOverlappingRangesAndABadTerminal) {
+  std::string zips = read("ServZipsA.dat");
+  const auto record = [&](std::size_t n) {  // counted from 1
+    const auto at = zips.begin() + static_cast<std::ptrdiff_t>((n - 1) * 23);
+    return geo::ServiceZipRange::FromBytes(
+        base::ByteRecord(std::vector<std::uint8_t>(at, at + 23)));
+  };
+  const auto put = [&](std::size_t n, const geo::ServiceZipRange& r) {
+    zips.replace((n - 1) * 23, 23, reinterpret_cast<const char*>(r.ToBytes().data()), 23);
+  };
+  // Swap records 10 and 11; record 20 overlaps record 19; record 30 names terminal 999.
+  const auto r10 = record(10);
+  put(10, record(11));
+  put(11, r10);
+  auto r20 = record(20);
+  r20.lowest = record(19).highest;
+  put(20, r20);
+  auto r30 = record(30);
+  r30.terminal = 999;
+  put(30, r30);
+  copy_.Put("ServZipsA.dat", zips);
+  const auto faults = check();
+  EXPECT_TRUE(Has(faults, "ServZipsA.dat record 11", "out of order")) << faults.size();
+  EXPECT_TRUE(Has(faults, "ServZipsA.dat record 20", "overlaps the range of record 19"));
+  EXPECT_TRUE(Has(faults, "ServZipsA.dat record 30", "terminal 999 is not one of the 51"));
+}
+
+TEST_F(BrokenDemo, AShortMatrixAndACutRecord) {
+  copy_.Put("ServMatx.dat", read("ServMatx.dat").substr(0, 2 * 100 + 1));
+  const auto faults = check();
+  EXPECT_TRUE(Has(faults, "ServMatx.dat", "not a whole number of 2-byte records"));
+  EXPECT_TRUE(Has(faults, "ServMatx.dat", "100 records; 51 terminals need a matrix of 51 x 51"));
+}
+
+TEST_F(BrokenDemo, UncoveredPrefixesAndUnsortedLists) {
+  // Without its Kansas City ranges the guide leaves prefixes without a terminal.
+  std::string zips = read("ServZipsA.dat");
+  std::string kept;
+  for (std::size_t p = 0; p < zips.size(); p += 23)
+    if (zips.compare(p + 1, 3, "640") != 0) kept += zips.substr(p, 23);
+  copy_.Put("ServZipsA.dat", kept);
+  std::string rural = read("RuralPts.dat");
+  std::swap_ranges(rural.begin(), rural.begin() + 6, rural.begin() + 6);
+  copy_.Put("RuralPts.dat", rural);
+  std::string cities = read("cityzip.dat");
+  std::swap_ranges(cities.begin(), cities.begin() + 36, cities.begin() + 360);
+  copy_.Put("cityzip.dat", cities);
+  const auto faults = check();
+  EXPECT_TRUE(Has(faults, "state.dat record 640", "ZIP 640 has no serving terminal"));
+  EXPECT_TRUE(Has(faults, "cityzip.dat", "has no serving terminal"));
+  EXPECT_TRUE(Has(faults, "RuralPts.dat record 2", "out of order"));
+  EXPECT_TRUE(Has(faults, "cityzip.dat record 2", "out of order"));
+}
+
+TEST_F(BrokenDemo, SpecialPointListsAndTextFiles) {
+  copy_.Put("HighCost.dat",
+            "99501,99950,Alaska,B,$95.00,$abc,$450.00\n"
+            "82001,83128,Wyoming,O,30,0,0\n"
+            "59001,59999,Montana,X,$1,$1,$1\n"
+            "59001,59999");
+  const auto range = [](std::int32_t low, std::int32_t high) {
+    base::ByteRecord r(16);
+    r.setInt32(0, low);
+    r.setInt32(4, high);
+    r.setFloat64(8, 10);
+    return std::string(reinterpret_cast<const char*>(r.data()), 16);
+  };
+  copy_.Put("CA_Pnts.dat", range(90001, 92000) + range(91000, 93000));
+  copy_.Put("stname.dat", read("stname.dat") + "Alaska               AK\r\n");
+  fs::remove(copy_ / "NYCPts.dat");
+  const auto faults = check();
+  EXPECT_TRUE(Has(faults, "HighCost.dat entry 1", "rate '$abc' is not a number and counts as 0"));
+  EXPECT_TRUE(Has(faults, "HighCost.dat entry 2", "minimum '30' without \"$\" reads as 300"));
+  EXPECT_TRUE(Has(faults, "HighCost.dat entry 3", "direction 'X'"));
+  EXPECT_TRUE(Has(faults, "HighCost.dat", "the last entry has 2 of its 7 values"));
+  EXPECT_TRUE(Has(faults, "CA_Pnts.dat record 2", "overlaps record 1"));
+  EXPECT_TRUE(Has(faults, "stname.dat line 50", "beyond the 49 states"));
+  EXPECT_TRUE(Has(faults, "NYCPts.dat", "missing"));
+}
+
+class GeoPartBuild : public PartTest {};
+
+TEST_F(GeoPartBuild, ReportsFaultsOfASupplierSource) {
+  scratch_.Put("src/geo/state_prefixes.tsv",
+               "# from\tto\tstate\n"
+               "001\t005\tNY\n"
+               "990\t1000\tAK\n"
+               "303\tGA\n");
+  scratch_.Put("src/geo/rural_points.txt", "30303\nA1B\n");
+  Report report;
+  GeoPart().build(src_, out_, report);
+  const auto& faults = report.faults();
+  EXPECT_TRUE(Has(faults, "state_prefixes.tsv:3: expected a prefix range"));
+  EXPECT_TRUE(Has(faults, "state_prefixes.tsv:4: expected 3 columns, found 2"));
+  EXPECT_TRUE(Has(faults, "rural_points.txt:2: not a postal code: A1B"));
+  EXPECT_TRUE(Has(faults, "terminals.tsv: missing"));
+  EXPECT_EQ(geo::StateFromZipPrefix(base::ProgramDir(out_), 5), "NY");
+  EXPECT_TRUE(geo::IsRuralPoint(base::ProgramDir(out_), "30303"));
 }
 
 }  // namespace

@@ -1,24 +1,18 @@
 #include "datakit/map_part.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <set>
 
 #include "base/byte_record.h"
 #include "base/files.h"
-#include "datakit/geo_part.h"
-#include "support/program_dir.h"
+#include "datakit/part_test.h"
 
 namespace tarvex::datakit {
 namespace {
 
 namespace fs = std::filesystem;
-using ScratchDir = testing::ScratchDir;
 
 TEST(MapPartTest, BitmapHeaderRowsAndPixels) {
   Picture p(3, 2, 0x000000);
@@ -77,75 +71,34 @@ TEST(MapPartTest, TheProjectionKeepsDirections) {
     }
 }
 
-class DemoMap : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    out_ = std::make_unique<ScratchDir>();
-    const fs::path source = fs::path(TARVEX_SOURCE_DIR) / "data" / "demo";
-    GeoPart().build(source, out_->path(), report_);
-    MapPart().build(source, out_->path(), report_);
-  }
-  static void TearDownTestSuite() { out_.reset(); }
-  static std::unique_ptr<ScratchDir> out_;
-  static Report report_;
-};
+class MapPartBuild : public PartTest {};
 
-std::unique_ptr<ScratchDir> DemoMap::out_;
-Report DemoMap::report_;
-
-TEST_F(DemoMap, IsDrawnOverLandAndWater) {
-  for (const auto& f : report_.faults()) ADD_FAILURE() << f;
-  const std::string bmp = base::FileToString(out_->path() / "Map.BMP");
-  ASSERT_EQ(bmp.size(), 54U + 900 * 600 * 3);
-  std::map<std::uint32_t, int> count;
-  for (std::size_t at = 54; at + 3 <= bmp.size(); at += 3)
-    ++count[static_cast<std::uint32_t>(static_cast<unsigned char>(bmp[at + 2]) << 16 |
-                                       static_cast<unsigned char>(bmp[at + 1]) << 8 |
-                                       static_cast<unsigned char>(bmp[at]))];
-  const auto share = [&](std::uint32_t rgb) { return count[rgb] / (900.0 * 600.0); };
-  EXPECT_GT(share(0xC6DBEA), 0.2);    // sea and lakes
-  EXPECT_GT(share(0x4F5B66), 0.01);   // coasts and national borders
-  EXPECT_GT(share(0x8E969E), 0.003);  // borders between states
-  // The territories take every colour of the palette, and none takes most of the land.
-  int palette = 0;
-  for (const std::uint32_t c : {0xF6C9A0U, 0xB9DDB0U, 0xC9C3EAU, 0xF4E4A1U, 0xA9D8DCU, 0xEDB9C6U,
-                                0xD5E6A6U, 0xC7D3E8U, 0xE8CFB0U, 0xBFE3CFU}) {
-    palette += count[c] > 0 ? 1 : 0;
-    EXPECT_LT(share(c), 0.15) << std::hex << c;
-  }
-  EXPECT_GE(palette, 8);
-}
-
-TEST(MapPartBuild, ReportsAMissingOrDamagedOutlineFile) {
-  ScratchDir src;
-  ScratchDir out;
-  fs::create_directories(src.path() / "geo");
-  fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data" / "demo" / "geo" / "terminals.tsv",
-                src.path() / "geo" / "terminals.tsv");
+TEST_F(MapPartBuild, ReportsAMissingOrDamagedOutlineFile) {
+  scratch_.Put("src/geo/terminals.tsv",
+               base::FileToString(fs::path(TARVEX_SOURCE_DIR) / "data/demo/geo/terminals.tsv"));
   Report missing;
-  MapPart().build(src.path(), out.path(), missing);
+  MapPart().build(src_, out_, missing);
   ASSERT_EQ(missing.faults().size(), 1U);
   EXPECT_NE(missing.faults()[0].find("outlines.tsv: missing"), std::string::npos);
 
-  std::ofstream(src.path() / "geo" / "outlines.tsv") << "# kind\tpoints\n"
-                                                        "US\t-100,40 -90,40 -95,45\n"
-                                                        "SEA\t-100,40 -90,40 -95,45\n"
-                                                        "CA\t-100,40 -90,x -95,45\n"
-                                                        "MX\t-100,40 -90,40\n"
-                                                        "STATE\t-100,95 -90,40\n";
+  scratch_.Put("src/geo/outlines.tsv",
+               "# kind\tpoints\n"
+               "US\t-100,40 -90,40 -95,45\n"
+               "SEA\t-100,40 -90,40 -95,45\n"
+               "CA\t-100,40 -90,x -95,45\n"
+               "MX\t-100,40 -90,40\n"
+               "STATE\t-100,95 -90,40\n");
   Report damaged;
-  MapPart().build(src.path(), out.path(), damaged);
-  const auto has = [&](const std::string& what) {
-    return std::any_of(damaged.faults().begin(), damaged.faults().end(),
-                       [&](const std::string& f) { return f.find(what) != std::string::npos; });
-  };
-  EXPECT_TRUE(has("outlines.tsv:3: expected US, CA, MX, LAND or STATE"));
-  EXPECT_TRUE(has("outlines.tsv:4: not a point longitude,latitude: -90,x"));
-  EXPECT_TRUE(has("outlines.tsv:5: too few points"));
-  EXPECT_TRUE(has("outlines.tsv:6: not a point longitude,latitude: -100,95"));
+  MapPart().build(src_, out_, damaged);
+  const std::string faults = Faults(damaged);
+  for (const char* expected :
+       {"outlines.tsv:3: expected US, CA, MX, LAND or STATE",
+        "outlines.tsv:4: not a point longitude,latitude: -90,x", "outlines.tsv:5: too few points",
+        "outlines.tsv:6: not a point longitude,latitude: -100,95"})
+    EXPECT_NE(faults.find(expected), std::string::npos) << expected << "\n" << faults;
   EXPECT_EQ(damaged.faults().size(), 4U);
   // The map is drawn from what could be read.
-  EXPECT_EQ(base::FileLength(out.path() / "Map.BMP"), 54 + 900 * 600 * 3);
+  EXPECT_EQ(base::FileLength(out_ / "Map.BMP"), 54 + 900 * 600 * 3);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 namespace tarvex::geo {
 namespace {
 
-using ScratchDir = testing::ScratchDir;
-
 // The quote window's part this window reads: its two service labels.
 class QuoteLabels : public forms::Form {
  public:
@@ -42,7 +40,6 @@ TerminalRecord Toronto() {
   TerminalRecord t = Kansas();
   t.name = "Kestrel Ridge Toronto Terminal";
   t.code = "TORO";
-  t.address1 = "560 Demo Freight Way";
   t.address2 = "Dock Office, Suite D (demo)";
   t.city = "Toronto";
   t.state = "ON";
@@ -57,8 +54,10 @@ class TerminalInformation : public testing::WindowTest {
     scratch_.Append(kTerminalFileName, Kansas().ToBytes());
     scratch_.Append(kTerminalFileName, Toronto().ToBytes());
   }
-  // Opens the window as the quote window's menu does and reads it while it is open.
+  // Opens the window as the quote window's menu does, after closing the one open before, and
+  // reads it while it is open.
   void Open(const LaneService& lane, const char* days, const char* type) {
+    if (window_) runtime_.Unload(*window_);
     quote_.lblServiceDays.setCaption(days);
     quote_.lblServiceType.setCaption(type);
     window_ = std::make_unique<frmTerminalInformation>(
@@ -71,7 +70,7 @@ class TerminalInformation : public testing::WindowTest {
   std::unique_ptr<frmTerminalInformation> window_;
 };
 
-TEST_F(TerminalInformation, BothSidesWithTheAddressLineRule) {
+TEST_F(TerminalInformation, BothSidesWithTheAddressLineRuleAndCloseButton) {
   Open(LaneService{1, 2, "D", "D", 0, 1, "D"}, "3 Day(s)", "Direct");
   const auto& w = *window_;
   EXPECT_EQ(w.lblOriginTerminal.caption(),
@@ -94,6 +93,8 @@ TEST_F(TerminalInformation, BothSidesWithTheAddressLineRule) {
 
   EXPECT_EQ(w.lblServiceDays.caption(), "3 Day(s)");
   EXPECT_EQ(w.lblServiceType.caption(), "Direct");
+  driver_.Click(window_->cmdClose);
+  EXPECT_FALSE(window_->loaded());
 }
 
 TEST_F(TerminalInformation, NoDestinationTerminalShowsTheOriginAndNoService) {
@@ -112,19 +113,16 @@ TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
   Open(LaneService{}, "", "");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_EQ(window_->lblServiceType.caption(), "");
-  runtime_.Unload(*window_);
 
   // A terminal the list does not hold leaves its side empty.
   Open(LaneService{3, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
-  runtime_.Unload(*window_);
 
   Put(kTerminalFileName, std::string(433 + 100, 'x'));  // the second record cut off
   Open(LaneService{2, 1, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
   EXPECT_EQ(window_->lblOriginTerminal.caption(), "");
   EXPECT_NE(window_->lblDestinationTerminal.caption(), "");
-  runtime_.Unload(*window_);
 
   std::filesystem::remove(dir_ / kTerminalFileName);
   Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "none at all");
@@ -133,36 +131,18 @@ TEST_F(TerminalInformation, BeforeAnyLaneAndWithAMissingOrShortTerminalList) {
   EXPECT_EQ(window_->lblServiceType.caption(), "No Service");  // "none" in any case
 }
 
-TEST_F(TerminalInformation, CloseButtonClosesTheWindow) {
-  Open(LaneService{1, 2, "D", "D", 0, 0, "D"}, "2 Day(s)", "Direct");
-  ASSERT_TRUE(window_->loaded());
-  driver_.Click(window_->cmdClose);
-  EXPECT_FALSE(window_->loaded());
-}
-
-TEST(ShowServiceDays, SetsTheQuoteWindowsLabelsAndTheLaneServiceType) {
-  ScratchDir tmp;
-  tmp.Put(kTerminalFileName, "");
-  for (int i = 0; i < 10; ++i) tmp.Append(kTerminalFileName, Kansas().ToBytes());
-  tmp.Put(kServiceMatrixFileName, "");
-  for (int i = 0; i < 100; ++i) {
-    base::ByteRecord r(kServiceMatrixRecordLength);
-    r.setInt16(0, static_cast<std::int16_t>(i == 26 ? 2 : 9));  // record 27: 3 to 7
-    tmp.Append(kServiceMatrixFileName, r);
-  }
-  testing::Desk desk;
-  QuoteLabels quote(desk.runtime);
-  const ServiceLabels labels{quote.lblServiceDays, quote.lblServiceType};
-
+TEST_F(TerminalInformation, ShowServiceDaysSetsTheQuoteWindowsLabelsAndTheLaneServiceType) {
+  Put(kServiceMatrixFileName, std::string("\1\0\2\0\3\0\4\0", 8));  // 1 to 2: 2 days
+  const ServiceLabels labels{quote_.lblServiceDays, quote_.lblServiceType};
   // The figures themselves are the service guide's; this is where they go.
-  LaneService lane{3, 7, "D", "I", 0, 0, ""};
-  ShowServiceDays(tmp.dir(), labels, lane);
-  EXPECT_EQ(quote.lblServiceDays.caption(), "2 Day(s)");
-  EXPECT_EQ(quote.lblServiceType.caption(), "Non-Direct");
+  LaneService lane{1, 2, "D", "I", 0, 0, ""};
+  ShowServiceDays(programDir_, labels, lane);
+  EXPECT_EQ(quote_.lblServiceDays.caption(), "2 Day(s)");
+  EXPECT_EQ(quote_.lblServiceType.caption(), "Non-Direct");
   EXPECT_EQ(lane.laneServiceType, "I");
-  lane = LaneService{3, 0, "D", "", 0, 0, ""};  // no destination terminal: no service
-  ShowServiceDays(tmp.dir(), labels, lane);
-  EXPECT_EQ(quote.lblServiceType.caption(), "None");
+  lane = LaneService{1, 0, "D", "", 0, 0, ""};  // no destination terminal: no service
+  ShowServiceDays(programDir_, labels, lane);
+  EXPECT_EQ(quote_.lblServiceType.caption(), "None");
 }
 
 }  // namespace

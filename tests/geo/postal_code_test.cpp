@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/program_dir.h"
@@ -14,36 +16,23 @@ namespace {
 using ScratchDir = testing::ScratchDir;
 
 TEST(ValidatePostalCode, AcceptsTheFiveFormsAndNothingElse) {
-  struct Case {
-    const char* code;
-    bool valid;
-  };
-  const std::vector<Case> cases = {
+  const std::pair<const char*, bool> cases[] = {
       {"30303", true},    {"303", true},     {"A1B2C3", true},   {"12345M", true},  {"123M", true},
       {"A1B2C3D", true},  {"A1B", false},    {"000", false},     {"00000", false},  {"1234", false},
       {"123456", false},  {"1234M", false},  {"A1B 2C3", false}, {"a1b2c3", false}, {"", false},
       {"12345MM", false}, {"M", false},      {"1A2B3C", false},  {"A1B2C", false},  {"12", false},
       {"A11B2C", false},  {"12345m", false}, {"005", true},      {"00501", true},
   };
-  for (const auto& c : cases) EXPECT_EQ(ValidatePostalCode(c.code), c.valid) << c.code;
+  for (const auto& [code, valid] : cases) EXPECT_EQ(ValidatePostalCode(code), valid) << code;
 }
 
 TEST(PostalCountry, FollowsTheLeadingDigitsAndTheTrailingM) {
-  struct Case {
-    const char* code;
-    Country country;
-    const char* text;
+  const std::pair<const char*, const char*> cases[] = {
+      {"30303", "US"}, {"303", "US"},    {"A1B2C3", "CN"},   {"12345M", "MX"},
+      {"123M", "MX"},  {"00000M", "CN"}, {"  M5V3L9", "CN"}, {"06390M ", "MX"},
   };
-  const std::vector<Case> cases = {
-      {"30303", Country::US, "US"},    {"303", Country::US, "US"},
-      {"A1B2C3", Country::CN, "CN"},   {"12345M", Country::MX, "MX"},
-      {"123M", Country::MX, "MX"},     {"00000M", Country::CN, "CN"},
-      {"  M5V3L9", Country::CN, "CN"}, {"06390M ", Country::MX, "MX"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PostalCountry(c.code), c.country) << c.code;
-    EXPECT_STREQ(CountryCode(PostalCountry(c.code)), c.text) << c.code;
-  }
+  for (const auto& [code, country] : cases)
+    EXPECT_STREQ(CountryCode(PostalCountry(code)), country) << code;
 }
 
 TEST(FilterPostalCodeKey, KeysPassOnlyWhereTheyContinueACode) {
@@ -78,18 +67,15 @@ TEST(FilterPostalCodeKey, KeysPassOnlyWhereTheyContinueACode) {
 }
 
 TEST(ProvinceFromPostalCode, FollowsTheTableInItsOrder) {
-  struct Case {
-    const char* code;
-    const char* province;
-  };
-  const std::vector<Case> cases = {
+  const std::pair<const char*, const char*> cases[] = {
       {"K1A0B1", "ON"}, {"H2X1Y4", "PQ"}, {"X0A0H0", "NT"}, {"D0A1A1", ""},    {"T0A", "AB"},
       {"T9Z9Z9", "AB"}, {"M5V3L9", "ON"}, {"P9Z", "ON"},    {"J9Z", "PQ"},     {"G0A", "PQ"},
       {"V6B", "BC"},    {"R3C", "MB"},    {"E1C", "NB"},    {"A1B2C3", "NF"},  {"B3H", "NS"},
       {"C1A", "PE"},    {"S4P", "SK"},    {"Y1A", "YT"},    {" L5N2X2", "ON"}, {"Z0A", ""},
       {"", ""},         {"K", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ProvinceFromPostalCode(c.code), c.province) << c.code;
+  for (const auto& [code, province] : cases)
+    EXPECT_EQ(ProvinceFromPostalCode(code), province) << code;
 }
 
 class StateFileTest : public ::testing::Test {
@@ -109,36 +95,28 @@ class StateFileTest : public ::testing::Test {
 };
 
 TEST_F(StateFileTest, RecordNumberIsThePrefixValue) {
-  const auto dir = tmp_.dir();
-  EXPECT_EQ(StateFromZipPrefix(dir, 303), "GA");
-  EXPECT_EQ(StateFromZipPrefix(dir, 5), "NY");
-  EXPECT_EQ(StateFromZipPrefix(dir, 999), "AK");
-  EXPECT_EQ(StateFromZipPrefix(dir, 4), "");  // unassigned
-  EXPECT_EQ(StateFromZipPrefix(dir, 0), "");
-  EXPECT_EQ(StateFromZipPrefix(dir, 1000), "");
+  for (const auto& [prefix, state] : std::vector<std::pair<int, const char*>>{
+           {303, "GA"}, {5, "NY"}, {999, "AK"}, {4, ""}, {0, ""}, {1000, ""}})
+    EXPECT_EQ(StateFromZipPrefix(tmp_.dir(), prefix), state) << prefix;
+  // A blank record is an unassigned prefix, not damage.
+  std::string fault;
+  EXPECT_EQ(StateFromZipPrefix(tmp_.dir(), 4, &fault), "");
+  EXPECT_EQ(fault, "");
 }
 
 TEST_F(StateFileTest, StateOfAPointByCountry) {
-  const auto dir = tmp_.dir();
-  EXPECT_EQ(StateOfPoint(dir, "30303"), "GA");
-  EXPECT_EQ(StateOfPoint(dir, "303"), "GA");
-  EXPECT_EQ(StateOfPoint(dir, "00501"), "NY");
-  EXPECT_EQ(StateOfPoint(dir, "64105"), "MO");
-  EXPECT_EQ(StateOfPoint(dir, "06390M"), "MX");
-  EXPECT_EQ(StateOfPoint(dir, "M5V3L9"), "ON");
-  EXPECT_EQ(StateOfPoint(dir, "D0A1A1"), "");
+  const std::pair<const char*, const char*> cases[] = {
+      {"30303", "GA"},  {"303", "GA"},    {"00501", "NY"}, {"64105", "MO"},
+      {"06390M", "MX"}, {"M5V3L9", "ON"}, {"D0A1A1", ""},
+  };
+  for (const auto& [code, state] : cases) EXPECT_EQ(StateOfPoint(tmp_.dir(), code), state) << code;
 }
 
 // A table that cannot tell a state gives none and says why, naming the file, so that two
 // points without a state are never priced as one state's intrastate lane.
 TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
-  struct Case {
-    const char* what;
-    std::optional<std::string> bytes;  // nothing: no file
-    std::int64_t prefix;
-    const char* said;
-  };
-  const Case cases[] = {
+  // No bytes: no file.
+  const std::tuple<const char*, std::optional<std::string>, std::int64_t, const char*> cases[] = {
       {"no file", std::nullopt, 303, "is missing, so the state of ZIP prefix 303"},
       {"empty", "", 1, "ends before the record of ZIP prefix 001"},
       {"short", "NY NJ PA ", 303, "ends before the record of ZIP prefix 303"},
@@ -146,25 +124,18 @@ TEST(StateFromZipPrefix, MissingShortAndDamagedTablesAreReported) {
       {"lower case", "NY nj PA ", 2, "the record of ZIP prefix 002 holds no state"},
       {"control byte", std::string("NY N\x0f PA ", 9), 2, "holds no state"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, bytes, prefix, said] : cases) {
     ScratchDir tmp;
-    if (c.bytes) tmp.Put("state.dat", *c.bytes);
+    if (bytes) tmp.Put("state.dat", *bytes);
     std::string fault;
-    EXPECT_EQ(StateFromZipPrefix(tmp.dir(), c.prefix, &fault), "") << c.what;
-    EXPECT_NE(fault.find("state.dat"), std::string::npos) << c.what;
-    EXPECT_NE(fault.find(c.said), std::string::npos) << c.what << ": " << fault;
+    EXPECT_EQ(StateFromZipPrefix(tmp.dir(), prefix, &fault), "") << what;
+    EXPECT_NE(fault.find("state.dat"), std::string::npos) << what;
+    EXPECT_NE(fault.find(said), std::string::npos) << what << ": " << fault;
     std::string pointFault;
-    EXPECT_EQ(
-        StateOfPoint(tmp.dir(), std::to_string(c.prefix + 1000).substr(1) + "01", &pointFault), "");
-    EXPECT_EQ(pointFault, fault) << c.what;
+    EXPECT_EQ(StateOfPoint(tmp.dir(), std::to_string(prefix + 1000).substr(1) + "01", &pointFault),
+              "");
+    EXPECT_EQ(pointFault, fault) << what;
   }
-  // A blank record is an unassigned prefix, not damage.
-  ScratchDir tmp;
-  tmp.Put("state.dat", "NY    PA ");
-  std::string fault;
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 2, &fault), "");
-  EXPECT_EQ(StateFromZipPrefix(tmp.dir(), 3, &fault), "PA");
-  EXPECT_EQ(fault, "");
 }
 
 TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
@@ -177,20 +148,14 @@ TEST(CheckZipCombination, AnyRecordCoveringBothSidesAllowsTheLane) {
           "M0AM9Z"
           "A0AY9Z"
           "005999");
-  const auto dir = tmp.dir();
-  struct Case {
-    const char* origin;
-    const char* destination;
-    bool allowed;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"641", "606", true},  {"640", "629", true},  {"658", "600", true},  {"659", "606", false},
       {"641", "630", false}, {"303", "M5V", true},  {"303", "K1A", false}, {"A1B", "123", true},
       {"303", "303", false}, {"A1B", "Z0A", false},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(CheckZipCombination(dir, c.origin, c.destination), c.allowed)
-        << c.origin << " -> " << c.destination;
+  for (const auto& [origin, destination, allowed] : cases)
+    EXPECT_EQ(CheckZipCombination(tmp.dir(), origin, destination), allowed)
+        << origin << " -> " << destination;
 }
 
 TEST(CheckZipCombination, MissingEmptyShortAndCorruptFilesAllowNothingBeyondWholeRecords) {

@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"
@@ -43,13 +46,15 @@ void WriteTerminals(const ScratchDir& tmp, int count) {
   }
 }
 
-// Every value of the matrix names its own cell: origin × 100 + destination.
-void WriteMatrix(const ScratchDir& tmp, int n) {
+// A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`; without
+// `days`, every value names its own cell: origin × 100 + destination.
+void WriteMatrix(const ScratchDir& tmp, int n, std::optional<int> days = {}, int longest = 0) {
   tmp.Put(kServiceMatrixFileName, "");
   for (int o = 1; o <= n; ++o)
     for (int d = 1; d <= n; ++d) {
       base::ByteRecord r(kServiceMatrixRecordLength);
-      r.setInt16(0, static_cast<std::int16_t>(o * 100 + d));
+      const int value = !days ? o * 100 + d : (o == 3 && d == 7 ? longest : *days);
+      r.setInt16(0, static_cast<std::int16_t>(value));
       tmp.Append(kServiceMatrixFileName, r);
     }
 }
@@ -84,16 +89,13 @@ TEST(FindServiceTerminal, EveryRangeFromItsLowestToItsHighestCode) {
 TEST(FindServiceTerminal, CodesOfEveryCountryAndCodesOutsideEveryRange) {
   ScratchDir tmp;
   WriteRanges(tmp, kRanges);
-  struct Case {
-    const char* code;
-    std::int32_t terminal;
-  };
-  const std::vector<Case> cases = {
+  const std::pair<const char*, std::int32_t> cases[] = {
       {"30303", 3},  {" 30303 ", 3}, {"303", 3},     {"641", 5},     {"64105", 5},  {"M5V3L9", 9},
       {"H2X1Y4", 8}, {"V6B1A1", 8},  {"06390M", 10}, {"44100M", 10}, {"00500", 0},  {"99999", 0},
       {"I0A0A0", 0}, {"Z0A0A0", 0},  {"17000M", 0},  {"", 0},        {"A0A0A0", 8}, {"Y1A9Z9", 8},
   };
-  for (const auto& c : cases) EXPECT_EQ(Find(tmp, c.code, "D").terminal, c.terminal) << c.code;
+  for (const auto& [code, terminal] : cases)
+    EXPECT_EQ(Find(tmp, code, "D").terminal, terminal) << code;
   const auto none = Find(tmp, "I0A0A0", "O");
   EXPECT_EQ(none.indicator, "");
   EXPECT_EQ(none.extraDays, 0);
@@ -149,11 +151,9 @@ class TerminalFiles : public ::testing::Test {
 
 TEST_F(TerminalFiles, TerminalCodeAsStored) {
   EXPECT_EQ(TerminalCount(tmp_.dir()), 10);
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 3), "T3   ");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 10), "T10  ");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 0), "");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), 11), "");
-  EXPECT_EQ(GetTerminalCode(tmp_.dir(), -1), "");
+  for (const auto& [terminal, code] : std::vector<std::pair<int, const char*>>{
+           {3, "T3   "}, {10, "T10  "}, {0, ""}, {11, ""}, {-1, ""}})
+    EXPECT_EQ(GetTerminalCode(tmp_.dir(), terminal), code) << terminal;
   ASSERT_TRUE(ReadTerminal(tmp_.dir(), 7).has_value());
   EXPECT_EQ(ReadTerminal(tmp_.dir(), 7)->name.substr(0, 11), "Terminal 7 ");
 }
@@ -168,9 +168,9 @@ TEST_F(TerminalFiles, TheMatrixIsReadRowByRow) {
 }
 
 TEST_F(TerminalFiles, UnknownTerminalsAndShortMatricesGiveNoDays) {
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 0, 7, 0));
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 11, 0));  // would read row 4 otherwise
-  EXPECT_FALSE(GetServiceDays(tmp_.dir(), 11, 1, 0));
+  // Terminal 11 of 10 would read row 4 otherwise.
+  for (const auto& [origin, destination] : {std::pair{0, 7}, std::pair{3, 11}, std::pair{11, 1}})
+    EXPECT_FALSE(GetServiceDays(tmp_.dir(), origin, destination, 0)) << origin << destination;
   tmp_.Put(kServiceMatrixFileName, std::string(2 * 26 + 1, '\0'));  // 26½ records
   EXPECT_FALSE(GetServiceDays(tmp_.dir(), 3, 7, 0));
   EXPECT_EQ(GetServiceDays(tmp_.dir(), 3, 6, 1), 1);
@@ -196,19 +196,8 @@ TEST(TerminalRecords, MissingEmptyAndShortFilesHaveNoTerminals) {
 TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
   ScratchDir tmp;
   WriteTerminals(tmp, 10);
-  tmp.Put(kServiceMatrixFileName, "");
-  for (int i = 0; i < 100; ++i) {
-    base::ByteRecord r(kServiceMatrixRecordLength);
-    r.setInt16(0, 2);
-    tmp.Append(kServiceMatrixFileName, r);
-  }
-  struct Case {
-    LaneService lane;
-    const char* days;
-    const char* type;
-    const char* laneType;
-  };
-  const std::vector<Case> cases = {
+  WriteMatrix(tmp, 10, 2, 2);
+  const std::tuple<LaneService, const char*, const char*, const char*> cases[] = {
       {{3, 7, "D", "D", 1, 0, ""}, "3 Day(s)", "Direct", "D"},
       {{3, 7, "D", "I", 0, 0, ""}, "2 Day(s)", "Non-Direct", "I"},
       {{3, 7, "I", "D", 0, 2, ""}, "4 Day(s)", "Non-Direct", "I"},
@@ -217,22 +206,11 @@ TEST(ServiceDaysDisplay, DaysAndTypeOfTheLane) {
       {{0, 7, "", "D", 0, 0, "x"}, "", "None", "x"},
       {{3, 12, "D", "D", 0, 0, "x"}, "", "None", "x"},  // no such terminal in the guide
   };
-  for (auto c : cases) {
-    const auto shown = ServiceDaysDisplay(tmp.dir(), c.lane);
-    EXPECT_EQ(shown.serviceDays, c.days)
-        << c.lane.originTerminal << "/" << c.lane.destinationTerminal;
-    EXPECT_EQ(shown.serviceType, c.type);
-    EXPECT_EQ(c.lane.laneServiceType, c.laneType);
-  }
-}
-
-// A matrix of n x n terminals whose every lane takes `days`, but 3 -> 7 `longest`.
-void WriteFlatMatrix(const ScratchDir& tmp, int n, int days, int longest) {
-  tmp.Put(kServiceMatrixFileName, "");
-  for (int record = 1; record <= n * n; ++record) {
-    base::ByteRecord r(kServiceMatrixRecordLength);
-    r.setInt16(0, static_cast<std::int16_t>(record == 2 * n + 7 ? longest : days));
-    tmp.Append(kServiceMatrixFileName, r);
+  for (auto [lane, days, type, laneType] : cases) {
+    const auto shown = ServiceDaysDisplay(tmp.dir(), lane);
+    EXPECT_EQ(shown.serviceDays, days) << lane.originTerminal << "/" << lane.destinationTerminal;
+    EXPECT_EQ(shown.serviceType, type);
+    EXPECT_EQ(lane.laneServiceType, laneType);
   }
 }
 
@@ -241,7 +219,7 @@ class DamagedGuide : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteTerminals(tmp_, 10);
-    WriteFlatMatrix(tmp_, 10, 3, 60);
+    WriteMatrix(tmp_, 10, 3, 60);
     WriteRanges(tmp_, kRanges);
     lane_.originTerminal = 3;
     lane_.destinationTerminal = 7;
@@ -253,19 +231,11 @@ class DamagedGuide : public ::testing::Test {
   LaneService lane_;
 };
 
-TEST_F(DamagedGuide, ValuesAtTheirLimitsAreSound) {
+TEST_F(DamagedGuide, LaneValuesAtTheirLimitsAreSoundAndBeyondTheirMeaningNameTheFile) {
   EXPECT_EQ(ServiceGuideFault(tmp_.dir(), lane_), "");
   LaneService none;  // a point outside every range is no damage: the lane has no service
   EXPECT_EQ(ServiceGuideFault(tmp_.dir(), none), "");
-}
-
-TEST_F(DamagedGuide, LaneValuesBeyondTheirMeaningNameTheFile) {
-  struct Case {
-    const char* what;
-    void (*damage)(LaneService&);
-    const char* said;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, void (*)(LaneService&), const char*> cases[] = {
       {"terminal beyond the list", [](LaneService& l) { l.destinationTerminal = 11; },
        "names terminal 11 of 10"},
       {"negative terminal", [](LaneService& l) { l.originTerminal = -3; }, "names terminal -3"},
@@ -274,40 +244,39 @@ TEST_F(DamagedGuide, LaneValuesBeyondTheirMeaningNameTheFile) {
       {"extra days -1", [](LaneService& l) { l.originExtraDays = -1; }, "adds -1 days"},
       {"extra days 31", [](LaneService& l) { l.destinationExtraDays = 31; }, "adds 31 days"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, damage, said] : cases) {
     LaneService damaged = lane_;
-    c.damage(damaged);
+    damage(damaged);
     const std::string fault = ServiceGuideFault(tmp_.dir(), damaged);
-    EXPECT_NE(fault.find(kServiceZipFileName), std::string::npos) << c.what << ": " << fault;
-    EXPECT_NE(fault.find(c.said), std::string::npos) << c.what << ": " << fault;
+    EXPECT_NE(fault.find(kServiceZipFileName), std::string::npos) << what << ": " << fault;
+    EXPECT_NE(fault.find(said), std::string::npos) << what << ": " << fault;
   }
-  WriteFlatMatrix(tmp_, 10, 3, 61);
+  WriteMatrix(tmp_, 10, 3, 61);
   EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find("are 61, not from 0 to 60"),
             std::string::npos);
-  WriteFlatMatrix(tmp_, 10, 3, -1);
+  WriteMatrix(tmp_, 10, 3, -1);
   EXPECT_NE(ServiceGuideFault(tmp_.dir(), lane_).find(kServiceMatrixFileName), std::string::npos);
 }
 
 TEST_F(DamagedGuide, MissingTornAndMismatchedFilesNameTheFile) {
-  struct Case {
-    const char* what;
-    const char* file;
-    std::uintmax_t cut;  // bytes cut off the end; 0 removes the file
+  // The bytes cut off the end of the file; 0 removes it.
+  const std::tuple<const char*, const char*, std::uintmax_t> cases[] = {
+      {"terminal list torn", kTerminalFileName, 7},
+      {"range file torn", kServiceZipFileName, 1},
+      {"matrix short of a row", kServiceMatrixFileName, 20},
+      {"matrix missing", kServiceMatrixFileName, 0},
+      {"terminal list missing", kTerminalFileName, 0},
+      {"range file missing", kServiceZipFileName, 0},
   };
-  for (const Case& c : {Case{"terminal list torn", kTerminalFileName, 7},
-                        Case{"range file torn", kServiceZipFileName, 1},
-                        Case{"matrix short of a row", kServiceMatrixFileName, 20},
-                        Case{"matrix missing", kServiceMatrixFileName, 0},
-                        Case{"terminal list missing", kTerminalFileName, 0},
-                        Case{"range file missing", kServiceZipFileName, 0}}) {
+  for (const auto& [what, file, cut] : cases) {
     SetUp();
-    const auto path = tmp_.path() / c.file;
-    if (c.cut == 0)
+    const auto path = tmp_.path() / file;
+    if (cut == 0)
       std::filesystem::remove(path);
     else
-      std::filesystem::resize_file(path, std::filesystem::file_size(path) - c.cut);
+      std::filesystem::resize_file(path, std::filesystem::file_size(path) - cut);
     const std::string fault = ServiceGuideFault(tmp_.dir(), lane_);
-    EXPECT_NE(fault.find(c.file), std::string::npos) << c.what << ": " << fault;
+    EXPECT_NE(fault.find(file), std::string::npos) << what << ": " << fault;
   }
 }
 

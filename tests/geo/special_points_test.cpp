@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -54,23 +55,8 @@ TEST(IsRuralPoint, FindsEveryListedCodeWhateverItsCaseAndNoMexicanOne) {
   EXPECT_FALSE(IsRuralPoint(tmp.dir(), "06390M"));
 }
 
-TEST(IsRuralPoint, MissingAndEmptyListsFindNothingAndSayNothing) {
-  ScratchDir tmp;
-  std::string fault;
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
-  tmp.Put(kRuralFileName, "");
-  EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
-  EXPECT_EQ(fault, "");
-}
-
 TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
-  struct Case {
-    const char* what;
-    std::string bytes;
-    const char* code;
-    bool rural;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, std::string, const char*, bool> cases[] = {
       {"less than one record", "3030", "3030", false},
       {"a cut-off last record", "30303 31000 3100", "31000", true},
       {"a record of control bytes", std::string("\xff\xfe\0\x01\x02\x03", 6) + "30303 ", "99999",
@@ -78,65 +64,40 @@ TEST(IsRuralPoint, ShortAndCorruptListsAreReportedByName) {
       {"a blank record", "      30303 ", "99999", false},
       {"a record that is no code", "1e308 30303 ", "99999", false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, bytes, code, rural] : cases) {
     ScratchDir tmp;
-    tmp.Put(kRuralFileName, c.bytes);
+    tmp.Put(kRuralFileName, bytes);
     std::string fault;
-    EXPECT_EQ(IsRuralPoint(tmp.dir(), c.code, &fault), c.rural) << c.what;
-    EXPECT_NE(fault.find("RuralPts.dat"), std::string::npos) << c.what;
+    EXPECT_EQ(IsRuralPoint(tmp.dir(), code, &fault), rural) << what;
+    EXPECT_NE(fault.find("RuralPts.dat"), std::string::npos) << what;
     std::string checkFault;
-    CheckRuralPoints(tmp.dir(), c.code, "64105", &checkFault);
-    EXPECT_EQ(checkFault, fault) << c.what;
+    CheckRuralPoints(tmp.dir(), code, "64105", &checkFault);
+    EXPECT_EQ(checkFault, fault) << what;
   }
 }
 
 TEST(CheckRuralPoints, TheThreeFormsOfTheMessage) {
   ScratchDir tmp;
   WriteRural(tmp, {"30303", "31000"});
-  struct Case {
-    const char* origin;
-    const char* destination;
-    std::string message;  // empty: no message
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
       {"30303", "64105", "'30303' is a RURAL Zip/Postal Code" + kSentence},
       {"64105", "30303", "'30303' is a RURAL ZIP/Postal Code" + kSentence},
       {"30303", "31000", "'30303' and '31000' are RURAL ZIP/Postal Codes" + kSentence},
       {" 30303 ", "64105  ", "'30303' is a RURAL Zip/Postal Code" + kSentence},
-      {"64105", "60606", ""},
+      {"64105", "60606", std::nullopt},
   };
-  for (const auto& c : cases) {
-    const auto m = CheckRuralPoints(tmp.dir(), c.origin, c.destination);
-    if (c.message.empty()) {
-      EXPECT_FALSE(m.has_value()) << *m;
-    } else {
-      ASSERT_TRUE(m.has_value()) << c.origin << " " << c.destination;
-      EXPECT_EQ(*m, c.message);
-    }
-  }
+  for (const auto& [origin, destination, message] : cases)
+    EXPECT_EQ(CheckRuralPoints(tmp.dir(), origin, destination), message) << origin;
 }
 
 TEST(HighCostAmount, TheDollarRule) {
-  struct Case {
-    const char* text;
-    std::optional<double> amount;
+  const std::optional<double> none;
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"$75.00", 75.0}, {"$ 75", 75.0}, {"US$12.5", 12.5}, {"12.5", 12.5}, {"", 0.0},
+      {"5", 50.0},      {"0", 0.0},     {"2.50", 2.5},     {"$", none},    {"abc", none},
+      {"$7.5x", none},  {"$$5", none},  {"1.2.3", none},
   };
-  const std::vector<Case> cases = {
-      {"$75.00", 75.0},
-      {"$ 75", 75.0},
-      {"US$12.5", 12.5},
-      {"12.5", 12.5},
-      {"", 0.0},
-      {"5", 50.0},
-      {"0", 0.0},
-      {"2.50", 2.5},
-      {"$", std::nullopt},
-      {"abc", std::nullopt},
-      {"$7.5x", std::nullopt},
-      {"$$5", std::nullopt},
-      {"1.2.3", std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(HighCostAmount(c.text), c.amount) << c.text;
+  for (const auto& [text, amount] : cases) EXPECT_EQ(HighCostAmount(text), amount) << text;
 }
 
 TEST(ParseHighCost, ValuesRunAcrossLinesSevenAtATime) {
@@ -176,12 +137,9 @@ class HighCostTest : public ::testing::Test {
 TEST_F(HighCostTest, MinimumRateAndMaximumOrAFlatFee) {
   tmp_.Put(kHighCostFileName,
            "59001,59999,Montana,B,$75.00,$2.50,$150.00\n82001,82999,Wyoming,O,$30.00,$0,$0\n");
-  struct Case {
-    double weight;
-    double fee;
-  };
-  for (const auto& c : std::vector<Case>{{1000, 75.0}, {4000, 100.0}, {8000, 150.0}, {0, 75.0}})
-    EXPECT_DOUBLE_EQ(fee("59101", "64105", c.weight), c.fee) << c.weight;
+  for (const auto& [weight, expected] :
+       std::vector<std::pair<double, double>>{{1000, 75}, {4000, 100}, {8000, 150}, {0, 75}})
+    EXPECT_DOUBLE_EQ(fee("59101", "64105", weight), expected) << weight;
   // Direction B: either point, and counted once when both lie in the area.
   EXPECT_DOUBLE_EQ(fee("64105", "59101", 4000), 100.0);
   EXPECT_DOUBLE_EQ(fee("59101", "59901", 4000), 100.0);
@@ -201,45 +159,33 @@ TEST_F(HighCostTest, DirectionsAndSeveralEntriesAddUp) {
   EXPECT_DOUBLE_EQ(fee("A1B2C3", "64105", 5000), 0.0);
 }
 
-TEST_F(HighCostTest, AmountsWithoutADollarAndDamagedEntriesOfOtherAreas) {
-  // A bare "5" reads 50. A damaged entry is said only for a lane whose points it could
-  // hold; the other lanes are charged as usual.
-  tmp_.Put(kHighCostFileName,
-           "20001,20099,B,O,5,0,0\n"
-           "30001,30099,C,O,ten dollars,$1.00,$0\n"
-           "40001,40099,D,O,$20,$x,$0\n");
-  EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
-  EXPECT_NE(fault("30001", "64105", 2000).find("minimum \"ten dollars\""), std::string::npos);
-  EXPECT_NE(fault("64105", "40001", 2000).find("rate \"$x\""), std::string::npos);
-}
-
-TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
-  struct Case {
-    const char* entry;
-    const char* said;
-    bool everyLane;  // said on every lane: an area that is no area could hold any point
-  };
-  const Case cases[] = {
+TEST_F(HighCostTest, DamagedAmountsAreReportedNotChargedAndOtherAreasChargedAsUsual) {
+  // everyLane: said on every lane: an area that is no area could hold any point
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"99501,99950,Alaska,B,$1e308,$4.75,$450.00", "minimum \"$1e308\"", false},
       {"99501,99950,Alaska,B,$nan,$4.75,$450.00", "minimum \"$nan\"", false},
       {"99501,99950,Alaska,B,$95.00,$10000,$450.00", "rate \"$10000\"", false},
       {"99501,99950,Alaska,B,$95.00,$-4.75,$450.00", "rate \"$-4.75\"", false},
       {"99501,99950,Alaska,B,$95.00,$4.75,$1000000", "maximum \"$1000000\"", false},
       {"99501,99950,Alaska,X,$95.00,$4.75,$450.00", "direction \"X\"", false},
+      {"99501,99950,Alaska,B,ten dollars,$1.00,$0", "minimum \"ten dollars\"", false},
+      {"99501,99950,Alaska,O,$20,$x,$0", "rate \"$x\"", false},
       {"nan,nan,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
       {"99501,1e308,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
       {"99501,99999999,Alaska,B,$95.00,$4.75,$450.00", "which are no ZIP or postal codes", true},
   };
-  for (const auto& c : cases) {
-    tmp_.Put(kHighCostFileName, std::string(c.entry) + "\n");
-    const std::string said = fault("64105", "99501", 4000);
-    EXPECT_NE(said.find(c.said), std::string::npos) << said;
-    EXPECT_NE(said.find("HighCost.dat"), std::string::npos) << said;
-    // A lane outside a damaged area is charged nothing and told nothing.
-    if (!c.everyLane) {
-      EXPECT_DOUBLE_EQ(fee("64105", "30303", 4000), 0.0);
+  for (const auto& [entry, said, everyLane] : cases) {
+    // With a sound entry of another area, whose bare "5" reads 50.
+    tmp_.Put(kHighCostFileName, std::string(entry) + "\n20001,20099,B,O,5,0,0\n");
+    const std::string told = fault("64105", "99501", 4000);
+    EXPECT_NE(told.find(said), std::string::npos) << told;
+    EXPECT_NE(told.find("HighCost.dat"), std::string::npos) << told;
+    EXPECT_NE(fault("99501", "64105", 4000).find(said), std::string::npos) << entry;
+    // A lane outside a damaged area is charged as usual and told nothing.
+    if (!everyLane) {
+      EXPECT_DOUBLE_EQ(fee("20001", "64105", 100), 50.0);
     } else {
-      EXPECT_NE(fault("64105", "30303", 4000), "");
+      EXPECT_NE(fault("20001", "64105", 100), "");
     }
   }
   // Amounts just inside the limits are charged.
@@ -247,10 +193,7 @@ TEST_F(HighCostTest, AmountsBeyondTheirLimitsAreReportedNotCharged) {
   EXPECT_DOUBLE_EQ(fee("64105", "99501", 100), 999999.99);
 }
 
-TEST_F(HighCostTest, MissingAndEmptyFilesGiveNoFeeShortAndCorruptOnesAreReported) {
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
-  tmp_.Put(kHighCostFileName, "");
-  EXPECT_DOUBLE_EQ(fee("59101", "64105", 4000), 0.0);
+TEST_F(HighCostTest, ShortAndCorruptFilesAreReported) {
   tmp_.Put(kHighCostFileName, "59001,59999,Montana,B,$75.00");  // the entry is cut short
   EXPECT_NE(fault("64105", "30303", 4000).find("incomplete entry"), std::string::npos);
   tmp_.Put(kHighCostFileName, std::string("\0\xff\"\x01,,\n\n,,,", 12));
@@ -262,19 +205,14 @@ TEST(GetCaliforniaSurcharge, OriginFirstThenDestination) {
   WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength,
               {{90001, 90899}, {91001, 91899}, {94101, 94188}, {95001, 96162}},
               {10.0, 12.5, 20.0, 15.0});
-  struct Case {
-    const char* origin;
-    const char* destination;
-    double amount;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<const char*, const char*, double> cases[] = {
       {"90001", "94101", 10.0}, {"94101", "90001", 20.0}, {"64105", "94188", 20.0},
       {"90899", "64105", 10.0}, {"96162", "64105", 15.0}, {"91000", "64105", 0.0},
       {"64105", "60606", 0.0},  {"91500", "95000", 12.5}, {"94189", "96163", 0.0},
   };
-  for (const auto& c : cases) {
-    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), c.origin, c.destination);
-    EXPECT_DOUBLE_EQ(surcharge.amount, c.amount) << c.origin << " " << c.destination;
+  for (const auto& [origin, destination, amount] : cases) {
+    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), origin, destination);
+    EXPECT_DOUBLE_EQ(surcharge.amount, amount) << origin << " " << destination;
     EXPECT_TRUE(surcharge.ok()) << surcharge.fault;
   }
 }
@@ -306,31 +244,31 @@ TEST(IsNewYorkCityPoint, EveryRangeFromItsLowToItsHighEnd) {
   }
 }
 
-TEST(ZipRangeLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
+TEST(SpecialPointLists, MissingAndEmptyFilesFindNothingAndSayNothing) {
   ScratchDir tmp;
   for (const bool created : {false, true}) {
-    if (created) {
-      tmp.Put(kNewYorkCityFileName, "");
-      tmp.Put(kCaliforniaFileName, "");
-    }
+    if (created)
+      for (const char* name :
+           {kRuralFileName, kNewYorkCityFileName, kCaliforniaFileName, kHighCostFileName})
+        tmp.Put(name, "");
     std::string fault;
+    EXPECT_FALSE(IsRuralPoint(tmp.dir(), "30303", &fault));
     EXPECT_FALSE(IsNewYorkCityPoint(tmp.dir(), "10001", &fault));
     EXPECT_EQ(fault, "");
-    const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "90001");
-    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0);
-    EXPECT_TRUE(surcharge.ok());
+    for (const ListAmount& amount : {GetCaliforniaSurcharge(tmp.dir(), "90001", "90001"),
+                                     GetHighCostFee(tmp.dir(), "59101", "64105", 4000)}) {
+      EXPECT_DOUBLE_EQ(amount.amount, 0.0);
+      EXPECT_EQ(amount.fault, "");
+    }
   }
 }
 
 TEST(ZipRangeLists, ShortAndDamagedListsAreReportedByNameAndChargeNothing) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  struct Case {
-    const char* what;
-    std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
-    std::vector<double> amounts;
-    std::size_t cut;  // bytes left off the end
-  };
+  // cut: bytes left off the end
+  using Case = std::tuple<const char*, std::vector<std::pair<std::int32_t, std::int32_t>>,
+                          std::vector<double>, std::size_t>;
   const Case cases[] = {
       {"half a record", {{90001, 96162}}, {10.0}, 8},
       {"a NaN surcharge", {{90001, 96162}}, {nan}, 0},
@@ -340,23 +278,22 @@ TEST(ZipRangeLists, ShortAndDamagedListsAreReportedByNameAndChargeNothing) {
       {"bounds beyond any ZIP", {{INT32_MIN, INT32_MAX}}, {10.0}, 0},
       {"bounds out of order", {{96162, 90001}}, {10.0}, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& [what, ranges, amounts, cut] : cases) {
     ScratchDir tmp;
-    WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, c.ranges, c.amounts);
-    WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, c.ranges);
-    if (c.cut > 0) {
+    WriteRanges(tmp, kCaliforniaFileName, kCaliforniaRecordLength, ranges, amounts);
+    WriteRanges(tmp, kNewYorkCityFileName, kNewYorkCityRecordLength, ranges);
+    if (cut > 0) {
       const auto bytes = base::FileToString(tmp.dir().resolve(kCaliforniaFileName));
-      tmp.Put(kCaliforniaFileName, bytes.substr(0, bytes.size() - c.cut));
+      tmp.Put(kCaliforniaFileName, bytes.substr(0, bytes.size() - cut));
       tmp.Put(kNewYorkCityFileName, bytes.substr(0, 4));
     }
     const ListAmount surcharge = GetCaliforniaSurcharge(tmp.dir(), "90001", "64105");
-    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0) << c.what;
-    EXPECT_NE(surcharge.fault.find("CA_Pnts.dat"), std::string::npos) << c.what;
-    const bool rangeDamage =
-        c.cut > 0 || c.ranges[0].first > c.ranges[0].second || c.ranges[0].first < 0;
+    EXPECT_DOUBLE_EQ(surcharge.amount, 0.0) << what;
+    EXPECT_NE(surcharge.fault.find("CA_Pnts.dat"), std::string::npos) << what;
+    const bool rangeDamage = cut > 0 || ranges[0].first > ranges[0].second || ranges[0].first < 0;
     std::string fault;
     IsNewYorkCityPoint(tmp.dir(), "90001", &fault);
-    EXPECT_EQ(fault.find("NYCPts.dat") != std::string::npos, rangeDamage) << c.what << fault;
+    EXPECT_EQ(fault.find("NYCPts.dat") != std::string::npos, rangeDamage) << what << fault;
   }
   // Garbage bytes: the search ends, no crash.
   ScratchDir tmp;

@@ -2,37 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
+#include "ratesheet/request.h"
+
 namespace tarvex::ratesheet {
 namespace {
 
 TEST(RateSheetCodes, ZipFormsAndSidelineCodes) {
-  struct Case {
-    const char* code;
-    bool zipForm;
-    bool sideline;
+  const std::tuple<const char*, bool, bool> cases[] = {
+      {"", false, true},    {"300", true, true},    {"64120", true, false},  {"009", true, false},
+      {"010", true, true},  {"994", true, true},    {"995", true, false},    {"K1A", true, true},
+      {"Z9Z", true, false}, {"K1A0A", true, false}, {"K1", false, false},    {"1K1", false, false},
+      {"064M", true, true}, {"000M", false, true},  {"06600M", true, false}, {"12M", false, false},
+      {"30", false, false}, {"3000", false, false},
   };
-  for (const Case c : {
-           Case{"", false, true},
-           Case{"300", true, true},
-           Case{"64120", true, false},
-           Case{"009", true, false},
-           Case{"010", true, true},
-           Case{"994", true, true},
-           Case{"995", true, false},
-           Case{"K1A", true, true},
-           Case{"Z9Z", true, false},
-           Case{"K1A0A", true, false},
-           Case{"K1", false, false},
-           Case{"1K1", false, false},
-           Case{"064M", true, true},
-           Case{"000M", false, true},
-           Case{"06600M", true, false},
-           Case{"12M", false, false},
-           Case{"30", false, false},
-           Case{"3000", false, false},
-       }) {
-    EXPECT_EQ(IsValidZipForm(c.code), c.zipForm) << c.code;
-    EXPECT_EQ(IsValidSidelineCode(c.code), c.sideline) << c.code;
+  for (const auto& [code, zipForm, sideline] : cases) {
+    EXPECT_EQ(IsValidZipForm(code), zipForm) << code;
+    EXPECT_EQ(IsValidSidelineCode(code), sideline) << code;
   }
 }
 
@@ -57,6 +45,15 @@ TEST(RateSheetCodes, WeightCaptionsNameEachBreakByItsLowerBound) {
   // Break 0 takes the unit of its own size: below 1000 pounds, hundreds.
   EXPECT_EQ(WeightCaption({0, 2000}, 0), "L20C");
   EXPECT_EQ(WeightCaption({0, 500}, 5), "");
+}
+
+TEST(FirstHiddenWeightColumn, HidesTheBreaksAboveTheMaximumWeight) {
+  const std::pair<int, int> cases[] = {
+      {-1, 2},   {0, 2},     {499, 2},   {500, 3},   {999, 3},   {1000, 4},    {4999, 5},
+      {5000, 6}, {12000, 7}, {20000, 8}, {39999, 9}, {40000, 0}, {2000000, 0},
+  };
+  for (const auto& [maximum, column] : cases)
+    EXPECT_EQ(FirstHiddenWeightColumn(maximum), column) << maximum;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/text.h"
 
 namespace tarvex::ratesheet {
@@ -18,19 +20,15 @@ PointRating Details(std::vector<std::int32_t> weights, std::vector<std::int32_t>
 }
 
 TEST(DetailLines, MarkEachEntryAndHoldTheFloor) {
-  struct Case {
-    PointRating rating;
-    std::string line1;
-  };
-  const Case cases[] = {
+  const std::pair<PointRating, std::string> cases[] = {
       {Details({0}, {9500}, "1"), "*[MC 95.00]"},
       {Details({0, 499}, {8500, 2500}, "10", 95.0), "*[MC 95.00][>498 95.00]"},
       {Details({0, 0}, {9500, 2500}, "10"), "*[MC 95.00][SSMC 25.00]"},
       {Details({0, 500}, {9500, 0}, "11"), "*[MC 95.00]"},  // an empty amount is left out
   };
-  for (const Case& c : cases) {
-    const DetailLines d = BuildDetailLines(c.rating);
-    EXPECT_EQ(d.line1, c.line1 + std::string(94 - c.line1.size(), ' ') + "|");
+  for (const auto& [rating, line1] : cases) {
+    const DetailLines d = BuildDetailLines(rating);
+    EXPECT_EQ(d.line1, line1 + std::string(94 - line1.size(), ' ') + "|");
     EXPECT_EQ(d.line2, "");
   }
 }

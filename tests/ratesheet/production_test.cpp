@@ -4,16 +4,62 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "base/files.h"
 #include "base/text.h"
-#include "ratesheet/scripted_source.h"
 
 namespace tarvex::ratesheet {
 namespace {
 
-using testing::Rating;
-using testing::ScriptedSource;
+// Three classes and four breaks, as a small tariff would give them.
+PointRating Rating(std::int32_t base, std::int32_t minimumCents, int details = 1) {
+  PointRating r;
+  r.rateBasis = "KR" + std::to_string(base);
+  r.minimumCharge = std::to_string(minimumCents / 100) + ".00";
+  r.classCount = 3;
+  r.breakCount = 4;
+  for (int c = 0; c < 3; ++c)
+    for (int w = 0; w < 4; ++w)
+      r.table[static_cast<std::size_t>(c * 4 + w + 4)] = base * (c + 1) - w * 100;
+  r.flags = details == 1 ? "1" : "10";
+  r.weights = details == 1 ? std::vector<std::int32_t>{0} : std::vector<std::int32_t>{0, 500};
+  r.amounts = details == 1 ? std::vector<std::int32_t>{minimumCents}
+                           : std::vector<std::int32_t>{minimumCents, 2500};
+  return r;
+}
+
+// A sheet source for tests: rates, states and base points from plain tables.
+class ScriptedSource : public SheetSource {
+ public:
+  std::string TariffFor(const std::string&, const std::string&, std::string& error) override {
+    error = tariffError;
+    return "TEST";
+  }
+  PointRating Rate(const std::string& origin, const std::string& destination) override {
+    rated.push_back(origin + ">" + destination);
+    return rate(origin, destination);
+  }
+  base::ReadResult<std::vector<BaseRange>> BasePoints(const std::string&) override {
+    return base::ReadResult<std::vector<BaseRange>>::Ok(ranges);
+  }
+  std::string StateOf(const std::string& code) override {
+    const auto it = states.find(code.substr(0, 3));
+    return it == states.end() ? "" : it->second;
+  }
+
+  // Every code alike unless a test says otherwise.
+  std::function<PointRating(const std::string&, const std::string&)> rate =
+      [](const std::string&, const std::string&) { return Rating(3850, 9500); };
+  std::vector<BaseRange> ranges = {{1, "005", "999"}};
+  std::map<std::string, std::string> states;
+  std::string tariffError;
+  std::vector<std::string> rated;
+};
 
 // A golden file beside the tests; TARVEX_UPDATE_GOLDEN=1 writes it anew for a review by hand.
 void ExpectGolden(const std::string& name, const std::string& text) {
@@ -26,9 +72,7 @@ void ExpectGolden(const std::string& name, const std::string& text) {
 struct Sheet {
   Sheet() {
     request.HeadlineCode = "64120";
-    request.RateSheetClassCodes[0] = " 50";
-    request.RateSheetClassCodes[1] = "100";
-    request.RateSheetClassCodes[2] = "500";
+    request.RateSheetClassCodes = {" 50", "100", "500"};
     request.ClassSelected = {true, true, true};
     request.WeightSelected = {true, true, true, false};
     texts.headers = {"", "Kestrel Ridge Freight Lines", "LTL Rate Sheet", "", ""};
@@ -117,7 +161,6 @@ TEST(Production, PagesBreakBeforeSeventyLinesWithAFooterEach) {
     // A 94-character header is printed with no leading blank.
     EXPECT_EQ(lines.front(), std::string(94, 'H'));
     EXPECT_EQ(lines[lines.size() - 2], "");
-    EXPECT_EQ(lines.back().size(), 94U);
     EXPECT_EQ(lines.back(), base::PadLeft(std::to_string(p + 1) + std::string(15, ' ') +
                                               s.texts.carrierName + "   " + s.texts.effectiveDate,
                                           94));
@@ -134,23 +177,19 @@ TEST(Production, PagesBreakBeforeSeventyLinesWithAFooterEach) {
 TEST(Production, StopsWhereItIsTold) {
   PointRating refused;
   refused.returnCode = "216";
-  struct Case {
-    const char* name;
-    const char* tariffError;
-    PointRating answer;
-    Production::Outcome outcome;
-    std::size_t rated;
-  };
-  const Case cases[] = {
-      {"cancel before the third code", "", Rating(1, 1), Production::Outcome::Cancelled, 2},
-      {"headline refused outbound", "", refused, Production::Outcome::HeadlineRefused, 1},
-      {"tariff list unusable", "The tariff list x is missing.", Rating(1, 1),
-       Production::Outcome::Failed, 0},
-  };
-  for (const Case& c : cases) {
+  // What happens, the tariff list's fault, the rating of every code, the outcome and how many
+  // codes were rated.
+  const std::tuple<const char*, const char*, PointRating, Production::Outcome, std::size_t>
+      cases[] = {
+          {"cancel before the third code", "", Rating(1, 1), Production::Outcome::Cancelled, 2},
+          {"headline refused outbound", "", refused, Production::Outcome::HeadlineRefused, 1},
+          {"tariff list unusable", "The tariff list x is missing.", Rating(1, 1),
+           Production::Outcome::Failed, 0},
+      };
+  for (const auto& [name, tariffError, answer, outcome, rated] : cases) {
     Sheet s;
-    s.source.tariffError = c.tariffError;
-    s.source.rate = [&](const std::string&, const std::string&) { return c.answer; };
+    s.source.tariffError = tariffError;
+    s.source.rate = [&](const std::string&, const std::string&) { return answer; };
     s.request.SidelineLow[0] = "300";
     s.request.SidelineHigh[0] = "303";
     s.production.emplace(s.request, s.texts, s.outputs, s.source);
@@ -158,8 +197,8 @@ TEST(Production, StopsWhereItIsTold) {
       EXPECT_EQ(p.total, 4);
       return p.done < 2;
     };
-    EXPECT_EQ(s.production->Run(), c.outcome) << c.name;
-    EXPECT_EQ(s.source.rated.size(), c.rated) << c.name;
+    EXPECT_EQ(s.production->Run(), outcome) << name;
+    EXPECT_EQ(s.source.rated.size(), rated) << name;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ratesheet/base_points.h"
 #include "ratesheet/production.h"
 
@@ -9,13 +11,12 @@ namespace tarvex::ratesheet {
 namespace {
 
 TEST(NextSidelineCode, StepsEveryKindOfCode) {
-  const std::pair<const char*, const char*> cases[] = {{"300", "301"},     {"099", "100"},
-                                                       {"999", "000"},     {"A0A", "A0B"},
-                                                       {"A0Z", "A1A"},     {"A9Z", "B0A"},
-                                                       {"123M", "124M"},   {"999M", "000M"},
-                                                       {"99999", "00000"}, {"30012", "30013"},
-                                                       {"K1A0Z", "K1A1A"}, {"K1A9Z", "K1B0A"},
-                                                       {"30A", "30A"},     {"", ""}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"300", "301"},     {"099", "100"},     {"999", "000"},     {"A0A", "A0B"},
+      {"A0Z", "A1A"},     {"A9Z", "B0A"},     {"123M", "124M"},   {"999M", "000M"},
+      {"99999", "00000"}, {"30012", "30013"}, {"K1A0Z", "K1A1A"}, {"K1A9Z", "K1B0A"},
+      {"30A", "30A"},     {"", ""},
+  };
   for (const auto& [code, next] : cases) EXPECT_EQ(NextSidelineCode(code), next) << code;
 }
 
@@ -46,23 +47,18 @@ TEST(SplitCode, CutsAPrefixAtTheEndsOfItsRanges) {
   const std::vector<BaseRange> ranges = {
       {1, "010", "089"}, {1, "100", "339"},     {1, "30450", "30479"}, {1, "341", "961"},
       {2, "A0A", "A9Z"}, {2, "K1A5A", "K1A9Z"}, {3, "200", "299"}};
-  struct Case {
-    const char* code;
-    std::vector<std::string> points;
-    const char* note;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, std::vector<std::string>, const char*> cases[] = {
       {"300", {"30000"}, "00-99"},   {"304", {"30400", "30450", "30480"}, "00-49,50-79,80-99"},
       {"30460", {"30460"}, "60-60"}, {"A1B", {"A1B0A"}, "0A-9Z"},
       {"K1A", {"K1A5A"}, "5A-9Z"},  // the part before 5A is served by no range
       {"250M", {"25000M"}, "00-99"}, {"340", {"34000"}, "00-99"},  // no range: the engine decides
   };
-  for (const Case& c : cases) {
-    const std::vector<CodePart> parts = SplitCode(c.code, ranges);
-    std::vector<std::string> points;
-    for (const CodePart& p : parts) points.push_back(p.point);
-    EXPECT_EQ(points, c.points) << c.code;
-    EXPECT_EQ(NoteOfParts(parts), c.note) << c.code;
+  for (const auto& [code, points, note] : cases) {
+    const std::vector<CodePart> parts = SplitCode(code, ranges);
+    std::vector<std::string> found;
+    for (const CodePart& p : parts) found.push_back(p.point);
+    EXPECT_EQ(found, points) << code;
+    EXPECT_EQ(NoteOfParts(parts), note) << code;
   }
 }
 
