@@ -1,7 +1,6 @@
 // Launch, start-up and the main window load, driven headlessly.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -179,25 +178,16 @@ TEST_F(StartupTest, MissingOrShortSettingsStopWithTheFileNamed) {
   }
 }
 
-TEST_F(StartupTest, SettingsOutOfTheirLimitsStopWithTheFileAndFieldNamed) {
-  struct Case {
-    const char* field;
-    double pricing::SettingsRecord::*member;
-    double value;
-  };
-  for (const Case& c :
-       {Case{"FuelSurchargeLTL", &pricing::SettingsRecord::FuelSurchargeLTL, std::nan("")},
-        Case{"RateAdjustmentFactor", &pricing::SettingsRecord::RateAdjustmentFactor, 1e300},
-        Case{"CanadianExchangeFactor", &pricing::SettingsRecord::CanadianExchangeFactor, 1e132}}) {
-    settings = DemoSettings();
-    settings.*c.member = c.value;
-    Session& s = Restart();
-    ASSERT_EQ(s.desktop.Messages().size(), 1U) << c.field;
-    EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
-    EXPECT_NE(s.desktop.Messages()[0].find(c.field), std::string::npos) << s.desktop.Messages()[0];
-    EXPECT_TRUE(s.desktop.quit);
-    EXPECT_TRUE(s.engine.calls().empty());
-  }
+// The reader's own test goes through every field out of its limits; one reaches the start.
+TEST_F(StartupTest, ASettingOutOfItsLimitsStopsWithTheFileAndFieldNamed) {
+  settings.CanadianExchangeFactor = 1e132;
+  Session& s = Restart();
+  ASSERT_EQ(s.desktop.Messages().size(), 1U);
+  EXPECT_NE(s.desktop.Messages()[0].find("variable.dat"), std::string::npos);
+  EXPECT_NE(s.desktop.Messages()[0].find("CanadianExchangeFactor"), std::string::npos)
+      << s.desktop.Messages()[0];
+  EXPECT_TRUE(s.desktop.quit);
+  EXPECT_TRUE(s.engine.calls().empty());
 }
 
 TEST_F(StartupTest, MexicoLayoutNeedsTheFullStopAfter571) {
