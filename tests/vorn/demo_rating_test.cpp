@@ -183,10 +183,6 @@ TEST_F(DemoRatingTest, AMexicanLaneCrossesAtTheCrossingNearestItsMexicanPoint) {
     ASSERT_TRUE(Rate(r, 1000).blank(H2)) << portion;
     EXPECT_EQ(r.trimmed(H13), "KR0100") << portion;
   }
-  EngineRecord miles = Request("MILE0001", "22000M", "92101", "R", 0);
-  miles.setText(H11, "00");
-  Vorn_RateShipment(miles.data());
-  EXPECT_LT(base::Val(miles.trimmed(H13)), 40);
 }
 
 TEST_F(DemoRatingTest, ACanadaMexicoLaneTakesTheCmTariffLineAndIsRated) {
