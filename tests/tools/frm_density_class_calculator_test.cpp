@@ -57,22 +57,12 @@ TEST_F(CalculatorTest, DimensionLimitsInBothUnitsAndTheUnitSwitch) {
     EXPECT_EQ(w.txtHeight.text(), "8.9");
     d.Replace(w.txtHeight, "8.91");
     EXPECT_EQ(w.txtHeight.text(), "");
-    d.Type(w.txtLength, "1.2");
-    d.Type(w.txtWidth, "1");
-    d.Type(w.txtHeight, "1.2");
-    d.Type(w.txtWeight, "500");
-    EXPECT_EQ(w.txtDensity.text(), "347.22");
-    EXPECT_EQ(w.lblClass.caption(), "100");
-    d.Click(w.chkMeters);
-    EXPECT_EQ(w.lblHeight.caption(), "Height (in)");
-    EXPECT_EQ(w.lblDensity.caption(), "Shipment Density (lbs/cu ft)");
-    EXPECT_EQ(w.lblClass.caption(), "");
     d.Click(w.cmdClose);
   });
   EXPECT_EQ(desktop_.Messages(), (std::vector<std::string>{"Invalid Height", "Invalid Height"}));
 }
 
-TEST_F(CalculatorTest, ACommaLocaleWritesItsSeparator) {
+TEST_F(CalculatorTest, ACommaLocaleMetricShipmentAndTheSwitchBack) {
   Open(
       [&](frmDensityClassCalculator& w, forms::Driver& d) {
         d.Click(w.chkMeters);
@@ -82,6 +72,12 @@ TEST_F(CalculatorTest, ACommaLocaleWritesItsSeparator) {
         d.Type(w.txtHeight, "1,2");
         d.Type(w.txtWeight, "500");
         EXPECT_EQ(w.txtDensity.text(), "347,22");
+        EXPECT_EQ(w.lblClass.caption(), "100");  // from the metric table
+        // Back to inches: the labels say so and the metric class goes.
+        d.Click(w.chkMeters);
+        EXPECT_EQ(w.lblHeight.caption(), "Height (in)");
+        EXPECT_EQ(w.lblDensity.caption(), "Shipment Density (lbs/cu ft)");
+        EXPECT_EQ(w.lblClass.caption(), "");
         d.Click(w.cmdClose);
       },
       ',');

@@ -98,15 +98,12 @@ TEST_P(EveryWindow, QuoteWindowEmptyAndWithQuotesToEachCountry) {
   }
 }
 
-TEST_P(EveryWindow, TerminalInformationOfAQuotedLane) {
-  Quote("30303");
-  CheckWhileOpen(p_.main.mnuViewTerminalInformation, "frmTerminalInformation");
-}
-
-TEST_P(EveryWindow, FakAccessorialChargesAndServiceMap) {
+TEST_P(EveryWindow, FakAccessorialChargesServiceMapAndTheTerminalsOfAQuotedLane) {
   CheckWhileOpen(p_.main.mnuEditFAK, "frmFAK");
   CheckWhileOpen(p_.main.mnuEditAccessorialCharges, "frmAccessorialCharges");
   CheckWhileOpen(p_.main.mnuViewMap, "frmMap");
+  Quote("30303");
+  CheckWhileOpen(p_.main.mnuViewTerminalInformation, "frmTerminalInformation");
 }
 
 TEST_P(EveryWindow, DiscountEditorOfEachCountryWithItsGridAndSummary) {
@@ -181,7 +178,6 @@ TEST_P(EveryWindow, DensityClassCalculatorThenTheFirstLineWithoutAClass) {
                                                    {"txtHeight", "48"},
                                                    {"txtWeight", "500"}})
                      p_.driver.Type(*form.Find(box), text);
-                   EXPECT_EQ(form.Find("lblClass")->caption(), "100");
                    EXPECT_EQ(p_.program.ratingState, "N");
                  });
   EXPECT_EQ(p_.runtime.ActiveControl(), &p_.main.cboClass[1]);
