@@ -147,6 +147,7 @@ TEST(BinderTest, APasteOrACutPassesTheKeyRulesOfTyping) {
   Rig qt(true);
   // The origin box takes upper-case letters and no dash from its key handler, at most six.
   qt.form.txtOrigin.setMaxLength(6);
+  qt.binder->Sync();  // the widget as the program shows it, maximum length included
   auto* edit = static_cast<QLineEdit*>(qt.Widget(qt.form.txtOrigin));
   QApplication::clipboard()->setText("k1a-2b3xyz");
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);

@@ -19,7 +19,9 @@ class TextBox : public ControlAdapter {
     auto* edit = static_cast<QLineEdit*>(w);
     const QString text = FromModel(c.text());
     if (edit->text() != text) edit->setText(text);
-    edit->setMaxLength(c.maxLength() > 0 ? c.maxLength() : 32767);
+    // The model keeps the maximum length: a paste is cut only after its keys have passed the
+    // key rules, so "K1A 2B3" pasted into a six-character box is K1A2B3, not K1A2B.
+    edit->setMaxLength(32767);
     MirrorEditState(c, edit);
   }
 };
