@@ -11,6 +11,8 @@ namespace {
 class TextBox : public ControlAdapter {
  public:
   QWidget* Create(Binder& binder, forms::Control& control, QWidget* parent) const override {
+    // No maximum length on the widget: the model cuts a paste only after its keys have passed
+    // the key rules, so "K1A 2B3" pasted into a six-character box is K1A2B3, not K1A2B.
     auto* edit = new QLineEdit(parent);
     binder.MirrorLineEdit(control, edit);
     return edit;
@@ -19,9 +21,6 @@ class TextBox : public ControlAdapter {
     auto* edit = static_cast<QLineEdit*>(w);
     const QString text = FromModel(c.text());
     if (edit->text() != text) edit->setText(text);
-    // The model keeps the maximum length: a paste is cut only after its keys have passed the
-    // key rules, so "K1A 2B3" pasted into a six-character box is K1A2B3, not K1A2B.
-    edit->setMaxLength(32767);
     MirrorEditState(c, edit);
   }
 };
